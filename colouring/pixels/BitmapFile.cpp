@@ -1,0 +1,119 @@
+#include "colouring/pixels/BitmapFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+#include <QtEndian>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Qt's readers decode a truncated bitmap or JPEG without complaint, leaving
+// the missing part blank; a page must never come back half-drawn, so the
+// file's own headers are checked against its length first.
+QString damageIn(const QByteArray& data) {
+    if (data.startsWith("BM")) {
+        if (data.size() < 54)
+            return QStringLiteral("the bitmap header is cut short");
+        const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+        const quint32 pixelOffset = qFromLittleEndian<quint32>(bytes + 10);
+        const qint64 width = qFromLittleEndian<qint32>(bytes + 18);
+        const qint64 height = qFromLittleEndian<qint32>(bytes + 22);
+        const int bitsPerPixel = qFromLittleEndian<quint16>(bytes + 28);
+        const quint32 compression = qFromLittleEndian<quint32>(bytes + 30);
+        if (width <= 0 || height == 0 || bitsPerPixel == 0)
+            return QStringLiteral("the bitmap header is not valid");
+        const qint64 pixelBytes = qint64(width) * bitsPerPixel * qAbs(height) / 8;
+        if (pixelBytes > qint64(kPictureAllocationLimitMb) * 1024 * 1024)
+            return QStringLiteral("the picture is too large");
+        const bool uncompressed = compression == 0 || compression == 3;
+        const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
+        if (uncompressed && pixelOffset + stride * qAbs(height) > data.size())
+            return QStringLiteral("the file is cut short");
+    } else if (data.startsWith("\xFF\xD8")) {
+        if (!data.right(1024).contains("\xFF\xD9"))
+            return QStringLiteral("the file is cut short");
+    } else if (data.startsWith("\x89PNG")) {
+        if (!data.right(64).contains("IEND"))
+            return QStringLiteral("the file is cut short");
+    }
+    return {};
+}
+
+#ifdef Q_OS_UNIX
+// The rename is only durable once the folder entry itself is on disk.
+void syncFolderOf(const QString& path) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+#else
+void syncFolderOf(const QString&) {}
+#endif
+
+} // namespace
+
+QImage loadPicture(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        throw FileError(path, QStringLiteral("the file does not exist"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(path, file.errorString());
+    if (file.size() > qint64(kPictureAllocationLimitMb) * 1024 * 1024)
+        throw FileError(path, QStringLiteral("the file is too large"));
+    const QByteArray data = file.readAll();
+    if (data.isEmpty())
+        throw FileError(path, QStringLiteral("the file is empty"));
+    if (const QString damage = damageIn(data); !damage.isEmpty())
+        throw FileError(path, damage);
+
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    reader.setAllocationLimit(kPictureAllocationLimitMb);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw FileError(path, QStringLiteral("it is not a readable picture (%1)")
+                                  .arg(reader.errorString()));
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray encodeBitmap24(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // Qt writes 24 bits a pixel for every image without a colour table.
+    image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP");
+    return bytes;
+}
+
+void writeBitmapFile(const QImage& image, const QString& path) {
+    const QByteArray bytes = encodeBitmap24(image);
+    if (bytes.isEmpty())
+        throw FileError(path, QStringLiteral("the picture could not be encoded"));
+    if (QFileInfo(path).isDir())
+        throw FileError(path, QStringLiteral("this is a folder, not a file name"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw FileError(path, file.errorString());
+    // QSaveFile would commit a short write on a full disk, so count the bytes.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw FileError(path, reason.isEmpty() ? QStringLiteral("the disk is full") : reason);
+    }
+    if (!file.commit())
+        throw FileError(path, file.errorString());
+    syncFolderOf(path);
+}

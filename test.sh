@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test headless:
+# the full suite on the normal build, then the unit and widget tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -uo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh || exit 1
+
+jobs=$(nproc)
+status=0
+cmake --preset default >/dev/null && cmake --build --preset default -j "$jobs" || exit 1
+cmake --preset asan >/dev/null && cmake --build --preset asan -j "$jobs" || exit 1
+
+export QT_QPA_PLATFORM=offscreen
+echo "== Tests (normal build) =="
+ctest --preset default -j "$jobs" || status=1
+echo "== Unit and widget tests under AddressSanitizer and UBSan =="
+ctest --preset asan -j "$jobs" -L 'unit|widget' || status=1
+
+if [ "$status" -ne 0 ]; then
+  echo "SOME TESTS FAILED"
+else
+  echo "ALL TESTS PASSED"
+fi
+exit "$status"

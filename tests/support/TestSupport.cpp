@@ -1,0 +1,65 @@
+#include "tests/support/TestSupport.h"
+
+#include <QColor>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QHash>
+
+QString sourceDir() { return QStringLiteral(VELLUMIX_SOURCE_DIR); }
+QString shippedDataFolder() { return sourceDir() + "/res/"; }
+
+bool copyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + "/" + QDir(from).relativeFilePath(path);
+        if (it.fileInfo().isDir()) {
+            QDir().mkpath(target);
+        } else if (!QFile::copy(path, target)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+ScratchDataFolder::ScratchDataFolder() : dir_(std::make_unique<QTemporaryDir>()) {
+    copyTree(shippedDataFolder(), dataFolder());
+}
+
+QString ScratchDataFolder::programFolder() const { return dir_->path(); }
+QString ScratchDataFolder::dataFolder() const { return dir_->path() + "/res/"; }
+
+namespace {
+QHash<QChar, QRgb> legendMap(const QStringList& legend) {
+    QHash<QChar, QRgb> map{{'#', qRgb(0, 0, 0)}, {'.', qRgb(255, 255, 255)}};
+    for (const QString& entry : legend)
+        map.insert(entry.at(0), QColor(entry.mid(2)).rgb());
+    return map;
+}
+} // namespace
+
+QImage asciiImage(const QStringList& rows, const QStringList& legend) {
+    const auto map = legendMap(legend);
+    QImage image(rows.isEmpty() ? 0 : rows.first().size(), rows.size(), QImage::Format_RGB32);
+    for (int y = 0; y < rows.size(); ++y)
+        for (int x = 0; x < rows[y].size(); ++x)
+            image.setPixel(x, y, map.value(rows[y][x], qRgb(255, 0, 255)));
+    return image;
+}
+
+QStringList asciiRows(const QImage& image, const QStringList& legend) {
+    const auto map = legendMap(legend);
+    QStringList rows;
+    for (int y = 0; y < image.height(); ++y) {
+        QString row;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb rgb = image.pixel(x, y) | 0xff000000u;
+            row += map.key(rgb, '?');
+        }
+        rows << row;
+    }
+    return rows;
+}
