@@ -1,0 +1,33 @@
+#include "colouring/SaveButton.h"
+
+#include "colouring/pixels/BitmapFile.h"
+#include "controls/ComDLG.h"
+
+#include <QDir>
+#include <QImage>
+#include <QMessageBox>
+
+void showSaveWarning(QWidget* window, const QString& title, const QString& text) {
+    QMessageBox::warning(window, title, text);
+}
+
+void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatform& platform,
+                   const SaveReport& report) {
+    ComDLG dialog(platform);
+    dialog.setDialogTitle(QStringLiteral("Save My Picture"));
+    dialog.setExtension(QStringLiteral(".bmp"));
+    dialog.setFileName(QStringLiteral("MyPicture.bmp"));
+    dialog.setFilter(QStringLiteral("Pictures (*.bmp)|*.bmp"));
+    dialog.ShowSave();
+    const QString fileName = dialog.FileName();
+    if (fileName.isEmpty())
+        return;
+    // Always a bitmap, whatever extension the child typed.
+    try {
+        writeBitmapFile(canvasImage, fileName);
+    } catch (const FileError& error) {
+        report(window, QStringLiteral("Vellumix"),
+               QStringLiteral("The picture could not be saved.\n\nFile: %1\nReason: %2")
+                   .arg(QDir::toNativeSeparators(error.path()), error.reason()));
+    }
+}
