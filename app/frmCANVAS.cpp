@@ -1,0 +1,283 @@
+#include "app/frmCANVAS.h"
+
+#include "app/DataFolder.h"
+#include "app/PageSheet.h"
+#include "colouring/Canvas.h"
+#include "colouring/CanvasInput.h"
+#include "colouring/ToolBox.h"
+#include "colouring/pixels/BitmapFile.h"
+#include "controls/Cursors.h"
+#include "controls/ImageControl.h"
+#include "controls/Twips.h"
+#include "controls/ucButtonA.h"
+
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QPainter>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+constexpr int kSheetStep = 20; // pixels a frame
+
+QPixmap layoutPicture(const QString& name) {
+    return QPixmap(QStringLiteral(":/layout/") + name + QStringLiteral(".jpg"));
+}
+
+// The three pictures of each image button live in the window's stored
+// layout, under lower-case keys.
+PropertyBag storedButton(const QString& name) {
+    PropertyBag bag;
+    const QString base = QStringLiteral(":/buttons/") + name;
+    bag.WriteProperty(QStringLiteral("img_down"), QPixmap(base + QStringLiteral("_down.jpg")));
+    bag.WriteProperty(QStringLiteral("img_roll"), QPixmap(base + QStringLiteral("_roll.jpg")));
+    bag.WriteProperty(QStringLiteral("img_norm"), QPixmap(base + QStringLiteral("_norm.jpg")));
+    return bag;
+}
+
+ucButtonA* imageButton(QWidget* window, const QString& name, QRect place) {
+    auto* button = new ucButtonA(window);
+    button->setObjectName(name);
+    button->ReadProperties(storedButton(name));
+    button->setGeometry(place);
+    return button;
+}
+
+} // namespace
+
+frmCANVAS::frmCANVAS(const QString& programFolder) : programFolder_(programFolder) {
+    setObjectName(QStringLiteral("frmCANVAS"));
+    setWindowTitle(QStringLiteral("Vellumix"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(800, 600);
+    setMouseTracking(true);
+    QIcon icon(QStringLiteral(":/icons/icon32.png"));
+    icon.addFile(QStringLiteral(":/icons/icon16.png"));
+    setWindowIcon(icon);
+    report = [this](const QString& title, const QString& text) {
+        QMessageBox::warning(this, title, text);
+    };
+    createControls();
+    // The stored layout's pointer is the hand.
+    SetCustomPointer(this, resourceCursor(QStringLiteral("HANDY")));
+    toolBox_ = std::make_unique<ToolBox>(
+        state, ToolBoxControls{this, canvas, &cmdCOLOR, imgNONE, cmdERASER, cmdERASER_OFF,
+                               imgCRAYONS, imgBRUSHES});
+    canvasInput_ = std::make_unique<CanvasInput>(
+        state, *canvas, *picOrig, [this](const QString& except) { AllOff(except); });
+}
+
+frmCANVAS::~frmCANVAS() = default;
+
+void frmCANVAS::createControls() {
+    // Created from the bottom of the stack up, so that each lies over the ones before.
+    imgBRUSHES = new ImageControl(this, "imgBRUSHES", layoutRect(1890, 6510, 6555, 2490));
+    imgCRAYONS = new ImageControl(this, "imgCRAYONS", layoutRect(1890, 6510, 6555, 2490));
+    cmdERASER = new ImageControl(this, "cmdERASER", layoutRect(8610, 6525, 1275, 2475),
+                                 layoutPicture("cmdERASER"));
+    cmdERASER_OFF = new ImageControl(this, "cmdERASER_OFF", layoutRect(8610, 6525, 1275, 2475),
+                                     layoutPicture("cmdERASER_OFF"));
+    cmdERASER_OFF->hide();
+    cmdCOLOR = {new ImageControl(this, "cmdCOLOR", layoutRect(2115, 6855, 510, 2115))};
+    cmdCOLOR[0]->setProperty("Index", 0);
+    imgNONE = new ImageControl(this, "imgNONE", layoutRect(12330, 6525, 525, 2475),
+                               layoutPicture("imgNONE"));
+    imgNONE->hide();
+    Image1 = new ImageControl(this, "Image1", layoutRect(210, 465, 1710, 1230),
+                              layoutPicture("Image1"));
+    picOrig = new PictureBox(this, "picOrig", layoutRect(975, 5850, 330, 240), 0);
+    picOrig->hide();
+    cmdDRAW = imageButton(this, "cmdDRAW", layoutRect(1005, 7305, 900, 1305));
+    cmdPREV = imageButton(this, "cmdPREV", layoutRect(315, 2565, 1020, 1815));
+    cmdNEXT = imageButton(this, "cmdNEXT", layoutRect(10515, 2550, 1020, 1815));
+    cmdPAINT = imageButton(this, "cmdPAINT", layoutRect(75, 7320, 900, 1305));
+    cmdSAVE = imageButton(this, "cmdSAVE", layoutRect(10125, 7290, 900, 1305));
+    cmdSEND = imageButton(this, "cmdSEND", layoutRect(10995, 7305, 900, 1305));
+    canvas = new Canvas(this, layoutRect(2145, 540, 7845, 5895));
+    imgANIM = new PageSheet(canvas->clientArea());
+}
+
+void frmCANVAS::connectControls() {
+    connect(canvas, &Canvas::MouseDown, this, [this](int b, int s, float x, float y) {
+        canvasInput_->canvas_MouseDown(b, s, x, y);
+    });
+    connect(canvas, &Canvas::MouseMove, this, [this](int b, int s, float x, float y) {
+        canvasInput_->canvas_MouseMove(b, s, x, y);
+    });
+    connect(canvas, &Canvas::MouseUp, this, [this](int b, int s, float x, float y) {
+        canvasInput_->canvas_MouseUp(b, s, x, y);
+    });
+    for (int i = 0; i < int(cmdCOLOR.size()); ++i)
+        connect(cmdCOLOR[i], &ImageControl::MouseDown, this,
+                [this, i](int) { toolBox_->cmdCOLOR_MouseDown(i); });
+    connect(cmdERASER, &ImageControl::MouseDown, this, [this](int) { toolBox_->cmdERASER_MouseDown(); });
+    connect(cmdERASER_OFF, &ImageControl::MouseDown, this,
+            [this](int) { toolBox_->cmdERASER_OFF_MouseDown(); });
+    connect(imgNONE, &ImageControl::MouseDown, this, [this](int) { toolBox_->imgNONE_MouseDown(); });
+    connect(cmdDRAW, &ucButtonA::Click, this, [this] { toolBox_->cmdDRAW_Click(); });
+    connect(cmdPAINT, &ucButtonA::Click, this, [this] { toolBox_->cmdPAINT_Click(); });
+    connect(cmdNEXT, &ucButtonA::Click, this, [this] { turnPage(+1); });
+    connect(cmdPREV, &ucButtonA::Click, this, [this] { turnPage(-1); });
+    connect(cmdSAVE, &ucButtonA::Click, this, &frmCANVAS::saveRequested);
+    connect(cmdSEND, &ucButtonA::Click, this, &frmCANVAS::sendRequested);
+    for (ucButtonA* button : {cmdDRAW, cmdPAINT, cmdSAVE, cmdSEND})
+        connect(button, &ucButtonA::MouseMove, this,
+                [this, button] { AllOff(button->objectName()); });
+}
+
+void frmCANVAS::Form_Load() {
+    state.EraserOn = false;
+    state.ToolKind = kDrawMode;
+    state.CurrentPage = 1;
+    state.DataFolder = deriveDataFolder(programFolder_, QLatin1Char('/'));
+    book_ = PageBook(state.DataFolder);
+
+    background_ = loadPicture(state.DataFolder + QStringLiteral("ui.kyr"));
+    imgCRAYONS->setPicture(QPixmap::fromImage(loadPicture(state.DataFolder + "stix.kyr")));
+    imgBRUSHES->setPicture(QPixmap::fromImage(loadPicture(state.DataFolder + "brsh.kyr")));
+
+    toolBox_->paletteSetUp();
+    connectControls();
+    book_.restoreAll();
+    goPic(0);
+    toolBox_->cmdPAINT_Click();
+}
+
+void frmCANVAS::AllOff(const QString& except) {
+    for (ucButtonA* button : {cmdNEXT, cmdPREV, cmdSAVE, cmdSEND, cmdPAINT, cmdDRAW})
+        if (button->objectName() != except)
+            QMetaObject::invokeMethod(button, "Reset");
+}
+
+bool frmCANVAS::SavePic() {
+    try {
+        book_.store(canvas->Image(), state.CurrentPage);
+        return true;
+    } catch (const FileError& e) {
+        report(QStringLiteral("Vellumix"),
+               QStringLiteral("The page could not be stored in %1: %2.").arg(e.path(), e.reason()));
+        return false;
+    }
+}
+
+void frmCANVAS::turnPage(int step) {
+    SavePic();
+    try {
+        goPic(step);
+    } catch (const FileError& e) {
+        report(QStringLiteral("Vellumix"),
+               QStringLiteral("The page %1 could not be shown: %2.").arg(e.path(), e.reason()));
+    }
+}
+
+void frmCANVAS::goPic(int step) {
+    const int shown = state.CurrentPage;
+    state.CurrentPage += step;
+    if (state.CurrentPage > PageBook::kLastPage) {
+        state.CurrentPage = PageBook::kLastPage;
+        return;
+    }
+    if (state.CurrentPage < PageBook::kFirstPage) {
+        state.CurrentPage = PageBook::kFirstPage;
+        return;
+    }
+    const QString working = book_.workingCopy(state.CurrentPage);
+    if (!QFile::exists(working)) {
+        // Stay on the page still shown, so that it is never stored under
+        // another page's number.
+        state.CurrentPage = shown;
+        report(QStringLiteral("Vellumix"), QStringLiteral("Cannot locate file: ") + working + ".");
+        return;
+    }
+    QImage page, outline;
+    try {
+        page = loadPicture(working);
+        if (const QString orig = book_.outlineCopy(state.CurrentPage); QFile::exists(orig))
+            outline = loadPicture(orig);
+    } catch (const FileError&) {
+        state.CurrentPage = shown;
+        throw;
+    }
+    if (!outline.isNull())
+        picOrig->setPicture(outline);
+    if (step > 0)
+        turnForward(page);
+    else if (step == 0)
+        canvas->setPicture(page);
+    else
+        turnBackward(page);
+    imgANIM->hide();
+}
+
+// Each frame is painted at once and the thread then pauses until the
+// frame's time is up, measured on a clock, so the slide keeps its pace.
+void frmCANVAS::showFrame(int sheetLeft, qint64 dueMs, QElapsedTimer& clock) {
+    imgANIM->move(sheetLeft + 2, imgANIM->y());
+    canvas->repaint();
+    ++lastTurnFrames_;
+    const qint64 left = dueMs - clock.elapsed();
+    if (left > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(left));
+}
+
+void frmCANVAS::turnForward(const QImage& newPage) {
+    imgANIM->prepare(newPage);
+    lastTurnFrames_ = 0;
+    QElapsedTimer clock;
+    clock.start();
+    int left = canvas->width();
+    do {
+        left -= kSheetStep;
+        showFrame(left, qint64(lastTurnFrames_ + 1) * frameIntervalMs, clock);
+    } while (left > 0);
+    canvas->setPicture(imgANIM->picture());
+}
+
+void frmCANVAS::turnBackward(const QImage& newPage) {
+    imgANIM->prepare(canvas->Image());
+    canvas->setPicture(newPage);
+    lastTurnFrames_ = 0;
+    QElapsedTimer clock;
+    clock.start();
+    int left = 0;
+    do {
+        left += kSheetStep;
+        showFrame(left, qint64(lastTurnFrames_ + 1) * frameIntervalMs, clock);
+    } while (left < canvas->width());
+}
+
+void frmCANVAS::setMousePointer(int value) {
+    mousePointer_ = value;
+    applyPointer();
+}
+
+void frmCANVAS::setMouseIcon(const QCursor& cursor) {
+    mouseIcon_ = cursor;
+    applyPointer();
+}
+
+void frmCANVAS::applyPointer() {
+    if (mousePointer_ == kCustomPointer)
+        setCursor(mouseIcon_);
+    else
+        unsetCursor();
+}
+
+void frmCANVAS::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawImage(0, 0, background_);
+}
+
+void frmCANVAS::mouseMoveEvent(QMouseEvent*) { AllOff(QString()); }
+
+void frmCANVAS::closeEvent(QCloseEvent* event) {
+    // Closing is never refused; the page shown is stored first.
+    SavePic();
+    event->accept();
+}

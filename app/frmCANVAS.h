@@ -1,0 +1,87 @@
+#pragma once
+// The main window: the page being coloured, the page buttons, the tool box
+// and the save and send buttons. Loading it runs the whole start-up.
+#include "app/PageBook.h"
+#include "app/ProgramState.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class Canvas;
+class CanvasInput;
+class ImageControl;
+class PageSheet;
+class PictureBox;
+class ToolBox;
+class ucButtonA;
+
+class frmCANVAS : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
+    Q_PROPERTY(QCursor MouseIcon READ MouseIcon WRITE setMouseIcon)
+
+public:
+    // Shows a message box; tests replace it to read what would be shown.
+    using Report = std::function<void(const QString& title, const QString& text)>;
+
+    explicit frmCANVAS(const QString& programFolder);
+    ~frmCANVAS() override;
+
+    // The start-up sequence. Throws FileError when a step fails; the window
+    // must then not be shown.
+    void Form_Load();
+
+    void goPic(int step);
+    bool SavePic();
+    void AllOff(const QString& except);
+
+    ProgramState state;
+    Report report;
+    int frameIntervalMs = 10; // pause between the frames of a page turn
+    int lastTurnFrames() const { return lastTurnFrames_; }
+
+    Canvas* canvas;
+    PictureBox* picOrig;
+    PageSheet* imgANIM;
+    ucButtonA *cmdSEND, *cmdSAVE, *cmdPAINT, *cmdNEXT, *cmdPREV, *cmdDRAW;
+    ImageControl *Image1, *imgNONE, *cmdERASER_OFF, *cmdERASER, *imgCRAYONS, *imgBRUSHES;
+    std::vector<ImageControl*> cmdCOLOR;
+
+    int MousePointer() const { return mousePointer_; }
+    void setMousePointer(int value);
+    QCursor MouseIcon() const { return mouseIcon_; }
+    void setMouseIcon(const QCursor& cursor);
+
+signals:
+    // The send button was clicked; the postcard composer answers it.
+    void sendRequested();
+    // The save button was clicked.
+    void saveRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void connectControls();
+    void turnForward(const QImage& newPage);
+    void turnBackward(const QImage& newPage);
+    void showFrame(int sheetLeft, qint64 dueMs, class QElapsedTimer& clock);
+    void turnPage(int step);
+    void applyPointer();
+
+    QString programFolder_;
+    QImage background_;
+    PageBook book_{QString()};
+    std::unique_ptr<ToolBox> toolBox_;
+    std::unique_ptr<CanvasInput> canvasInput_;
+    int mousePointer_ = 0;
+    QCursor mouseIcon_;
+    int lastTurnFrames_ = 0;
+};

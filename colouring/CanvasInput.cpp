@@ -1,0 +1,79 @@
+#include "colouring/CanvasInput.h"
+
+#include "colouring/Canvas.h"
+#include "colouring/pixels/PenLine.h"
+#include "colouring/pixels/PixelOps.h"
+#include "colouring/pixels/SurfaceFill.h"
+#include "controls/Twips.h"
+
+CanvasInput::CanvasInput(ProgramState& state, Canvas& canvas, PictureBox& picOrig,
+                         AllOffFn allOff)
+    : state_(state), canvas_(canvas), picOrig_(picOrig), allOff_(std::move(allOff)) {}
+
+int CanvasInput::pixelX(float x) const { return roundHalfEven(x / screenTwipsPerPixelX(&canvas_)); }
+int CanvasInput::pixelY(float y) const { return roundHalfEven(y / screenTwipsPerPixelY(&canvas_)); }
+
+void CanvasInput::line(double fromX, double fromY, double toX, double toY) {
+    const double tx = screenTwipsPerPixelX(&canvas_);
+    const double ty = screenTwipsPerPixelY(&canvas_);
+    const QRect changed = drawPenLine(canvas_.Image(), QPointF(fromX / tx, fromY / ty),
+                                      QPointF(toX / tx, toY / ty), canvas_.ForeColor,
+                                      canvas_.DrawWidth);
+    // No refresh of its own: the stroke shows with the next paint.
+    canvas_.invalidate(changed);
+}
+
+void CanvasInput::canvas_MouseDown(int Button, int, float X, float Y) {
+    if (Button != 1 || !state_.ToolArmed)
+        return;
+    if (state_.ToolKind == kDrawMode) {
+        if (state_.EraserOn) {
+            const int side = canvas_.DrawWidth;
+            blockAnd(canvas_.Image(), picOrig_.Image(), pixelX(X), pixelY(Y), side, side);
+            canvas_.refresh();
+        } else {
+            LastPenX = roundHalfEven(X);
+            LastPenY = roundHalfEven(Y);
+            line(LastPenX, LastPenY, X, Y);
+        }
+    } else if (state_.ToolKind == kPaintMode) {
+        const int x = pixelX(X);
+        const int y = pixelY(Y);
+        // Outside the picture there is nothing to read: no fill.
+        if (const auto colour = readPixel(canvas_.Image(), x, y); colour && *colour != kOutlineBlack)
+            surfaceFill(canvas_.Image(), x, y, canvas_.FillColor);
+        canvas_.refresh();
+    }
+}
+
+void CanvasInput::canvas_MouseMove(int Button, int, float X, float Y) {
+    allOff_(QString());
+    if (Button != 1 || !state_.ToolArmed)
+        return;
+    if (state_.EraserOn) {
+        if (state_.ToolKind == kDrawMode) {
+            const int side = canvas_.DrawWidth;
+            const QRect changed =
+                blockCopy(canvas_.Image(), picOrig_.Image(), pixelX(X), pixelY(Y), side, side);
+            canvas_.refresh(changed);
+        }
+        return;
+    }
+    if (state_.ToolKind == kDrawMode) {
+        if (LastPenX != 0 && LastPenY != 0)
+            line(LastPenX, LastPenY, X, Y);
+        LastPenX = roundHalfEven(X);
+        LastPenY = roundHalfEven(Y);
+    }
+}
+
+void CanvasInput::canvas_MouseUp(int, int, float, float) {
+    LastPenX = 0;
+    LastPenY = 0;
+    if (state_.ToolKind != kDrawMode)
+        return;
+    // Stamps the outlines back over every stroke, across the client area.
+    const QRect client = canvas_.clientRect();
+    blockAnd(canvas_.Image(), picOrig_.Image(), 0, 0, client.width(), client.height());
+    canvas_.refresh();
+}

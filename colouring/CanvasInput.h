@@ -1,0 +1,38 @@
+#pragma once
+// The three mouse handlers of the canvas: fills in paint mode, freehand
+// strokes with the outlines stamped back on release in draw mode, and the
+// eraser in either. They act only while a colour or the eraser is picked.
+#include "app/ProgramState.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class Canvas;
+class PictureBox;
+
+class CanvasInput {
+public:
+    using AllOffFn = std::function<void(const QString&)>;
+
+    CanvasInput(ProgramState& state, Canvas& canvas, PictureBox& picOrig, AllOffFn allOff);
+
+    void canvas_MouseDown(int Button, int Shift, float X, float Y);
+    void canvas_MouseMove(int Button, int Shift, float X, float Y);
+    void canvas_MouseUp(int Button, int Shift, float X, float Y);
+
+    // The previous point of the stroke in progress, in whole twips; there is
+    // none while either is 0.
+    std::int32_t LastPenX = 0;
+    std::int32_t LastPenY = 0;
+
+private:
+    int pixelX(float x) const;
+    int pixelY(float y) const;
+    void line(double fromX, double fromY, double toX, double toY);
+
+    ProgramState& state_;
+    Canvas& canvas_;
+    PictureBox& picOrig_;
+    AllOffFn allOff_;
+};

@@ -1,0 +1,44 @@
+#include "colouring/PictureBox.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent, const QString& name, QRect place, int border)
+    : QWidget(parent), border_(border) {
+    setObjectName(name);
+    setGeometry(place);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setPicture(const QImage& picture) {
+    image_ = picture.convertToFormat(QImage::Format_RGB32);
+    update();
+}
+
+QRect PictureBox::clientRect() const { return rect().adjusted(border_, border_, -border_, -border_); }
+
+void PictureBox::refresh(QRect changed) {
+    if (changed.isEmpty())
+        repaint();
+    else
+        repaint(changed.translated(border_, border_).intersected(clientRect()));
+}
+
+void PictureBox::invalidate(QRect changed) {
+    update(changed.translated(border_, border_).intersected(clientRect()));
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect client = clientRect();
+    if (border_ > 0 && !client.contains(event->rect())) {
+        // A sunken frame: shadow above and left, light below and right.
+        painter.fillRect(rect(), QColor(255, 255, 255));
+        painter.fillRect(rect().adjusted(0, 0, -1, -1), QColor(128, 128, 128));
+        painter.fillRect(rect().adjusted(1, 1, -1, -1), QColor(223, 223, 223));
+        painter.fillRect(rect().adjusted(1, 1, -2, -2), QColor(64, 64, 64));
+    }
+    painter.setClipRect(client.intersected(event->rect()));
+    painter.fillRect(client, Qt::white);
+    painter.drawImage(client.topLeft(), image_);
+}

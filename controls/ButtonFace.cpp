@@ -1,0 +1,37 @@
+#include "controls/ButtonFace.h"
+
+#include "controls/ImageControl.h"
+#include "controls/ucButtonA.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ButtonFace::ButtonFace(ucButtonA* owner) : QWidget(owner), owner_(owner) {
+    setObjectName(QStringLiteral("imgButton"));
+    setMouseTracking(true);
+}
+
+void ButtonFace::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    // The face takes the size of the picture it shows; it is never stretched.
+    resize(picture.isNull() ? QSize(0, 0) : picture.size());
+}
+
+void ButtonFace::paintEvent(QPaintEvent*) {
+    if (!picture_.isNull())
+        QPainter(this).drawPixmap(0, 0, picture_);
+}
+
+void ButtonFace::mousePressEvent(QMouseEvent*) { owner_->faceMouseDown(); }
+
+void ButtonFace::mouseMoveEvent(QMouseEvent* event) {
+    owner_->faceMouseMove(buttonsCode(event->buttons()), event->position().x(),
+                          event->position().y());
+}
+
+void ButtonFace::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is a press and a release over the face; released elsewhere,
+    // the face keeps whatever the last handled move showed.
+    if (rect().contains(event->position().toPoint()) && event->buttons() == Qt::NoButton)
+        owner_->faceClick();
+}
