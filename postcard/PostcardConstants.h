@@ -1,0 +1,39 @@
+#pragma once
+// Fixed values of the e-postcard: addresses, the service, file names, the
+// texts of the status window and the figures of a delivery.
+#include <chrono>
+
+// Both addresses live in domains reserved for examples, so a postcard left
+// at the placeholder can never reach a real mailbox.
+inline constexpr char PlaceholderAddress[] = "your.friend@example.com";
+inline constexpr char PostcardSenderAddress[] = "postcards@example.net";
+
+// Host, or host:port, of the postcard service; chosen when the program is built.
+inline constexpr char PostcardServiceHost[] = VELLUMIX_POSTCARD_SERVICE_HOST;
+
+// Sent as the request's serial: tells the service which program asks.
+inline constexpr char PostcardSerial[] = "VX1";
+
+inline constexpr int kJpegQuality = 80;
+inline constexpr int kMailPort = 25;
+inline constexpr std::chrono::milliseconds kServiceTimeout = std::chrono::seconds(20);
+inline constexpr std::chrono::milliseconds kOutcomeDisplayTime = std::chrono::seconds(3);
+
+// Files in the data folder.
+inline constexpr char PostcardBackgroundFile[] = "pc.kyr";
+inline constexpr char TempPictureFile[] = "MyTempPicture.bmp";
+inline constexpr char PostcardPictureFile[] = "MyPicture.jpg";
+
+inline constexpr char PostcardSubject[] = "Vellumix email-postcard!";
+
+// The status window's texts, stage by stage.
+inline constexpr char StatusSending[] = "Sending...";
+inline constexpr char StatusPreparing[] = "Preparing message...";
+inline constexpr char StatusChecking[] = "Checking internet connection...";
+inline constexpr char StatusSendingPostcard[] = "Sending postcard...";
+inline constexpr char StatusSent[] = "Your email-postcard has been sent.";
+inline constexpr char StatusFailed[] = "Your email-postcard could not be sent. Please try again.";
+
+inline constexpr char InvalidAddressText[] =
+    "Please enter a valid email address to send your ePostcard.";
+inline constexpr char InvalidAddressTitle[] = "Trouble";

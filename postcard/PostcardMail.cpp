@@ -1,0 +1,62 @@
+#include "postcard/PostcardMail.h"
+
+#include "postcard/DeliveryError.h"
+#include "postcard/PostcardConstants.h"
+
+#include <QUrl>
+#include <array>
+
+PostcardMail composePostcardMail(const ServiceReply& reply, const QString& recipient, int port,
+                                 const QDateTime& now, const QString& attachmentPath) {
+    PostcardMail mail;
+    mail.server = reply.server;
+    mail.mailfrom = QString::fromLatin1(PostcardSenderAddress);
+    mail.sendto = recipient;
+    mail.port = port;
+    mail.maildate = rfc5322Date(now);
+    mail.username = reply.username;
+    mail.password = reply.password;
+    mail.messagesubject = QString::fromLatin1(PostcardSubject);
+    mail.messagetext = reply.messageText;
+    mail.attachmentPath = attachmentPath;
+    return mail;
+}
+
+QString rfc5322Date(const QDateTime& time) {
+    // Names are fixed English whatever the user's language, as mail demands.
+    static constexpr std::array<const char*, 7> days = {"Mon", "Tue", "Wed", "Thu",
+                                                        "Fri", "Sat", "Sun"};
+    static constexpr std::array<const char*, 12> months = {
+        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const QDate date = time.date();
+    const int offsetMinutes = time.offsetFromUtc() / 60;
+    const int absOffset = qAbs(offsetMinutes);
+    return QStringLiteral("%1, %2 %3 %4 %5 %6%7%8")
+        .arg(QLatin1String(days[date.dayOfWeek() - 1]))
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(QLatin1String(months[date.month() - 1]))
+        .arg(date.year(), 4, 10, QLatin1Char('0'))
+        .arg(time.time().toString(QStringLiteral("HH:mm:ss")))
+        .arg(QLatin1Char(offsetMinutes < 0 ? '-' : '+'))
+        .arg(absOffset / 60, 2, 10, QLatin1Char('0'))
+        .arg(absOffset % 60, 2, 10, QLatin1Char('0'));
+}
+
+QByteArray smtpServerUrl(const QString& server, int port) {
+    QUrl url;
+    url.setScheme(QStringLiteral("smtp"));
+    url.setHost(server, QUrl::StrictMode);
+    url.setPort(port);
+    if (server.isEmpty() || !url.isValid() || url.host().isEmpty())
+        throw DeliveryError("the mail server named by the postcard service is not a host name");
+    return url.toEncoded();
+}
+
+QList<QByteArray> mailHeaders(const PostcardMail& mail) {
+    return {
+        "Date: " + mail.maildate.toUtf8(),
+        "From: <" + mail.mailfrom.toUtf8() + ">",
+        "To: <" + mail.sendto.toUtf8() + ">",
+        "Subject: " + mail.messagesubject.toUtf8(),
+    };
+}

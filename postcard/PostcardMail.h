@@ -1,0 +1,40 @@
+#pragma once
+// The e-mail of one postcard as plain values, and the pieces the mail
+// client derives from it, without any I/O.
+#include "postcard/PostcardRequest.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+struct PostcardMail {
+    QString server;
+    QString mailfrom;
+    QString sendto;
+    int port = 0;
+    QString maildate;
+    QString username;
+    QString password;
+    QString messagesubject;
+    QString messagetext;
+    QString attachmentPath;
+};
+
+// The attachment always carries this name: a name taken from a path could
+// hold characters that break the MIME headers.
+inline constexpr char PostcardAttachmentName[] = "MyPicture.jpg";
+
+// Fills the mail's properties from the service's reply.
+PostcardMail composePostcardMail(const ServiceReply& reply, const QString& recipient, int port,
+                                 const QDateTime& now, const QString& attachmentPath);
+
+// A date in the form mail headers use: "Tue, 08 Dec 2026 14:05:09 +0100".
+QString rfc5322Date(const QDateTime& time);
+
+// "smtp://host:port" for the reply's server. Throws DeliveryError when the
+// server is not a host name or address, so a reply cannot steer the URL.
+QByteArray smtpServerUrl(const QString& server, int port);
+
+// The headers of the message, each a complete "Name: value" line.
+QList<QByteArray> mailHeaders(const PostcardMail& mail);

@@ -1,0 +1,220 @@
+#include "postcard/frmPostcard.h"
+
+#include "colouring/pixels/BitmapFile.h"
+#include "controls/Twips.h"
+#include "postcard/BmpToJpeg.h"
+#include "postcard/CurlHttpClient.h"
+#include "postcard/CurlMailClient.h"
+#include "postcard/LimitedPlainTextEdit.h"
+#include "postcard/PostcardRequest.h"
+#include "postcard/PostcardStyle.h"
+#include "postcard/frmSTATUS.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int kMessageMaxLength = 200;
+
+QLineEdit* makeAddressBox(QWidget* window, const char* name, const QRect& geometry) {
+    auto* box = new QLineEdit(QString::fromLatin1(PlaceholderAddress), window);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QPushButton* makeButton(QWidget* window, const char* name, const QString& text,
+                        const QRect& geometry) {
+    auto* button = new QPushButton(text, window);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+void removeIfPresent(const QString& path) {
+    QFile file(path);
+    if (file.exists() && !file.remove())
+        throw FileError(path, file.errorString());
+}
+
+// Lets the windows repaint and take input for the given time. The timer only
+// wakes the wait when nothing else happens.
+void waitProcessingEvents(std::chrono::milliseconds duration) {
+    QElapsedTimer clock;
+    clock.start();
+    QTimer wake;
+    wake.setSingleShot(true);
+    while (clock.elapsed() < duration.count()) {
+        wake.start(int(duration.count() - clock.elapsed()));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+} // namespace
+
+frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder,
+                         std::function<QImage()> canvasImage, PostcardSettings settings)
+    : PictureWindow(owner, loadPicture(dataFolder + PostcardBackgroundFile),
+                    layoutRect(0, 0, 7770, 3165).size()),
+      DataFolder(dataFolder), canvasImage_(std::move(canvasImage)), settings_(std::move(settings)),
+      Net(std::make_unique<CurlHttpClient>()) {
+    setObjectName(QStringLiteral("frmPostcard"));
+    setWindowTitle(QStringLiteral("Send Drawing"));
+    const auto right = Qt::AlignRight | Qt::AlignTop;
+    const auto left = Qt::AlignLeft | Qt::AlignTop;
+
+    Label1 = makeWhiteLabel(this, "Label1", QStringLiteral("To:"), labelFont(),
+                            layoutRect(2985, 105, 300, 240), right);
+    txtMailTO = makeAddressBox(this, "txtMailTO", layoutRect(3345, 105, 4140, 285));
+    Label2 = makeWhiteLabel(this, "Label2", QStringLiteral("From:"), labelFont(),
+                            layoutRect(2730, 465, 555, 240), right);
+    txtMailFROM = makeAddressBox(this, "txtMailFROM", layoutRect(3345, 450, 4140, 285));
+    Label3 = makeWhiteLabel(this, "Label3", QStringLiteral("Message:"), labelFont(),
+                            layoutRect(2370, 825, 885, 240), right);
+    txtMSG = new LimitedPlainTextEdit(kMessageMaxLength, this);
+    txtMSG->setObjectName(QStringLiteral("txtMSG"));
+    txtMSG->setGeometry(layoutRect(3345, 810, 4140, 1620));
+    txtMSG->setFont(largeBoldFont());
+    txtMSG->setTabChangesFocus(true);
+    Label4 = makeWhiteLabel(this, "Label4", QStringLiteral("Preview"), labelFont(),
+                            layoutRect(615, 240, 780, 240), left);
+    preview = new QLabel(this);
+    preview->setObjectName(QStringLiteral("preview"));
+    preview->setGeometry(layoutRect(120, 540, 1965, 1710));
+    preview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    preview->setLineWidth(2);
+    Label5 = makeWhiteLabel(this, "Label5", QStringLiteral("(not actual size)"), labelFont(),
+                            layoutRect(360, 2310, 1500, 240), left);
+    cmdCANCEL =
+        makeButton(this, "cmdCANCEL", QStringLiteral("Cancel"), layoutRect(3360, 2565, 1710, 390));
+    cmdSEND =
+        makeButton(this, "cmdSEND", QStringLiteral("Send"), layoutRect(5790, 2565, 1710, 390));
+
+    setTabOrder(txtMSG, txtMailTO);
+    setTabOrder(txtMailTO, txtMailFROM);
+    setTabOrder(txtMailFROM, cmdSEND);
+    setTabOrder(cmdSEND, cmdCANCEL);
+    txtMSG->setFocus();
+
+    txtMailTO->installEventFilter(this);
+    txtMailFROM->installEventFilter(this);
+    connect(cmdSEND, &QPushButton::clicked, this, &frmPostcard::cmdSEND_Click);
+    connect(cmdCANCEL, &QPushButton::clicked, this, &frmPostcard::cmdCANCEL_Click);
+
+    paintPreview();
+}
+
+frmPostcard::~frmPostcard() = default;
+
+// The picture as it is now, stretched to the whole preview; the preview keeps
+// it until the composer is unloaded.
+void frmPostcard::paintPreview() {
+    const QSize area = preview->contentsRect().size();
+    QPixmap picture(area);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), area), canvasImage_());
+    painter.end();
+    preview->setPixmap(picture);
+}
+
+// An address box still holding the placeholder empties itself for typing.
+bool frmPostcard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && (watched == txtMailTO || watched == txtMailFROM)) {
+        auto* box = static_cast<QLineEdit*>(watched);
+        if (box->text() == QLatin1String(PlaceholderAddress))
+            box->clear();
+    }
+    return PictureWindow::eventFilter(watched, event);
+}
+
+void frmPostcard::cmdSEND_Click() {
+    hide();
+    SendPostCard();
+}
+
+void frmPostcard::cmdCANCEL_Click() {
+    close();
+}
+
+QString frmPostcard::dataFile(const char* name) const {
+    return DataFolder + QString::fromLatin1(name);
+}
+
+void frmPostcard::setStatus(const char* text) {
+    const QString status = QString::fromLatin1(text);
+    if (status_)
+        status_->showStatus(status);
+    emit statusShown(status);
+}
+
+void frmPostcard::SendPostCard() {
+    const QString recipient = txtMailTO->text();
+    if (!passesAddressTest(recipient, QString::fromLatin1(PlaceholderAddress))) {
+        settings_.report(parentWidget(), QString::fromLatin1(InvalidAddressText),
+                         QString::fromLatin1(InvalidAddressTitle));
+        return;
+    }
+    deliveryStarted_ = true;
+    const QString tempPicture = dataFile(TempPictureFile);
+    const QString picture = dataFile(PostcardPictureFile);
+
+    bool sent = false;
+    try {
+        if (!status_)
+            status_ = new frmSTATUS(parentWidget(), DataFolder);
+        status_->showNow();
+        setStatus(StatusPreparing);
+        removeIfPresent(tempPicture);
+        writeBitmapFile(canvasImage_(), tempPicture);
+        BmpToJpeg(tempPicture, picture, kJpegQuality);
+        removeIfPresent(tempPicture);
+        Net->setTimeout(settings_.serviceTimeout);
+        setStatus(StatusChecking);
+        const QString reply =
+            Net->get(buildServiceUrl(settings_.serviceHost, txtMailFROM->text(), recipient,
+                                     txtMSG->toPlainText(), QString::fromLatin1(PostcardSerial)));
+        const ServiceReply fields = parseServiceReply(reply);
+        // A fresh mail client for every attempt, gone when the attempt ends.
+        const std::unique_ptr<MailClient> QZSMTP =
+            std::make_unique<CurlMailClient>(settings_.mailTimeouts);
+        const PostcardMail mail = composePostcardMail(fields, recipient, settings_.smtpPort,
+                                                      QDateTime::currentDateTime(), picture);
+        setStatus(StatusSendingPostcard);
+        QZSMTP->send(mail);
+        sent = true;
+    } catch (const std::exception&) {
+        // Whatever failed, the child sees the one failure text below.
+    }
+    setStatus(sent ? StatusSent : StatusFailed);
+
+    // The windows stay responsive while the outcome shows; the owner may even
+    // be closed meanwhile, taking both windows with it.
+    const QPointer<frmPostcard> self(this);
+    waitProcessingEvents(settings_.outcomeDisplayTime);
+    if (!self)
+        return;
+    if (status_)
+        status_->close();
+    close();
+}
+
+void showPostcardComposer(QPointer<frmPostcard>& composer, QWidget* owner,
+                          const QString& dataFolder, std::function<QImage()> canvasImage,
+                          PostcardSettings settings) {
+    if (!composer || composer->deliveryStarted())
+        composer = new frmPostcard(owner, dataFolder, std::move(canvasImage), std::move(settings));
+    composer->show();
+    composer->raise();
+    composer->activateWindow();
+}
