@@ -1,0 +1,231 @@
+// The pixel core against the floor of touching the page's bytes once: a
+// plain copy of the 523 x 393 RGB32 image. Every figure carries x_floor, its
+// time per iteration divided by that copy's time, measured in the same run.
+#include "colouring/pixels/BitmapFile.h"
+#include "colouring/pixels/PenLine.h"
+#include "colouring/pixels/PixelOps.h"
+#include "colouring/pixels/SurfaceFill.h"
+
+#include <QFile>
+#include <QPainter>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstring>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+constexpr int kPageWidth = 523;
+constexpr int kPageHeight = 393;
+constexpr Colour kBlue = packColour(0, 0, 255);
+
+// Mean CPU time of one copy of the page's bytes, taken once.
+double copyFloorSeconds() {
+    static const double seconds = [] {
+        const std::size_t bytes = std::size_t(kPageWidth) * kPageHeight * 4;
+        std::vector<char> from(bytes, 1);
+        std::vector<char> to(bytes);
+        constexpr int kRounds = 4000;
+        for (int i = 0; i < kRounds / 10; ++i)
+            std::memcpy(to.data(), from.data(), bytes);
+        const std::clock_t start = std::clock();
+        for (int i = 0; i < kRounds; ++i) {
+            std::memcpy(to.data(), from.data(), bytes);
+            benchmark::ClobberMemory();
+        }
+        return double(std::clock() - start) / CLOCKS_PER_SEC / kRounds;
+    }();
+    return seconds;
+}
+
+// Runs one iteration's work under the benchmark's loop and reports x_floor,
+// the CPU time per iteration over the copy floor's.
+template <typename Work> void againstFloor(benchmark::State& state, Work work) {
+    const std::clock_t start = std::clock();
+    for (auto _ : state)
+        work();
+    const double perIteration =
+        double(std::clock() - start) / CLOCKS_PER_SEC / double(state.iterations());
+    state.counters["x_floor"] = perIteration / copyFloorSeconds();
+}
+
+QImage blankPage() {
+    QImage page(kPageWidth, kPageHeight, QImage::Format_RGB32);
+    page.fill(qRgb(255, 255, 255));
+    return page;
+}
+
+// The shipped first page, or a stand-in with outlines when it is missing.
+QImage outlinePage() {
+    const QString path = QStringLiteral(VELLUMIX_SOURCE_DIR "/res/pages/orig/1.bmp");
+    if (QFile::exists(path))
+        return loadPicture(path);
+    QImage page = blankPage();
+    QPainter painter(&page);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawRoundedRect(page.rect().adjusted(8, 8, -9, -9), 12, 12);
+    for (int i = 0; i < 6; ++i)
+        painter.drawEllipse(QPoint(80 + 75 * i, 120 + 30 * (i % 3)), 30 + 5 * i, 45);
+    painter.drawLine(8, 290, kPageWidth - 9, 290);
+    return page;
+}
+
+struct Area {
+    QPoint start;
+    int pixels = 0;
+};
+
+// The white areas of the page with at least a few hundred pixels, by size.
+std::vector<Area> whiteAreas(const QImage& page) {
+    QImage marked = page;
+    std::vector<Area> areas;
+    for (int y = 0; y < marked.height(); ++y)
+        for (int x = 0; x < marked.width(); ++x) {
+            if (marked.pixel(x, y) != qRgb(255, 255, 255))
+                continue;
+            const QRect rect = surfaceFill(marked, x, y, kBlue);
+            int pixels = 0;
+            for (int v = rect.top(); v <= rect.bottom(); ++v)
+                for (int u = rect.left(); u <= rect.right(); ++u)
+                    pixels += marked.pixel(u, v) == rgbFromColour(kBlue);
+            surfaceFill(marked, x, y, packColour(1, 2, 3)); // done, out of the next count
+            if (pixels >= 300)
+                areas.push_back({QPoint(x, y), pixels});
+        }
+    std::sort(areas.begin(), areas.end(), [](Area a, Area b) { return a.pixels < b.pixels; });
+    return areas;
+}
+
+// Fills the area at start again and again, alternating two colours so every
+// iteration paints the same pixels without restoring the page.
+void fillRepeatedly(benchmark::State& state, QImage page, QPoint start, int pixels) {
+    const Colour original = *readPixel(page, start.x(), start.y());
+    bool coloured = false;
+    againstFloor(state, [&] {
+        benchmark::DoNotOptimize(
+            surfaceFill(page, start.x(), start.y(), coloured ? original : kBlue));
+        coloured = !coloured;
+    });
+    state.counters["pixels"] = pixels;
+}
+
+// A textbook scanline fill, the peer the fill is measured against: pixel by
+// pixel, one seed for every run found above and below each span.
+void textbookFill(QImage& image, int x, int y, QRgb fill) {
+    const QRgb old = image.pixel(x, y);
+    auto* bits = reinterpret_cast<QRgb*>(image.bits());
+    const int width = image.width();
+    std::vector<QPoint> seeds{QPoint(x, y)};
+    while (!seeds.empty()) {
+        const QPoint seed = seeds.back();
+        seeds.pop_back();
+        QRgb* row = bits + seed.y() * width;
+        if (row[seed.x()] != old)
+            continue;
+        int left = seed.x();
+        int right = seed.x();
+        while (left > 0 && row[left - 1] == old)
+            --left;
+        while (right < width - 1 && row[right + 1] == old)
+            ++right;
+        std::fill(row + left, row + right + 1, fill);
+        for (const int next : {seed.y() - 1, seed.y() + 1}) {
+            if (next < 0 || next >= image.height())
+                continue;
+            const QRgb* nextRow = bits + next * width;
+            for (int i = left; i <= right; ++i)
+                if (nextRow[i] == old && (i == left || nextRow[i - 1] != old))
+                    seeds.emplace_back(i, next);
+        }
+    }
+}
+
+void BM_CopyFloor(benchmark::State& state) {
+    const QImage from = outlinePage();
+    QImage to = blankPage();
+    const std::size_t bytes = std::size_t(from.sizeInBytes());
+    againstFloor(state, [&] {
+        std::memcpy(to.bits(), from.constBits(), bytes);
+        benchmark::ClobberMemory();
+    });
+}
+BENCHMARK(BM_CopyFloor);
+
+void BM_FillWholeBlankPage(benchmark::State& state) {
+    fillRepeatedly(state, blankPage(), QPoint(261, 196), kPageWidth * kPageHeight);
+}
+BENCHMARK(BM_FillWholeBlankPage);
+
+void BM_TextbookFillWholeBlankPage(benchmark::State& state) {
+    QImage page = blankPage();
+    bool coloured = false;
+    againstFloor(state, [&] {
+        textbookFill(page, 261, 196, coloured ? qRgb(255, 255, 255) : rgbFromColour(kBlue));
+        benchmark::ClobberMemory();
+        coloured = !coloured;
+    });
+}
+BENCHMARK(BM_TextbookFillWholeBlankPage);
+
+void BM_FillLargestAreaOfRealPage(benchmark::State& state) {
+    const QImage page = outlinePage();
+    const Area area = whiteAreas(page).back();
+    fillRepeatedly(state, page, area.start, area.pixels);
+}
+BENCHMARK(BM_FillLargestAreaOfRealPage);
+
+void BM_FillTypicalAreaOfRealPage(benchmark::State& state) {
+    const QImage page = outlinePage();
+    const std::vector<Area> areas = whiteAreas(page);
+    const Area area = areas[areas.size() / 2];
+    fillRepeatedly(state, page, area.start, area.pixels);
+}
+BENCHMARK(BM_FillTypicalAreaOfRealPage);
+
+// A child's scribble: 200 short segments of a wavy path across the page.
+std::vector<QPointF> scribble() {
+    std::vector<QPointF> points;
+    for (int i = 0; i <= 200; ++i)
+        points.emplace_back(20 + i * 2.4, 196 + 120 * std::sin(i * 0.11));
+    return points;
+}
+
+void BM_Stroke200Segments(benchmark::State& state) {
+    QImage canvas = outlinePage();
+    const std::vector<QPointF> points = scribble();
+    againstFloor(state, [&] {
+        for (std::size_t i = 1; i < points.size(); ++i)
+            benchmark::DoNotOptimize(drawPenLine(canvas, points[i - 1], points[i], kBlue, 10));
+    });
+}
+BENCHMARK(BM_Stroke200Segments);
+
+void BM_ReleaseStamp(benchmark::State& state) {
+    const QImage outline = outlinePage();
+    QImage canvas = outline;
+    drawPenLine(canvas, QPointF(30, 30), QPointF(490, 360), kBlue, 10); // owns its pixels now
+    againstFloor(state, [&] {
+        benchmark::DoNotOptimize(blockAnd(canvas, outline, 0, 0, kPageWidth, kPageHeight));
+    });
+}
+BENCHMARK(BM_ReleaseStamp);
+
+void BM_Eraser200Blocks(benchmark::State& state) {
+    const QImage outline = outlinePage();
+    QImage canvas = outline;
+    canvas.fill(rgbFromColour(kBlue));
+    const std::vector<QPointF> points = scribble();
+    againstFloor(state, [&] {
+        for (std::size_t i = 1; i < points.size(); ++i)
+            benchmark::DoNotOptimize(
+                blockCopy(canvas, outline, int(points[i].x()), int(points[i].y()), 10, 10));
+    });
+}
+BENCHMARK(BM_Eraser200Blocks);
+
+} // namespace
+
+// The benchmark program's one main(); other benchmark files only register.
+BENCHMARK_MAIN();
