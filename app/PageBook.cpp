@@ -19,14 +19,16 @@ void PageBook::restoreAll() const {
         const QString outline = outlineCopy(page);
         QFile old(working);
         if (old.exists() && !old.remove())
-            throw FileError(working, QStringLiteral("the old page could not be removed (%1)")
-                                         .arg(old.errorString()));
+            throw FileError(
+                working,
+                QStringLiteral("the old page could not be removed (%1)").arg(old.errorString()));
         if (!QFile::exists(outline))
             throw FileError(outline, QStringLiteral("the file does not exist"));
         QFile source(outline);
         if (!source.copy(working))
-            throw FileError(working, QStringLiteral("the page could not be copied (%1)")
-                                         .arg(source.errorString()));
+            throw FileError(
+                working,
+                QStringLiteral("the page could not be copied (%1)").arg(source.errorString()));
     }
 }
 

@@ -11,11 +11,11 @@
 enum ToolKinds : std::int32_t { kDrawMode = 1, kPaintMode = 2 };
 
 struct ProgramState {
-    QString DataFolder;            // ends in the platform's separator
-    std::int32_t CurrentPage = 0;  // 1 to 16 after any page operation
-    std::int32_t ToolKind = 0;     // kDrawMode or kPaintMode
+    QString DataFolder;           // ends in the platform's separator
+    std::int32_t CurrentPage = 0; // 1 to 16 after any page operation
+    std::int32_t ToolKind = 0;    // kDrawMode or kPaintMode
     bool EraserOn = false;
-    bool ToolArmed = false;        // a colour or the eraser is picked
+    bool ToolArmed = false; // a colour or the eraser is picked
     QCursor HandCursor;
     QCursor EraserCursor;
     std::array<Colour, kPaletteSize> PaletteColors{}; // slot i holds position i + 1

@@ -4,10 +4,12 @@
 #include "app/PageSheet.h"
 #include "colouring/Canvas.h"
 #include "colouring/CanvasInput.h"
+#include "colouring/SaveButton.h"
 #include "colouring/ToolBox.h"
 #include "colouring/pixels/BitmapFile.h"
 #include "controls/Cursors.h"
 #include "controls/ImageControl.h"
+#include "controls/QtFileDialog.h"
 #include "controls/Twips.h"
 #include "controls/ucButtonA.h"
 
@@ -62,14 +64,15 @@ frmCANVAS::frmCANVAS(const QString& programFolder) : programFolder_(programFolde
     report = [this](const QString& title, const QString& text) {
         QMessageBox::warning(this, title, text);
     };
+    dialogPlatform = std::make_unique<QtFileDialog>();
     createControls();
     // The stored layout's pointer is the hand.
     SetCustomPointer(this, resourceCursor(QStringLiteral("HANDY")));
-    toolBox_ = std::make_unique<ToolBox>(
-        state, ToolBoxControls{this, canvas, &cmdCOLOR, imgNONE, cmdERASER, cmdERASER_OFF,
-                               imgCRAYONS, imgBRUSHES});
-    canvasInput_ = std::make_unique<CanvasInput>(
-        state, *canvas, *picOrig, [this](const QString& except) { AllOff(except); });
+    toolBox_ = std::make_unique<ToolBox>(state, ToolBoxControls{this, canvas, &cmdCOLOR, imgNONE,
+                                                                cmdERASER, cmdERASER_OFF,
+                                                                imgCRAYONS, imgBRUSHES});
+    canvasInput_ = std::make_unique<CanvasInput>(state, *canvas, *picOrig,
+                                                 [this](const QString& except) { AllOff(except); });
 }
 
 frmCANVAS::~frmCANVAS() = default;
@@ -88,8 +91,8 @@ void frmCANVAS::createControls() {
     imgNONE = new ImageControl(this, "imgNONE", layoutRect(12330, 6525, 525, 2475),
                                layoutPicture("imgNONE"));
     imgNONE->hide();
-    Image1 = new ImageControl(this, "Image1", layoutRect(210, 465, 1710, 1230),
-                              layoutPicture("Image1"));
+    Image1 =
+        new ImageControl(this, "Image1", layoutRect(210, 465, 1710, 1230), layoutPicture("Image1"));
     picOrig = new PictureBox(this, "picOrig", layoutRect(975, 5850, 330, 240), 0);
     picOrig->hide();
     cmdDRAW = imageButton(this, "cmdDRAW", layoutRect(1005, 7305, 900, 1305));
@@ -103,27 +106,30 @@ void frmCANVAS::createControls() {
 }
 
 void frmCANVAS::connectControls() {
-    connect(canvas, &Canvas::MouseDown, this, [this](int b, int s, float x, float y) {
-        canvasInput_->canvas_MouseDown(b, s, x, y);
-    });
-    connect(canvas, &Canvas::MouseMove, this, [this](int b, int s, float x, float y) {
-        canvasInput_->canvas_MouseMove(b, s, x, y);
-    });
-    connect(canvas, &Canvas::MouseUp, this, [this](int b, int s, float x, float y) {
-        canvasInput_->canvas_MouseUp(b, s, x, y);
-    });
+    connect(canvas, &Canvas::MouseDown, this,
+            [this](int b, int s, float x, float y) { canvasInput_->canvas_MouseDown(b, s, x, y); });
+    connect(canvas, &Canvas::MouseMove, this,
+            [this](int b, int s, float x, float y) { canvasInput_->canvas_MouseMove(b, s, x, y); });
+    connect(canvas, &Canvas::MouseUp, this,
+            [this](int b, int s, float x, float y) { canvasInput_->canvas_MouseUp(b, s, x, y); });
     for (int i = 0; i < int(cmdCOLOR.size()); ++i)
         connect(cmdCOLOR[i], &ImageControl::MouseDown, this,
                 [this, i](int) { toolBox_->cmdCOLOR_MouseDown(i); });
-    connect(cmdERASER, &ImageControl::MouseDown, this, [this](int) { toolBox_->cmdERASER_MouseDown(); });
+    connect(cmdERASER, &ImageControl::MouseDown, this,
+            [this](int) { toolBox_->cmdERASER_MouseDown(); });
     connect(cmdERASER_OFF, &ImageControl::MouseDown, this,
             [this](int) { toolBox_->cmdERASER_OFF_MouseDown(); });
-    connect(imgNONE, &ImageControl::MouseDown, this, [this](int) { toolBox_->imgNONE_MouseDown(); });
+    connect(imgNONE, &ImageControl::MouseDown, this,
+            [this](int) { toolBox_->imgNONE_MouseDown(); });
     connect(cmdDRAW, &ucButtonA::Click, this, [this] { toolBox_->cmdDRAW_Click(); });
     connect(cmdPAINT, &ucButtonA::Click, this, [this] { toolBox_->cmdPAINT_Click(); });
     connect(cmdNEXT, &ucButtonA::Click, this, [this] { turnPage(+1); });
     connect(cmdPREV, &ucButtonA::Click, this, [this] { turnPage(-1); });
-    connect(cmdSAVE, &ucButtonA::Click, this, &frmCANVAS::saveRequested);
+    connect(cmdSAVE, &ucButtonA::Click, this, [this] {
+        cmdSAVE_Click(
+            this, canvas->Image(), *dialogPlatform,
+            [this](QWidget*, const QString& title, const QString& text) { report(title, text); });
+    });
     connect(cmdSEND, &ucButtonA::Click, this, &frmCANVAS::sendRequested);
     for (ucButtonA* button : {cmdDRAW, cmdPAINT, cmdSAVE, cmdSEND})
         connect(button, &ucButtonA::MouseMove, this,
@@ -176,6 +182,7 @@ void frmCANVAS::turnPage(int step) {
 }
 
 void frmCANVAS::goPic(int step) {
+    lastTurnFrames_ = 0;
     const int shown = state.CurrentPage;
     state.CurrentPage += step;
     if (state.CurrentPage > PageBook::kLastPage) {
@@ -227,7 +234,6 @@ void frmCANVAS::showFrame(int sheetLeft, qint64 dueMs, QElapsedTimer& clock) {
 
 void frmCANVAS::turnForward(const QImage& newPage) {
     imgANIM->prepare(newPage);
-    lastTurnFrames_ = 0;
     QElapsedTimer clock;
     clock.start();
     int left = canvas->width();
@@ -241,7 +247,6 @@ void frmCANVAS::turnForward(const QImage& newPage) {
 void frmCANVAS::turnBackward(const QImage& newPage) {
     imgANIM->prepare(canvas->Image());
     canvas->setPicture(newPage);
-    lastTurnFrames_ = 0;
     QElapsedTimer clock;
     clock.start();
     int left = 0;
@@ -274,7 +279,9 @@ void frmCANVAS::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, background_);
 }
 
-void frmCANVAS::mouseMoveEvent(QMouseEvent*) { AllOff(QString()); }
+void frmCANVAS::mouseMoveEvent(QMouseEvent*) {
+    AllOff(QString());
+}
 
 void frmCANVAS::closeEvent(QCloseEvent* event) {
     // Closing is never refused; the page shown is stored first.

@@ -13,6 +13,7 @@
 
 class Canvas;
 class CanvasInput;
+class FileDialogPlatform;
 class ImageControl;
 class PageSheet;
 class PictureBox;
@@ -41,7 +42,8 @@ public:
 
     ProgramState state;
     Report report;
-    int frameIntervalMs = 10; // pause between the frames of a page turn
+    int frameIntervalMs = 10;                           // pause between the frames of a page turn
+    std::unique_ptr<FileDialogPlatform> dialogPlatform; // the save dialog
     int lastTurnFrames() const { return lastTurnFrames_; }
 
     Canvas* canvas;
@@ -59,8 +61,6 @@ public:
 signals:
     // The send button was clicked; the postcard composer answers it.
     void sendRequested();
-    // The save button was clicked.
-    void saveRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

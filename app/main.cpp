@@ -15,9 +15,9 @@ int main(int argc, char** argv) {
         return QApplication::exec();
     } catch (const FileError& e) {
         // Start-up stops at the failing step; no window is left behind.
-        QMessageBox::critical(nullptr, QStringLiteral("Vellumix"),
-                              QStringLiteral("Vellumix cannot start.\n\n%1\n%2.")
-                                  .arg(e.path(), e.reason()));
+        QMessageBox::critical(
+            nullptr, QStringLiteral("Vellumix"),
+            QStringLiteral("Vellumix cannot start.\n\n%1\n%2.").arg(e.path(), e.reason()));
         return 1;
     }
 }

@@ -6,19 +6,22 @@
 #include "colouring/pixels/SurfaceFill.h"
 #include "controls/Twips.h"
 
-CanvasInput::CanvasInput(ProgramState& state, Canvas& canvas, PictureBox& picOrig,
-                         AllOffFn allOff)
+CanvasInput::CanvasInput(ProgramState& state, Canvas& canvas, PictureBox& picOrig, AllOffFn allOff)
     : state_(state), canvas_(canvas), picOrig_(picOrig), allOff_(std::move(allOff)) {}
 
-int CanvasInput::pixelX(float x) const { return roundHalfEven(x / screenTwipsPerPixelX(&canvas_)); }
-int CanvasInput::pixelY(float y) const { return roundHalfEven(y / screenTwipsPerPixelY(&canvas_)); }
+int CanvasInput::pixelX(float x) const {
+    return roundHalfEven(x / screenTwipsPerPixelX(&canvas_));
+}
+int CanvasInput::pixelY(float y) const {
+    return roundHalfEven(y / screenTwipsPerPixelY(&canvas_));
+}
 
 void CanvasInput::line(double fromX, double fromY, double toX, double toY) {
     const double tx = screenTwipsPerPixelX(&canvas_);
     const double ty = screenTwipsPerPixelY(&canvas_);
-    const QRect changed = drawPenLine(canvas_.Image(), QPointF(fromX / tx, fromY / ty),
-                                      QPointF(toX / tx, toY / ty), canvas_.ForeColor,
-                                      canvas_.DrawWidth);
+    const QRect changed =
+        drawPenLine(canvas_.Image(), QPointF(fromX / tx, fromY / ty), QPointF(toX / tx, toY / ty),
+                    canvas_.ForeColor, canvas_.DrawWidth);
     // No refresh of its own: the stroke shows with the next paint.
     canvas_.invalidate(changed);
 }
@@ -40,7 +43,8 @@ void CanvasInput::canvas_MouseDown(int Button, int, float X, float Y) {
         const int x = pixelX(X);
         const int y = pixelY(Y);
         // Outside the picture there is nothing to read: no fill.
-        if (const auto colour = readPixel(canvas_.Image(), x, y); colour && *colour != kOutlineBlack)
+        if (const auto colour = readPixel(canvas_.Image(), x, y);
+            colour && *colour != kOutlineBlack)
             surfaceFill(canvas_.Image(), x, y, canvas_.FillColor);
         canvas_.refresh();
     }

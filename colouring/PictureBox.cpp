@@ -15,7 +15,9 @@ void PictureBox::setPicture(const QImage& picture) {
     update();
 }
 
-QRect PictureBox::clientRect() const { return rect().adjusted(border_, border_, -border_, -border_); }
+QRect PictureBox::clientRect() const {
+    return rect().adjusted(border_, border_, -border_, -border_);
+}
 
 void PictureBox::refresh(QRect changed) {
     if (changed.isEmpty())

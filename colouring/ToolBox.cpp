@@ -6,8 +6,7 @@
 
 #include <QVariant>
 
-ToolBox::ToolBox(ProgramState& state, ToolBoxControls controls)
-    : state_(state), c_(controls) {}
+ToolBox::ToolBox(ProgramState& state, ToolBoxControls controls) : state_(state), c_(controls) {}
 
 void ToolBox::paletteSetUp() {
     for (int i = 0; i < kPaletteSize; ++i)

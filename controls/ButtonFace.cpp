@@ -22,7 +22,9 @@ void ButtonFace::paintEvent(QPaintEvent*) {
         QPainter(this).drawPixmap(0, 0, picture_);
 }
 
-void ButtonFace::mousePressEvent(QMouseEvent*) { owner_->faceMouseDown(); }
+void ButtonFace::mousePressEvent(QMouseEvent*) {
+    owner_->faceMouseDown();
+}
 
 void ButtonFace::mouseMoveEvent(QMouseEvent* event) {
     owner_->faceMouseMove(buttonsCode(event->buttons()), event->position().x(),

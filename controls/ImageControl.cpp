@@ -26,9 +26,13 @@ void ImageControl::mousePressEvent(QMouseEvent* event) {
 }
 
 // Moves over a picture belong to the picture, not to the window behind it.
-void ImageControl::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void ImageControl::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
 
-int buttonCode(Qt::MouseButton button) { return buttonsCode(button); }
+int buttonCode(Qt::MouseButton button) {
+    return buttonsCode(button);
+}
 
 int buttonsCode(Qt::MouseButtons buttons) {
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |

@@ -13,4 +13,6 @@ void PropertyBag::WriteProperty(const QString& name, const QVariant& value,
     values_.insert(name.toLower(), value);
 }
 
-bool PropertyBag::contains(const QString& name) const { return values_.contains(name.toLower()); }
+bool PropertyBag::contains(const QString& name) const {
+    return values_.contains(name.toLower());
+}

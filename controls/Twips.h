@@ -15,7 +15,9 @@ constexpr QRect layoutRect(int left, int top, int width, int height) {
 }
 
 // Nearest whole number, halves to the even neighbour.
-inline int roundHalfEven(double value) { return int(std::nearbyint(value)); }
+inline int roundHalfEven(double value) {
+    return int(std::nearbyint(value));
+}
 
 // The screen's twips per pixel, read afresh for each event (15 at 96 dpi).
 double screenTwipsPerPixelX(const QWidget* widget);

@@ -13,14 +13,20 @@ qint64 ucButtonA::handleOf(const QPixmap& picture) {
     return picture.isNull() ? 0 : qint64(picture.cacheKey());
 }
 
-const QPixmap& ucButtonA::facePicture() const { return imgButton->picture(); }
-QWidget* ucButtonA::face() const { return imgButton; }
+const QPixmap& ucButtonA::facePicture() const {
+    return imgButton->picture();
+}
+QWidget* ucButtonA::face() const {
+    return imgButton;
+}
 
 bool ucButtonA::faceShows(const QPixmap& picture) const {
     return handleOf(imgButton->picture()) == handleOf(picture);
 }
 
-void ucButtonA::showOnFace(const QPixmap& picture) { imgButton->setPicture(picture); }
+void ucButtonA::showOnFace(const QPixmap& picture) {
+    imgButton->setPicture(picture);
+}
 
 void ucButtonA::repaintFace() {
     ++faceRepaints_;
@@ -51,7 +57,9 @@ void ucButtonA::setImg_NORM(const QPixmap& New_img_NORM) {
     emit PropertyChanged(QStringLiteral("img_NORM"));
 }
 
-QString ucButtonA::acToolTip() const { return imgButton->toolTip(); }
+QString ucButtonA::acToolTip() const {
+    return imgButton->toolTip();
+}
 
 void ucButtonA::setAcToolTip(const QString& New_acToolTip) {
     imgButton->setToolTip(New_acToolTip);

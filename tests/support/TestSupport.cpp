@@ -5,9 +5,14 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QHash>
+#include <QProcess>
 
-QString sourceDir() { return QStringLiteral(VELLUMIX_SOURCE_DIR); }
-QString shippedDataFolder() { return sourceDir() + "/res/"; }
+QString sourceDir() {
+    return QStringLiteral(VELLUMIX_SOURCE_DIR);
+}
+QString shippedDataFolder() {
+    return sourceDir() + "/res/";
+}
 
 bool copyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);
@@ -27,10 +32,18 @@ bool copyTree(const QString& from, const QString& to) {
 
 ScratchDataFolder::ScratchDataFolder() : dir_(std::make_unique<QTemporaryDir>()) {
     copyTree(shippedDataFolder(), dataFolder());
+    // TEMPORARY while the pages are being drawn: stand-ins for missing pages.
+    for (int n = 2; n <= 16; ++n)
+        QFile::copy(dataFolder() + "pages/orig/1.bmp",
+                    dataFolder() + QString("pages/orig/%1.bmp").arg(n));
 }
 
-QString ScratchDataFolder::programFolder() const { return dir_->path(); }
-QString ScratchDataFolder::dataFolder() const { return dir_->path() + "/res/"; }
+QString ScratchDataFolder::programFolder() const {
+    return dir_->path();
+}
+QString ScratchDataFolder::dataFolder() const {
+    return dir_->path() + "/res/";
+}
 
 namespace {
 QHash<QChar, QRgb> legendMap(const QStringList& legend) {
@@ -62,4 +75,46 @@ QStringList asciiRows(const QImage& image, const QStringList& legend) {
         rows << row;
     }
     return rows;
+}
+
+int runCommand(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process.exitCode();
+}
+
+ReadOnlyMount::ReadOnlyMount(const QString& folder) : folder_(folder) {
+    if (runCommand("mount", {"--bind", folder, folder}) != 0) {
+        why_ = "the machine refuses a bind mount of " + folder;
+        return;
+    }
+    if (runCommand("mount", {"-o", "remount,ro,bind", folder}) != 0) {
+        runCommand("umount", {folder});
+        why_ = "the machine refuses a read-only remount of " + folder;
+        return;
+    }
+    mounted_ = true;
+}
+
+ReadOnlyMount::~ReadOnlyMount() {
+    if (mounted_)
+        runCommand("umount", {folder_});
+}
+
+SmallDiskMount::SmallDiskMount(const QString& folder, int kilobytes) : folder_(folder) {
+    QDir().mkpath(folder);
+    if (runCommand("mount", {"-t", "tmpfs", "-o", QString("size=%1k").arg(kilobytes), "tmpfs",
+                             folder}) != 0) {
+        why_ = "the machine refuses a tmpfs mount on " + folder;
+        return;
+    }
+    mounted_ = true;
+}
+
+SmallDiskMount::~SmallDiskMount() {
+    if (mounted_)
+        runCommand("umount", {folder_});
 }

@@ -29,3 +29,36 @@ QImage asciiImage(const QStringList& rows, const QStringList& legend = {});
 QStringList asciiRows(const QImage& image, const QStringList& legend = {});
 
 bool copyTree(const QString& from, const QString& to);
+
+// Makes a folder read-only for its lifetime with a read-only bind mount
+// (permissions do not stop root). ok() is false where the machine refuses
+// the mount; why() then says so, for a skip message.
+class ReadOnlyMount {
+public:
+    explicit ReadOnlyMount(const QString& folder);
+    ~ReadOnlyMount();
+    bool ok() const { return mounted_; }
+    QString why() const { return why_; }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+    QString why_;
+};
+
+// A small tmpfs of the given size mounted over folder, to play a full disk.
+class SmallDiskMount {
+public:
+    SmallDiskMount(const QString& folder, int kilobytes);
+    ~SmallDiskMount();
+    bool ok() const { return mounted_; }
+    QString why() const { return why_; }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+    QString why_;
+};
+
+// Runs a program and returns its exit status (-1 when it could not start).
+int runCommand(const QString& program, const QStringList& arguments);

@@ -1,0 +1,166 @@
+#include "controls/ucButtonA.h"
+#include "tests/app/WindowFixture.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+void click(ucButtonA* button) {
+    QTest::mouseClick(button->face(), Qt::LeftButton, {}, QPoint(20, 20));
+}
+
+} // namespace
+
+class PageBookTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->Form_Load();
+    }
+};
+
+TEST_F(PageBookTest, TurningAwayAndBackKeepsTheColouring) {
+    colourCanvas(qRgb(0, 0, 255));
+    const QImage coloured = window->canvas->Image();
+    click(window->cmdNEXT);
+    EXPECT_EQ(window->state.CurrentPage, 2);
+    EXPECT_EQ(window->lastTurnFrames(), 27);
+    EXPECT_EQ(window->canvas->Image(), outline(2)) << "page 2 is uncoloured on its first visit";
+    EXPECT_EQ(window->picOrig->Image(), outline(2));
+    click(window->cmdPREV);
+    EXPECT_EQ(window->state.CurrentPage, 1);
+    EXPECT_EQ(window->lastTurnFrames(), 27);
+    EXPECT_EQ(window->canvas->Image(), coloured);
+    EXPECT_FALSE(window->imgANIM->isVisible());
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
+
+TEST_F(PageBookTest, TheBookStopsAtItsCoversButStillStores) {
+    colourCanvas(qRgb(255, 0, 0));
+    click(window->cmdPREV);
+    EXPECT_EQ(window->state.CurrentPage, 1);
+    EXPECT_EQ(window->lastTurnFrames(), 0);
+    EXPECT_EQ(working(1), window->canvas->Image());
+
+    window->goPic(15);
+    ASSERT_EQ(window->state.CurrentPage, 16);
+    colourCanvas(qRgb(0, 255, 0));
+    click(window->cmdNEXT);
+    EXPECT_EQ(window->state.CurrentPage, 16);
+    EXPECT_EQ(window->lastTurnFrames(), 0);
+    EXPECT_EQ(working(16), window->canvas->Image());
+    EXPECT_TRUE(reports.isEmpty());
+}
+
+TEST_F(PageBookTest, StepZeroShowsThePageWithoutAnimation) {
+    window->goPic(0);
+    EXPECT_EQ(window->state.CurrentPage, 1);
+    EXPECT_EQ(window->lastTurnFrames(), 0);
+}
+
+TEST_F(PageBookTest, AMissingWorkingCopyIsReportedAndThePageShownStays) {
+    click(window->cmdNEXT);
+    const QImage page2 = window->canvas->Image();
+    QFile::remove(scratch.file(workingName(3)));
+    click(window->cmdNEXT);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_EQ(reports[0], "Vellumix: Cannot locate file: " + scratch.file(workingName(3)) + ".");
+    EXPECT_EQ(window->canvas->Image(), page2);
+    // The page still shown keeps its own number, so a later store is right.
+    EXPECT_EQ(window->state.CurrentPage, 2);
+    colourCanvas(qRgb(255, 255, 0));
+    ASSERT_TRUE(window->SavePic());
+    EXPECT_EQ(working(2), window->canvas->Image());
+    EXPECT_FALSE(QFile::exists(scratch.file(workingName(3))));
+}
+
+TEST_F(PageBookTest, AMissingOutlineCopyKeepsThePreviousOutline) {
+    window->goPic(2);
+    ASSERT_EQ(window->state.CurrentPage, 3);
+    QFile::remove(scratch.file(outlineName(4)));
+    click(window->cmdNEXT);
+    EXPECT_EQ(window->state.CurrentPage, 4);
+    EXPECT_EQ(window->canvas->Image(), working(4));
+    EXPECT_EQ(window->picOrig->Image(), outline(3));
+    EXPECT_TRUE(reports.isEmpty());
+}
+
+TEST_F(PageBookTest, ADamagedPageIsReportedAndTheBookStaysUsable) {
+    QFile page(scratch.file(workingName(2)));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    page.write("BM this is not a bitmap");
+    page.close();
+    click(window->cmdNEXT);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(scratch.file(workingName(2)))) << reports[0].toStdString();
+    EXPECT_EQ(window->state.CurrentPage, 1);
+    EXPECT_EQ(window->canvas->Image(), outline(1));
+}
+
+TEST_F(PageBookTest, SavePicWritesTheNumberedWorkingCopy) {
+    window->goPic(15);
+    colourCanvas(qRgb(1, 2, 3));
+    ASSERT_TRUE(window->SavePic());
+    EXPECT_EQ(working(16), window->canvas->Image());
+    EXPECT_TRUE(QFile::exists(scratch.file("pages/16.bmp")));
+}
+
+TEST_F(PageBookTest, ClosingTheWindowStoresThePageShown) {
+    window->goPic(4);
+    colourCanvas(qRgb(9, 99, 199));
+    window->show();
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(working(5), window->canvas->Image());
+}
+
+TEST_F(PageBookTest, AStoreIntoAReadOnlyFolderIsReportedAndLosesNothing) {
+    colourCanvas(qRgb(200, 0, 0));
+    ASSERT_TRUE(window->SavePic());
+    const QImage stored = working(1);
+    colourCanvas(qRgb(0, 200, 0));
+    {
+        ReadOnlyMount readOnly(scratch.file("pages"));
+        if (!readOnly.ok())
+            GTEST_SKIP() << readOnly.why().toStdString();
+        EXPECT_FALSE(window->SavePic());
+        ASSERT_EQ(reports.size(), 1);
+        EXPECT_TRUE(reports[0].startsWith("Vellumix: "));
+        EXPECT_TRUE(reports[0].contains(scratch.file(workingName(1))));
+        EXPECT_EQ(working(1), stored);
+    }
+    EXPECT_TRUE(window->SavePic());
+    EXPECT_EQ(working(1), window->canvas->Image());
+}
+
+TEST(PageBookFullDisk, AStoreOnAFullDiskIsReportedAndSucceedsOnceThereIsRoom) {
+    QTemporaryDir program;
+    SmallDiskMount disk(program.path(), 32 * 1024);
+    if (!disk.ok())
+        GTEST_SKIP() << disk.why().toStdString();
+    ASSERT_TRUE(copyTree(shippedDataFolder(), program.path() + "/res"));
+    frmCANVAS window(program.path());
+    QStringList reports;
+    window.report = [&](const QString&, const QString& text) { reports << text; };
+    window.Form_Load();
+    const QString page1 = program.path() + "/res/pages/1.bmp";
+    const QImage before = loadPicture(page1);
+
+    // Fill the disk to the last byte.
+    QFile filler(program.path() + "/filler");
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(64 * 1024, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+
+    window.canvas->Image().fill(Qt::magenta);
+    EXPECT_FALSE(window.SavePic());
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(page1)) << reports[0].toStdString();
+    EXPECT_EQ(loadPicture(page1), before);
+
+    filler.remove();
+    EXPECT_TRUE(window.SavePic());
+    EXPECT_EQ(loadPicture(page1), window.canvas->Image());
+}

@@ -1,0 +1,43 @@
+#pragma once
+// A main window over a scratch copy of the data folder, with message boxes
+// captured instead of shown.
+#include "app/PageSheet.h"
+#include "app/frmCANVAS.h"
+#include "colouring/Canvas.h"
+#include "colouring/pixels/BitmapFile.h"
+#include "controls/ImageControl.h"
+#include "tests/support/TestSupport.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <memory>
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { window = makeWindow(); }
+
+    std::unique_ptr<frmCANVAS> makeWindow() {
+        auto w = std::make_unique<frmCANVAS>(scratch.programFolder());
+        w->report = [this](const QString& title, const QString& text) {
+            reports << title + ": " + text;
+        };
+        w->frameIntervalMs = 0;
+        return w;
+    }
+
+    QImage outline(int page) const { return loadPicture(scratch.file(outlineName(page))); }
+    QImage working(int page) const { return loadPicture(scratch.file(workingName(page))); }
+    static QString outlineName(int page) { return QString("pages/orig/%1.bmp").arg(page); }
+    static QString workingName(int page) { return QString("pages/%1.bmp").arg(page); }
+
+    // A visible mark on the canvas, as a stroke would leave.
+    void colourCanvas(QRgb rgb) {
+        for (int y = 100; y < 120; ++y)
+            for (int x = 100; x < 140; ++x)
+                window->canvas->Image().setPixel(x, y, rgb);
+    }
+
+    ScratchDataFolder scratch;
+    std::unique_ptr<frmCANVAS> window;
+    QStringList reports;
+};
