@@ -1,7 +1,8 @@
 #pragma once
 // Direct pixel work on the canvas's retained image and the outline copy.
-// All images are QImage::Format_RGB32; every operation clips to both images
-// and returns the rectangle it changed (empty when nothing changed).
+// Images are QImage::Format_RGB32 (a target in another format is converted
+// first); every operation clips to both images, whatever the block's origin
+// or size, and returns the rectangle it changed (empty when nothing changed).
 #include "colouring/pixels/Colour.h"
 
 #include <QImage>

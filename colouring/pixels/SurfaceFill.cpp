@@ -35,9 +35,9 @@ public:
 
     QRect run(int x, int y) {
         pending_.reserve(256);
-        // The start row is explored first, as if reached from below; the row
-        // below is then queued for the start column, and the leaks cover the
-        // rest of the span in that row.
+        // The start row is explored first, as if reached from the row below.
+        // That row was never filled, so it is queued here at the start column;
+        // the span's leaks cover the rest of it.
         push(y, x, x, 1);
         pending_.push_back({y, x, x, -1});
         while (!pending_.empty()) {
