@@ -1,0 +1,203 @@
+// The sixteen outline pages are what a child colours. Each must be pure black
+// line art on white, clear of the canvas border, with enough areas to fill,
+// no specks, and lines that a 4-connected fill cannot slip through.
+#include "colouring/pixels/BitmapFile.h"
+#include "tests/support/TestSupport.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+constexpr int kPageCount = 16;
+constexpr int kWidth = 523;
+constexpr int kHeight = 393;
+constexpr int kUnderBorder = 4; // last columns and rows lie under the canvas border
+constexpr int kFillable = 40;   // smallest area a child is meant to fill
+constexpr int kSpeck = 8;       // anything smaller is a speck
+constexpr int kMinimumFillable = 15;
+constexpr QRgb kWhite = 0xffffffff;
+constexpr QRgb kBlack = 0xff000000;
+
+QString pagePath(int n) {
+    return sourceDir() + QStringLiteral("/res/pages/orig/%1.bmp").arg(n);
+}
+
+// White areas of a picture, found by flooding over 4 or 8 neighbours.
+struct Areas {
+    int width = 0;
+    std::vector<int> label; // per pixel: 0 for non-white, else the area's number
+    std::vector<int> size;  // per area number; entry 0 unused
+    std::vector<int> first; // first pixel of each area, for messages
+
+    int count() const { return int(size.size()) - 1; }
+    QString where(int id) const {
+        return QStringLiteral("(%1, %2)").arg(first[id] % width).arg(first[id] / width);
+    }
+};
+
+Areas whiteAreas(const QImage& picture, bool diagonal) {
+    const int w = picture.width();
+    const int h = picture.height();
+    std::vector<bool> white(size_t(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            white[size_t(y) * w + x] = picture.pixel(x, y) == kWhite;
+
+    Areas areas;
+    areas.width = w;
+    areas.label.assign(white.size(), 0);
+    areas.size.push_back(0);
+    areas.first.push_back(0);
+    std::vector<int> todo;
+    for (int start = 0; start < w * h; ++start) {
+        if (!white[start] || areas.label[start])
+            continue;
+        const int id = int(areas.size.size());
+        areas.size.push_back(0);
+        areas.first.push_back(start);
+        areas.label[start] = id;
+        todo.push_back(start);
+        while (!todo.empty()) {
+            const int p = todo.back();
+            todo.pop_back();
+            ++areas.size[id];
+            const int x = p % w;
+            const int y = p / w;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    if ((dx == 0 && dy == 0) || (!diagonal && dx != 0 && dy != 0))
+                        continue;
+                    const int nx = x + dx;
+                    const int ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= w || ny >= h)
+                        continue;
+                    const int q = ny * w + nx;
+                    if (white[q] && !areas.label[q]) {
+                        areas.label[q] = id;
+                        todo.push_back(q);
+                    }
+                }
+            }
+        }
+    }
+    return areas;
+}
+
+class Page : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QFile::exists(pagePath(GetParam()))) << qPrintable(pagePath(GetParam()));
+        page_ = loadPicture(pagePath(GetParam()));
+        ASSERT_EQ(page_.size(), QSize(kWidth, kHeight));
+    }
+    QImage page_;
+};
+
+TEST(PageAreas, DiagonalNeighboursJoinOnlyUnderEightConnectivity) {
+    const QImage picture = asciiImage({"#####", "#.###", "##.##", "#####"});
+    EXPECT_EQ(whiteAreas(picture, false).count(), 2);
+    EXPECT_EQ(whiteAreas(picture, true).count(), 1);
+}
+
+TEST_P(Page, IsA24BitWindowsBitmapOfTheCanvasSize) {
+    QFile file(pagePath(GetParam()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray head = file.read(54);
+    ASSERT_EQ(head.size(), 54);
+    const auto* b = reinterpret_cast<const uchar*>(head.constData());
+    EXPECT_EQ(head.left(2), QByteArray("BM"));
+    EXPECT_EQ(qFromLittleEndian<qint32>(b + 18), kWidth);
+    EXPECT_EQ(qAbs(qFromLittleEndian<qint32>(b + 22)), kHeight);
+    EXPECT_EQ(qFromLittleEndian<quint16>(b + 28), 24);
+    EXPECT_EQ(qFromLittleEndian<quint32>(b + 30), 0u) << "compressed";
+}
+
+TEST_P(Page, HoldsOnlyPureBlackAndPureWhite) {
+    int black = 0;
+    int white = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const QRgb c = page_.pixel(x, y);
+            if (c == kBlack)
+                ++black;
+            else if (c == kWhite)
+                ++white;
+            else
+                FAIL() << "colour " << std::hex << c << " at " << std::dec << x << ", " << y;
+        }
+    }
+    EXPECT_GT(black, 0);
+    EXPECT_GT(white, 0);
+}
+
+TEST_P(Page, DrawsNothingUnderTheBorderOrOnTheEdges) {
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const bool edge =
+                x == 0 || y == 0 || x >= kWidth - kUnderBorder || y >= kHeight - kUnderBorder;
+            if (edge) {
+                ASSERT_EQ(page_.pixel(x, y), kWhite) << "at " << x << ", " << y;
+            }
+        }
+    }
+}
+
+TEST_P(Page, BackgroundAroundTheDrawingIsOneArea) {
+    const Areas areas = whiteAreas(page_, false);
+    const int background = areas.label[0];
+    ASSERT_NE(background, 0);
+    for (int x = 0; x < kWidth; ++x) {
+        EXPECT_EQ(areas.label[x], background) << "top row at " << x;
+        EXPECT_EQ(areas.label[size_t(kHeight - 1) * kWidth + x], background)
+            << "bottom row at " << x;
+    }
+    for (int y = 0; y < kHeight; ++y) {
+        EXPECT_EQ(areas.label[size_t(y) * kWidth], background) << "left column at " << y;
+        EXPECT_EQ(areas.label[size_t(y) * kWidth + kWidth - 1], background)
+            << "right column at " << y;
+    }
+}
+
+TEST_P(Page, HasEnoughAreasToFillAndNoSpecks) {
+    const Areas areas = whiteAreas(page_, false);
+    int fillable = 0;
+    for (int id = 1; id <= areas.count(); ++id) {
+        if (areas.size[id] >= kFillable)
+            ++fillable;
+        EXPECT_GE(areas.size[id], kSpeck)
+            << "speck of " << areas.size[id] << " px at " << qPrintable(areas.where(id));
+    }
+    EXPECT_GE(fillable, kMinimumFillable);
+}
+
+// Two 4-connected areas that touch at a corner would be one area under
+// 8-connectivity: a line too thin there to hold every fill.
+TEST_P(Page, LinesAreThickEnoughThatNoAreaLeaksDiagonally) {
+    const Areas four = whiteAreas(page_, false);
+    const Areas eight = whiteAreas(page_, true);
+    EXPECT_EQ(four.count(), eight.count());
+    for (int id = 1; id <= four.count(); ++id) {
+        const int joined = eight.label[four.first[id]];
+        if (eight.size[joined] != four.size[id]) {
+            ADD_FAILURE() << "area at " << qPrintable(four.where(id))
+                          << " leaks diagonally into a neighbour";
+            break;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Book, Page, ::testing::Range(1, kPageCount + 1));
+
+TEST(PageBook, EveryPageIsADifferentPicture) {
+    std::vector<QImage> pages;
+    for (int n = 1; n <= kPageCount; ++n)
+        pages.push_back(loadPicture(pagePath(n)));
+    for (int a = 0; a < kPageCount; ++a)
+        for (int b = a + 1; b < kPageCount; ++b)
+            EXPECT_NE(pages[a], pages[b]) << "pages " << a + 1 << " and " << b + 1;
+}
+
+} // namespace
