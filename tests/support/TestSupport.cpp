@@ -118,3 +118,14 @@ SmallDiskMount::~SmallDiskMount() {
     if (mounted_)
         runCommand("umount", {folder_});
 }
+
+PixelDifference differingPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return {a.width() * a.height(), {0, 0}};
+    PixelDifference d;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((a.pixel(x, y) & 0xffffff) != (b.pixel(x, y) & 0xffffff) && d.count++ == 0)
+                d.first = {x, y};
+    return d;
+}

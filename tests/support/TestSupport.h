@@ -2,6 +2,7 @@
 // Shared helpers: scratch data folders laid out like the shipped one, and
 // tiny pictures drawn as ASCII grids.
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -27,6 +28,14 @@ private:
 // letters take their colour from the legend ("r=#ff0000").
 QImage asciiImage(const QStringList& rows, const QStringList& legend = {});
 QStringList asciiRows(const QImage& image, const QStringList& legend = {});
+
+// How many pixels differ between two pictures of the same size (all of
+// them when the sizes differ), and the first one that does.
+struct PixelDifference {
+    int count = 0;
+    QPoint first{-1, -1};
+};
+PixelDifference differingPixels(const QImage& a, const QImage& b);
 
 bool copyTree(const QString& from, const QString& to);
 

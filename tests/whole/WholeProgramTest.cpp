@@ -1,0 +1,58 @@
+#include "colouring/pixels/BitmapFile.h"
+#include "tests/whole/ProgramHarness.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Client pixel (x, y) of the canvas lies at (145 + x, 38 + y) in the window.
+QPoint onCanvas(int x, int y) {
+    return {145 + x, 38 + y};
+}
+QPoint paletteSlot(int i) {
+    return {141 + 34 * i + 17, 457 + 100};
+}
+
+} // namespace
+
+TEST(WholeProgram, StartsWithPageOneOnTheCanvas) {
+    ScratchDataFolder scratch;
+    RunningProgram program(scratch);
+    ASSERT_TRUE(program.start());
+    EXPECT_EQ(program.windowGeometry().size(), QSize(800, 600));
+    const QImage shot = program.windowShot();
+    shot.save(QStringLiteral(VELLUMIX_BINARY_DIR "/whole-start.png"));
+    const QImage page1 = loadPicture(scratch.file("pages/orig/1.bmp"));
+    const auto diff = differingPixels(shot.copy(145, 38, 519, 389), page1.copy(0, 0, 519, 389));
+    EXPECT_EQ(diff.count, 0)
+        << "the canvas does not show page 1 where the layout puts it; first at " << diff.first.x()
+        << "," << diff.first.y();
+    program.close();
+    EXPECT_EQ(program.waitForExit(), 0);
+}
+
+TEST(WholeProgram, AMissingArtworkFileStopsStartUpWithAMessage) {
+    ScratchDataFolder scratch;
+    QFile::remove(scratch.file("stix.kyr"));
+    RunningProgram program(scratch);
+    ASSERT_TRUE(program.start()) << "no message box appeared";
+    EXPECT_NE(program.windowGeometry().size(), QSize(800, 600)) << "the main window was shown";
+    program.key("Return");
+    EXPECT_EQ(program.waitForExit(), 1);
+}
+
+TEST(WholeProgram, ClosingTheWindowStoresThePageBeingColoured) {
+    ScratchDataFolder scratch;
+    RunningProgram program(scratch);
+    ASSERT_TRUE(program.start());
+    program.click(paletteSlot(2)); // the blue brush
+    program.click(onCanvas(6, 6)); // the white around the drawing
+    const QImage shot = program.windowShot();
+    EXPECT_EQ(shot.pixel(onCanvas(6, 6)), qRgb(0, 0, 255));
+    program.close();
+    EXPECT_EQ(program.waitForExit(), 0);
+    const QImage stored = loadPicture(scratch.file("pages/1.bmp"));
+    EXPECT_EQ(stored.pixel(6, 6), qRgb(0, 0, 255));
+    EXPECT_EQ(differingPixels(stored.copy(0, 0, 519, 389), shot.copy(145, 38, 519, 389)).count, 0);
+}
