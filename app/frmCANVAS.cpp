@@ -12,6 +12,7 @@
 #include "controls/QtFileDialog.h"
 #include "controls/Twips.h"
 #include "controls/ucButtonA.h"
+#include "postcard/frmPostcard.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -130,7 +131,7 @@ void frmCANVAS::connectControls() {
             this, canvas->Image(), *dialogPlatform,
             [this](QWidget*, const QString& title, const QString& text) { report(title, text); });
     });
-    connect(cmdSEND, &ucButtonA::Click, this, &frmCANVAS::sendRequested);
+    connect(cmdSEND, &ucButtonA::Click, this, &frmCANVAS::cmdSEND_Click);
     for (ucButtonA* button : {cmdDRAW, cmdPAINT, cmdSAVE, cmdSEND})
         connect(button, &ucButtonA::MouseMove, this,
                 [this, button] { AllOff(button->objectName()); });
@@ -254,6 +255,16 @@ void frmCANVAS::turnBackward(const QImage& newPage) {
         left += kSheetStep;
         showFrame(left, qint64(lastTurnFrames_ + 1) * frameIntervalMs, clock);
     } while (left < canvas->width());
+}
+
+void frmCANVAS::cmdSEND_Click() {
+    try {
+        showPostcardComposer(
+            composer, this, state.DataFolder, [this] { return canvas->Image(); }, postcardSettings);
+    } catch (const FileError& e) {
+        report(QStringLiteral("Vellumix"),
+               QStringLiteral("The postcard cannot be opened: %1: %2.").arg(e.path(), e.reason()));
+    }
 }
 
 void frmCANVAS::setMousePointer(int value) {

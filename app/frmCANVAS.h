@@ -3,9 +3,11 @@
 // and the save and send buttons. Loading it runs the whole start-up.
 #include "app/PageBook.h"
 #include "app/ProgramState.h"
+#include "postcard/PostcardSettings.h"
 
 #include <QCursor>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -17,6 +19,7 @@ class FileDialogPlatform;
 class ImageControl;
 class PageSheet;
 class PictureBox;
+class frmPostcard;
 class ToolBox;
 class ucButtonA;
 
@@ -44,6 +47,8 @@ public:
     Report report;
     int frameIntervalMs = 10;                           // pause between the frames of a page turn
     std::unique_ptr<FileDialogPlatform> dialogPlatform; // the save dialog
+    PostcardSettings postcardSettings;
+    QPointer<frmPostcard> composer;
     int lastTurnFrames() const { return lastTurnFrames_; }
 
     Canvas* canvas;
@@ -58,10 +63,6 @@ public:
     QCursor MouseIcon() const { return mouseIcon_; }
     void setMouseIcon(const QCursor& cursor);
 
-signals:
-    // The send button was clicked; the postcard composer answers it.
-    void sendRequested();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -75,6 +76,7 @@ private:
     void showFrame(int sheetLeft, qint64 dueMs, class QElapsedTimer& clock);
     void turnPage(int step);
     void applyPointer();
+    void cmdSEND_Click();
 
     QString programFolder_;
     QImage background_;
