@@ -4,7 +4,42 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QStringList>
 #include <QSvgRenderer>
+
+namespace {
+
+// Qt's SVG module only warns about what it cannot draw (an unknown
+// reference, a bad colour) and leaves it out; for hand-written sources such
+// a warning is a typo, so rendering collects them and refuses the picture.
+class SvgComplaints {
+public:
+    SvgComplaints() : previous_(qInstallMessageHandler(&SvgComplaints::handle)) { active_ = this; }
+    ~SvgComplaints() {
+        qInstallMessageHandler(previous_);
+        active_ = nullptr;
+    }
+    SvgComplaints(const SvgComplaints&) = delete;
+    SvgComplaints& operator=(const SvgComplaints&) = delete;
+
+    const QStringList& messages() const { return messages_; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (active_ && qstrcmp(context.category, "qt.svg") == 0) {
+            active_->messages_.append(text);
+            return;
+        }
+        if (active_ && active_->previous_)
+            active_->previous_(type, context, text);
+    }
+
+    static inline SvgComplaints* active_ = nullptr;
+    QtMessageHandler previous_;
+    QStringList messages_;
+};
+
+} // namespace
 
 QByteArray readSvg(const QString& path) {
     QFile file(path);
@@ -14,6 +49,7 @@ QByteArray readSvg(const QString& path) {
 }
 
 QImage renderSvg(const QByteArray& svg, const QString& name, bool antialias, QSize size) {
+    const SvgComplaints complaints;
     QSvgRenderer renderer(svg);
     if (!renderer.isValid())
         throw FileError(name, QStringLiteral("not a valid SVG"));
@@ -26,6 +62,8 @@ QImage renderSvg(const QByteArray& svg, const QString& name, bool antialias, QSi
     painter.setRenderHint(QPainter::SmoothPixmapTransform, antialias);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     painter.end();
+    if (!complaints.messages().isEmpty())
+        throw FileError(name, complaints.messages().join(QStringLiteral("; ")));
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 

@@ -10,7 +10,7 @@ QByteArray readSvg(const QString& path);
 
 // Renders svg at its own width and height (or at size, when given) onto a
 // transparent ARGB32 picture. name is for error messages. Throws FileError
-// when the SVG does not parse.
+// when the SVG does not parse or Qt reports anything it could not draw.
 QImage renderSvg(const QByteArray& svg, const QString& name, bool antialias, QSize size = QSize());
 
 // image drawn over backdrop (same size), without transparency.

@@ -56,20 +56,12 @@ QImage renderFile(const QDir& folder, const QString& name) {
 
 // The part of the window background that lies behind a picture of the given
 // name and size; white for pictures that do not sit on the background.
-class Backdrops {
-public:
-    explicit Backdrops(QImage background) : background_(std::move(background)) {}
-
-    QImage behind(const QString& name, QSize size) const {
-        const auto place = windowPlace(name);
-        if (!place || background_.isNull())
-            return whiteBackdrop(size);
-        return background_.copy(QRect(*place, size));
-    }
-
-private:
-    QImage background_;
-};
+QImage backdrop(const QImage& background, const QString& name, QSize size) {
+    const auto place = windowPlace(name);
+    if (!place || background.isNull())
+        return whiteBackdrop(size);
+    return background.copy(QRect(*place, size));
+}
 
 void renderPages(const QDir& art, const QDir& out) {
     QList<QImage> pages;
@@ -96,29 +88,28 @@ QImage renderData(const QDir& data, const QDir& out) {
         background = flatten(renderFile(data, "ui"), whiteBackdrop(QSize(800, 600)));
         savePng(background, out.filePath("res/ui.kyr"));
     }
-    const Backdrops backdrops(background);
     for (const QString& name : svgNames(data)) {
         if (name == "ui")
             continue;
         const QImage image = renderFile(data, name);
-        savePng(flatten(image, backdrops.behind(name, image.size())),
+        savePng(flatten(image, backdrop(background, name, image.size())),
                 out.filePath("res/" + name + ".kyr"));
     }
     return background;
 }
 
-void renderLayout(const QDir& layout, const QDir& out, const Backdrops& backdrops) {
+void renderLayout(const QDir& layout, const QDir& out, const QImage& background) {
     for (const QString& name : svgNames(layout)) {
         const QImage image = renderFile(layout, name);
-        saveJpeg(flatten(image, backdrops.behind(name, image.size())),
+        saveJpeg(flatten(image, backdrop(background, name, image.size())),
                  out.filePath("app/resources/layout/" + name + ".jpg"));
     }
 }
 
-void renderButtons(const QDir& buttons, const QDir& out, const Backdrops& backdrops) {
+void renderButtons(const QDir& buttons, const QDir& out, const QImage& background) {
     for (const QString& name : svgNames(buttons)) {
         const QImage face = renderFile(buttons, name);
-        const ButtonStates states = buttonStates(face, backdrops.behind(name, face.size()));
+        const ButtonStates states = buttonStates(face, backdrop(background, name, face.size()));
         const QString base = out.filePath("app/resources/buttons/" + name);
         saveJpeg(states.normal, base + "_norm.jpg");
         saveJpeg(states.rollover, base + "_roll.jpg");
@@ -166,9 +157,9 @@ void renderIcons(const QDir& icons, const QDir& out) {
 void generate(const QDir& src, const QDir& out) {
     const QDir art(src.filePath("artwork"));
     renderPages(art, out);
-    const Backdrops backdrops(renderData(QDir(art.filePath("data")), out));
-    renderLayout(QDir(art.filePath("layout")), out, backdrops);
-    renderButtons(QDir(art.filePath("buttons")), out, backdrops);
+    const QImage background = renderData(QDir(art.filePath("data")), out);
+    renderLayout(QDir(art.filePath("layout")), out, background);
+    renderButtons(QDir(art.filePath("buttons")), out, background);
     renderCursors(QDir(art.filePath("cursors")), out);
     renderIcons(QDir(art.filePath("icons")), out);
 }
