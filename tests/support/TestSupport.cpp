@@ -32,10 +32,6 @@ bool copyTree(const QString& from, const QString& to) {
 
 ScratchDataFolder::ScratchDataFolder() : dir_(std::make_unique<QTemporaryDir>()) {
     copyTree(shippedDataFolder(), dataFolder());
-    // TEMPORARY while the pages are being drawn: stand-ins for missing pages.
-    for (int n = 2; n <= 16; ++n)
-        QFile::copy(dataFolder() + "pages/orig/1.bmp",
-                    dataFolder() + QString("pages/orig/%1.bmp").arg(n));
 }
 
 QString ScratchDataFolder::programFolder() const {
