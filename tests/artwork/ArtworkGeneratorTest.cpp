@@ -1,5 +1,6 @@
-// Rerunning the artwork generator reproduces every committed picture byte
-// for byte, and makes no picture that is not committed.
+// The artwork generator: rerunning it reproduces every committed picture
+// byte for byte and makes no picture that is not committed; a source it
+// cannot fully draw stops it.
 #include "tests/support/TestSupport.h"
 
 #include <QDirIterator>
@@ -39,16 +40,28 @@ QByteArray contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+struct GeneratorRun {
+    int exitCode = -1;
+    QString errors;
+};
+
+GeneratorRun runGenerator(const QString& source, const QString& output) {
+    QProcess generator;
+    generator.start(QStringLiteral(VELLUMIX_ARTGEN), {source, output});
+    GeneratorRun run;
+    if (generator.waitForFinished(240000) && generator.exitStatus() == QProcess::NormalExit)
+        run.exitCode = generator.exitCode();
+    run.errors = QString::fromLocal8Bit(generator.readAllStandardError());
+    return run;
+}
+
 } // namespace
 
-TEST(ArtworkReproduction, GeneratorReproducesEveryCommittedPictureByteForByte) {
+TEST(ArtworkGenerator, ReproducesEveryCommittedPictureByteForByte) {
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
-    QProcess generator;
-    generator.start(QStringLiteral(VELLUMIX_ARTGEN), {sourceDir(), scratch.path()});
-    ASSERT_TRUE(generator.waitForFinished(240000));
-    ASSERT_EQ(generator.exitStatus(), QProcess::NormalExit);
-    ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+    const GeneratorRun run = runGenerator(sourceDir(), scratch.path());
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
     const QSet<QString> committed = picturesUnder(sourceDir());
     const QSet<QString> generated = picturesUnder(scratch.path());
@@ -63,4 +76,19 @@ TEST(ArtworkReproduction, GeneratorReproducesEveryCommittedPictureByteForByte) {
         EXPECT_TRUE(contents(sourceDir() + "/" + file) == contents(scratch.filePath(file)))
             << "differs from a fresh rendering";
     }
+}
+
+TEST(ArtworkGenerator, StopsAtASourceItCannotFullyDraw) {
+    QTemporaryDir source;
+    ASSERT_TRUE(QDir().mkpath(source.filePath("artwork/data")));
+    QFile svg(source.filePath("artwork/data/pc.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"20\" height=\"10\">"
+              "<rect width=\"20\" height=\"10\" fill=\"url(#missing)\"/></svg>");
+    svg.close();
+
+    const GeneratorRun run = runGenerator(source.path(), source.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains("pc.svg")) << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(source.filePath("res/pc.kyr")));
 }
