@@ -18,7 +18,7 @@ CurlMime buildMessage(CURL* handle, const PostcardMail& mail) {
         throw DeliveryError("out of memory while preparing the mail");
 
     curl_mimepart* text = curl_mime_addpart(mime.get());
-    const QByteArray body = mail.messagetext.toUtf8();
+    const QByteArray body = mailBodyText(mail);
     checkMime(curl_mime_data(text, body.constData(), size_t(body.size())));
     checkMime(curl_mime_type(text, "text/plain; charset=UTF-8"));
     checkMime(curl_mime_encoder(text, "quoted-printable"));

@@ -52,6 +52,12 @@ QByteArray smtpServerUrl(const QString& server, int port) {
     return url.toEncoded();
 }
 
+QByteArray mailBodyText(const PostcardMail& mail) {
+    QString text = mail.messagetext;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return text.replace(u'\n', QStringLiteral("\r\n")).toUtf8();
+}
+
 QList<QByteArray> mailHeaders(const PostcardMail& mail) {
     return {
         "Date: " + mail.maildate.toUtf8(),

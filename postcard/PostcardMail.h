@@ -36,5 +36,8 @@ QString rfc5322Date(const QDateTime& time);
 // server is not a host name or address, so a reply cannot steer the URL.
 QByteArray smtpServerUrl(const QString& server, int port);
 
+// The body as UTF-8 with every line break as CR LF, the form mail requires.
+QByteArray mailBodyText(const PostcardMail& mail);
+
 // The headers of the message, each a complete "Name: value" line.
 QList<QByteArray> mailHeaders(const PostcardMail& mail);

@@ -1,0 +1,62 @@
+// The web client against real servers on loopback.
+#include "postcard/CurlHttpClient.h"
+
+#include "postcard/DeliveryError.h"
+#include "tests/postcard/LoopbackPeer.h"
+
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QString urlOn(int port, const QString& path = "/qzsmtp.asp?ID=QZ") {
+    return QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path);
+}
+
+class CurlHttpClientTest : public ::testing::Test {
+protected:
+    void SetUp() override { bypassProxies(); }
+    CurlHttpClient client_;
+};
+
+} // namespace
+
+TEST_F(CurlHttpClientTest, ReturnsTheBodyAsUtf8Text) {
+    const auto service = startPostcardService("smtp.example.net^u^p^Grüße 🐱");
+    ASSERT_NE(service->port(), 0) << service->error().toStdString();
+    EXPECT_EQ(client_.get(urlOn(service->port())), "smtp.example.net^u^p^Grüße 🐱");
+}
+
+TEST_F(CurlHttpClientTest, AnEmptyBodyIsAnEmptyText) {
+    const auto service = startPostcardService("");
+    ASSERT_NE(service->port(), 0) << service->error().toStdString();
+    EXPECT_EQ(client_.get(urlOn(service->port())), "");
+}
+
+TEST_F(CurlHttpClientTest, HttpErrorStatusesFail) {
+    for (int status : {400, 404, 500, 503}) {
+        const auto service = startPostcardService("s^u^p^m", status);
+        ASSERT_NE(service->port(), 0) << service->error().toStdString();
+        EXPECT_THROW(client_.get(urlOn(service->port())), DeliveryError) << status;
+    }
+}
+
+TEST_F(CurlHttpClientTest, AnUnreachableServiceFails) {
+    EXPECT_THROW(client_.get(urlOn(closedPort())), DeliveryError);
+}
+
+TEST_F(CurlHttpClientTest, ASilentServiceFailsOnceTheTimeOutPasses) {
+    SilentServer silent;
+    client_.setTimeout(700ms);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_THROW(client_.get(urlOn(silent.port())), DeliveryError);
+    EXPECT_GE(clock.elapsed(), 600);
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+TEST_F(CurlHttpClientTest, OnlyWebAddressesAreFetched) {
+    EXPECT_THROW(client_.get("file:///etc/hostname"), DeliveryError);
+}

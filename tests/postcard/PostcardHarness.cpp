@@ -1,0 +1,45 @@
+#include "tests/postcard/PostcardHarness.h"
+
+#include "tests/postcard/LoopbackPeer.h"
+#include "tests/postcard/PictureCompare.h"
+#include "tests/support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+using namespace std::chrono_literals;
+
+PostcardHarness::PostcardHarness() : canvas_(samplePicture(523, 393)) {
+    bypassProxies();
+    QDir().mkpath(dataFolder());
+    const QString shipped = shippedDataFolder() + PostcardBackgroundFile;
+    if (QFile::exists(shipped)) {
+        QFile::copy(shipped, dataFile(PostcardBackgroundFile));
+    } else {
+        QImage background(518, 211, QImage::Format_RGB32);
+        background.fill(QColor(40, 60, 140));
+        background.save(dataFile(PostcardBackgroundFile), "BMP");
+    }
+    owner_.resize(700, 500);
+    owner_.show();
+    settings_.report = [this](QWidget* parent, const QString& text, const QString& title) {
+        reports_.append({parent, text, title});
+    };
+    settings_.outcomeDisplayTime = 150ms;
+}
+
+PostcardHarness::~PostcardHarness() {
+    delete composer_;
+    settle();
+}
+
+frmPostcard* PostcardHarness::openComposer() {
+    showPostcardComposer(
+        composer_, &owner_, dataFolder(), [this] { return canvas_; }, settings_);
+    return composer_;
+}
+
+void PostcardHarness::settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -1,0 +1,157 @@
+// The service request, its reply and the recipient's test, without a network.
+#include "postcard/PostcardRequest.h"
+
+#include "postcard/DeliveryError.h"
+#include "postcard/PostcardConstants.h"
+
+#include <QUrl>
+#include <QUrlQuery>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kPlaceholder = QString::fromLatin1(PlaceholderAddress);
+
+// The query as a server decodes it.
+QUrlQuery decodedQuery(const QString& url) {
+    return QUrlQuery(QUrl(url, QUrl::StrictMode).query(QUrl::FullyEncoded));
+}
+
+QString decodedValue(const QString& url, const QString& key) {
+    return decodedQuery(url).queryItemValue(key, QUrl::FullyDecoded);
+}
+
+int rejectionNumber(const QString& reply) {
+    try {
+        parseServiceReply(reply);
+    } catch (const DeliveryError& error) {
+        return error.number();
+    }
+    return -1;
+}
+
+} // namespace
+
+TEST(ServiceUrl, PlainTextsGoInTheirOrderUnderTheirKeys) {
+    EXPECT_EQ(buildServiceUrl("postcards.example.net", "me@example.org", "gran@example.org",
+                              "Hello", "VX1"),
+              "http://postcards.example.net/qzsmtp.asp?ID=QZ&mailFrom=me%40example.org"
+              "&mailTo=gran%40example.org&msg=Hello&serial=VX1");
+}
+
+TEST(ServiceUrl, EmptyMessageLeavesMsgDirectlyBeforeSerial) {
+    const QString url = buildServiceUrl("h", "a@b", "c@d", "", "");
+    EXPECT_TRUE(url.contains("&msg=&serial=")) << url.toStdString();
+    EXPECT_TRUE(url.endsWith("&serial="));
+}
+
+TEST(ServiceUrl, SenderLeftAtPlaceholderOrEmptyGoesUnchanged) {
+    EXPECT_EQ(decodedValue(buildServiceUrl("h", kPlaceholder, "c@d", "m", ""), "mailFrom"),
+              kPlaceholder);
+    const QString url = buildServiceUrl("h", "", "c@d", "m", "");
+    EXPECT_TRUE(url.contains("mailFrom=&mailTo=")) << url.toStdString();
+}
+
+TEST(ServiceUrl, AwkwardMessagesReachTheServiceExactlyAsTyped) {
+    const QStringList messages = {"fish & chips",
+                                  "a=b",
+                                  "#1 gran",
+                                  "two  spaces ",
+                                  "line one\nline two",
+                                  "tab\there",
+                                  "100% + more?/",
+                                  "Grüße, 猫 and 🐱",
+                                  "?ID=XX&mailTo=evil@example.org"};
+    for (const QString& message : messages) {
+        const QString url = buildServiceUrl("h", "a@b", "c@d", message, "s");
+        const QUrlQuery query = decodedQuery(url);
+        EXPECT_EQ(query.queryItemValue("msg", QUrl::FullyDecoded), message) << url.toStdString();
+        EXPECT_EQ(query.queryItemValue("mailTo", QUrl::FullyDecoded), "c@d");
+        EXPECT_EQ(query.queryItemValue("ID"), "QZ");
+        EXPECT_EQ(query.queryItems().size(), 5) << url.toStdString();
+    }
+}
+
+TEST(ServiceUrl, OnlyUnreservedCharactersStandUnencoded) {
+    const QString url = buildServiceUrl("h", "", "", "aZ09-._~ !*'()", "");
+    EXPECT_TRUE(url.contains("msg=aZ09-._~%20%21%2A%27%28%29&")) << url.toStdString();
+    // Non-ASCII text travels as UTF-8.
+    EXPECT_TRUE(buildServiceUrl("h", "", "", "ü", "").contains("msg=%C3%BC&"));
+}
+
+TEST(ServiceUrl, AddressesAreEncodedToo) {
+    const QString url = buildServiceUrl("h", "a&b@x", "c#d@y", "", "");
+    EXPECT_EQ(decodedValue(url, "mailFrom"), "a&b@x");
+    EXPECT_EQ(decodedValue(url, "mailTo"), "c#d@y");
+}
+
+TEST(ServiceReplyTest, RepliesThatLookLikeErrorPagesAreRefusedWith1971) {
+    for (const char* reply : {"", "a", "ab", "<html>^b^c^d", " <p>^b^c^d", "<^^^"})
+        EXPECT_EQ(rejectionNumber(reply), kReplyRejectedError) << reply;
+}
+
+TEST(ServiceReplyTest, AcceptedRepliesSplitIntoTheFourFields) {
+    const ServiceReply reply = parseServiceReply("smtp.example.net^user^pass^Hello gran!");
+    EXPECT_EQ(reply.server, "smtp.example.net");
+    EXPECT_EQ(reply.username, "user");
+    EXPECT_EQ(reply.password, "pass");
+    EXPECT_EQ(reply.messageText, "Hello gran!");
+}
+
+TEST(ServiceReplyTest, ThreeFieldsAreNotEnough) {
+    EXPECT_EQ(rejectionNumber("smtp.example.net^user^pass"), 0);
+}
+
+TEST(ServiceReplyTest, FieldsAfterTheFourthAreIgnored) {
+    const ServiceReply reply = parseServiceReply("s^u^p^text^fifth^sixth");
+    EXPECT_EQ(reply.messageText, "text");
+}
+
+TEST(ServiceReplyTest, ThreeSeparatorsAloneGiveFourEmptyFields) {
+    const ServiceReply reply = parseServiceReply("^^^");
+    EXPECT_TRUE(reply.server.isEmpty());
+    EXPECT_TRUE(reply.username.isEmpty());
+    EXPECT_TRUE(reply.password.isEmpty());
+    EXPECT_TRUE(reply.messageText.isEmpty());
+}
+
+TEST(ServiceReplyTest, NothingIsTrimmed) {
+    const ServiceReply reply = parseServiceReply(" s ^^ p^line\r\n");
+    EXPECT_EQ(reply.server, " s ");
+    EXPECT_EQ(reply.username, "");
+    EXPECT_EQ(reply.password, " p");
+    EXPECT_EQ(reply.messageText, "line\r\n");
+}
+
+TEST(ServiceReplyTest, ALessThanSignLaterInTheReplyIsFine) {
+    EXPECT_EQ(parseServiceReply("  <s^u^p^m").server, "  <s");
+    EXPECT_EQ(parseServiceReply("s^u^p^<b>hi</b>").messageText, "<b>hi</b>");
+}
+
+TEST(AddressTest, NeedsAnAtSign) {
+    EXPECT_FALSE(passesAddressTest("", kPlaceholder));
+    EXPECT_FALSE(passesAddressTest("gran.example.org", kPlaceholder));
+    EXPECT_TRUE(passesAddressTest("@", kPlaceholder));
+    EXPECT_TRUE(passesAddressTest("gran@example.org", kPlaceholder));
+}
+
+TEST(AddressTest, ThePlaceholderExactlyIsNoAddress) {
+    EXPECT_FALSE(passesAddressTest(kPlaceholder, kPlaceholder));
+    EXPECT_TRUE(passesAddressTest(kPlaceholder.toUpper(), kPlaceholder));
+    EXPECT_TRUE(passesAddressTest(kPlaceholder + "x", kPlaceholder));
+    EXPECT_TRUE(passesAddressTest(" " + kPlaceholder, kPlaceholder));
+}
+
+TEST(AddressTest, LineBreaksAndControlCharactersCannotReachTheMail) {
+    const QStringList injected = {"gran@example.org\r\nRCPT TO:<other@example.org>",
+                                  "gran@example.org\n",
+                                  "gran@example.org\r",
+                                  "gran\t@example.org",
+                                  QString("gran@exa") + QChar(0) + "mple.org",
+                                  "gran@example.org" + QString(QChar(0x7f)),
+                                  "gran@example.org" + QString(QChar(0x85)),
+                                  "gran@example.org" + QString(QChar(0x2028))};
+    for (const QString& address : injected)
+        EXPECT_FALSE(passesAddressTest(address, kPlaceholder)) << address.toStdString();
+    EXPECT_TRUE(passesAddressTest("grän@exämple.org", kPlaceholder));
+}
