@@ -76,8 +76,9 @@ void CanvasInput::canvas_MouseUp(int, int, float, float) {
     LastPenY = 0;
     if (state_.ToolKind != kDrawMode)
         return;
-    // Stamps the outlines back over every stroke, across the client area.
-    const QRect client = canvas_.clientRect();
-    blockAnd(canvas_.Image(), picOrig_.Image(), 0, 0, client.width(), client.height());
+    // Stamps the outlines back over every stroke, across the whole control:
+    // a stroke at the client area's edge also reaches the picture's last
+    // columns and rows under the border, which are stored with the page.
+    blockAnd(canvas_.Image(), picOrig_.Image(), 0, 0, canvas_.width(), canvas_.height());
     canvas_.refresh();
 }

@@ -1,0 +1,141 @@
+// Paint mode on the canvas: pouring colour into areas, the white eraser,
+// and presses that must change nothing.
+#include "tests/colouring/WindowHarness.h"
+
+namespace {
+
+constexpr int kBlueSlot = 2;
+constexpr int kNearBlackSlot = 5;
+constexpr int kRedSlot = 0;
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kNearBlack = qRgb(30, 30, 30);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+
+// Places on page 1: a window pane, the pane beside it, the wall.
+const QPoint kPane(60, 60);
+const QPoint kOtherPane(140, 60);
+const QPoint kWall(210, 240);
+
+class CanvasPaintTest : public WindowHarness {
+protected:
+    void SetUp() override {
+        WindowHarness::SetUp();
+        ASSERT_EQ(window->state.ToolKind, 2);
+        for (QPoint p : {kPane, kOtherPane, kWall})
+            ASSERT_FALSE(outlineBlack(p)) << "page 1 has no white at " << p.x() << ", " << p.y();
+    }
+
+    QPoint someOutlinePixel() const {
+        for (int y = 0; y < outline().height(); ++y)
+            for (int x = 0; x < outline().width(); ++x)
+                if (outlineBlack({x, y}))
+                    return {x, y};
+        return {-1, -1};
+    }
+
+    // Presses and drags all over the page, with every button.
+    void scribble() {
+        canvasClick(kPane);
+        canvasClick(kWall, Qt::RightButton);
+        stroke({kWall, {250, 200}, {300, 150}, {350, 120}, {400, 100}});
+        canvasClick(someOutlinePixel());
+    }
+};
+
+TEST_F(CanvasPaintTest, FillColoursExactlyTheConnectedArea) {
+    pickSlot(kBlueSlot);
+    for (QPoint start : {kPane, kWall}) {
+        const QImage before = canvasImage();
+        const auto area = connectedArea(before, start);
+        ASSERT_GT(area.size(), 500u);
+        canvasClick(start);
+        EXPECT_TRUE(onlyAreaChanged(before, canvasImage(), area, kBlue))
+            << "from " << start.x() << ", " << start.y();
+    }
+}
+
+TEST_F(CanvasPaintTest, PressOnOutlineBlackFillsNothing) {
+    pickSlot(kBlueSlot);
+    const QPoint black = someOutlinePixel();
+    ASSERT_TRUE(outline().rect().contains(black));
+    const QImage before = canvasImage();
+    canvasClick(black);
+    EXPECT_EQ(differingPixels(before, canvasImage()).count, 0);
+}
+
+TEST_F(CanvasPaintTest, NearBlackAreaCanBeFilledAgain) {
+    pickSlot(kNearBlackSlot);
+    const QImage before = canvasImage();
+    const auto area = connectedArea(before, kPane);
+    canvasClick(kPane);
+    ASSERT_TRUE(onlyAreaChanged(before, canvasImage(), area, kNearBlack));
+
+    pickSlot(kRedSlot);
+    canvasClick(kPane);
+    EXPECT_TRUE(onlyAreaChanged(before, canvasImage(), area, kRed));
+}
+
+TEST_F(CanvasPaintTest, FillWithTheAreasOwnColourChangesNothing) {
+    pickSlot(kBlueSlot);
+    canvasClick(kPane);
+    const QImage filled = canvasImage();
+    canvasClick(kPane);
+    EXPECT_EQ(differingPixels(filled, canvasImage()).count, 0);
+}
+
+TEST_F(CanvasPaintTest, NothingHappensBeforeAPickOrAfterTheColourIsPutBack) {
+    const QImage page = canvasImage();
+    scribble();
+    EXPECT_EQ(differingPixels(page, canvasImage()).count, 0) << "before any pick";
+
+    pickSlot(kBlueSlot);
+    pickSlot(kBlueSlot); // back into the box
+    scribble();
+    EXPECT_EQ(differingPixels(page, canvasImage()).count, 0) << "colour put back";
+
+    pressEraserSlot();
+    pressEraserSlot();
+    scribble();
+    EXPECT_EQ(differingPixels(page, canvasImage()).count, 0) << "eraser put back";
+}
+
+TEST_F(CanvasPaintTest, RightOrMiddlePressFillsNothing) {
+    pickSlot(kBlueSlot);
+    const QImage page = canvasImage();
+    canvasClick(kPane, Qt::RightButton);
+    canvasClick(kWall, Qt::MiddleButton);
+    EXPECT_EQ(differingPixels(page, canvasImage()).count, 0);
+}
+
+TEST_F(CanvasPaintTest, EraserFillsWhiteAndDraggingDoesNothing) {
+    const QImage page = canvasImage();
+    pickSlot(kBlueSlot);
+    canvasClick(kPane);
+    canvasClick(kOtherPane);
+    const QImage coloured = canvasImage();
+    const auto otherPane = connectedArea(page, kOtherPane);
+
+    pressEraserSlot();
+    // Pressed in one pane, dragged across the other.
+    stroke({kPane, {100, 60}, kOtherPane, {145, 65}, {150, 70}});
+    const QImage erased = canvasImage();
+    EXPECT_TRUE(onlyAreaChanged(page, erased, otherPane, kBlue));
+    EXPECT_NE(differingPixels(coloured, erased).count, 0);
+}
+
+TEST_F(CanvasPaintTest, ColouringIsKeptAfterTurningToPageTwoAndBack) {
+    pickSlot(kBlueSlot);
+    canvasClick(kPane);
+    pickSlot(kNearBlackSlot);
+    canvasClick(kWall);
+    const QImage coloured = canvasImage();
+
+    click(window->cmdNEXT);
+    ASSERT_EQ(window->state.CurrentPage, 2);
+    EXPECT_NE(differingPixels(coloured, canvasImage()).count, 0);
+    click(window->cmdPREV);
+    ASSERT_EQ(window->state.CurrentPage, 1);
+    EXPECT_EQ(differingPixels(coloured, canvasImage()).count, 0);
+}
+
+} // namespace
