@@ -60,8 +60,9 @@ public:
         }
     }
 
-    DialogOutcome outcome(bool confirmed) const {
-        DialogOutcome result = confirmed ? selectionOutcome(selectedFiles()) : DialogOutcome{};
+    // What the user chose, once the dialog was confirmed.
+    DialogOutcome outcome() const {
+        DialogOutcome result = selectionOutcome(selectedFiles());
         const qsizetype filter = filters_.indexOf(selectedNameFilter());
         result.nFilterIndex = filter >= 0 ? std::int32_t(filter + 1) : record_.nFilterIndex;
         result.readOnly =
@@ -103,8 +104,7 @@ private:
 // always as it was afterwards, whatever OFN_NOCHANGEDIR says.
 DialogOutcome QtFileDialog::run(const DialogRecord& record, bool open) {
     RecordFileDialog dialog(record, open);
-    const bool confirmed = dialog.exec() == QDialog::Accepted;
-    return dialog.outcome(confirmed);
+    return dialog.exec() == QDialog::Accepted ? dialog.outcome() : DialogOutcome{};
 }
 
 QStringList qtNameFilters(const QString& lpstrFilter) {

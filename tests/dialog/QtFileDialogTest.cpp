@@ -203,6 +203,30 @@ TEST(QtFileDialogWidget, AFileInAMissingFolderIsRefusedAndTheDialogStaysOpen) {
     EXPECT_EQ(dialog.FileName(), "");
 }
 
+TEST(QtFileDialogWidget, APathTooLongForTheBufferIsRefusedAndTheDialogStaysOpen) {
+    QTemporaryDir folder;
+    QtFileDialog platform;
+    ComDLG dialog(platform);
+    prepareSave(dialog, folder.path());
+    // A name the file system takes, in a path longer than the 260-character buffer.
+    const QString name = QString(240, u'a') + ".bmp";
+    ASSERT_GT(folder.filePath(name).size(), 260);
+    bool warned = false;
+    whenModal<QFileDialog>([&](QFileDialog* shown) {
+        typeName(shown, name);
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            warned = true;
+            EXPECT_TRUE(box->text().contains("too long")) << box->text().toStdString();
+            box->accept();
+        });
+        confirm(shown);
+        EXPECT_TRUE(shown->isVisible());
+        shown->reject();
+    });
+    EXPECT_FALSE(dialog.ShowSave());
+    EXPECT_TRUE(warned);
+}
+
 TEST(QtFileDialogWidget, TheOpenDialogChoosesSeveralFilesWhenAllowed) {
     QTemporaryDir folder;
     touch(folder.filePath("a.bmp"));
