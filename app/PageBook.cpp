@@ -2,7 +2,9 @@
 
 #include "colouring/pixels/BitmapFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 QString PageBook::workingCopy(int page) const {
     return dataFolder_ + QStringLiteral("pages/") + QString::number(page) + QStringLiteral(".bmp");
@@ -14,6 +16,7 @@ QString PageBook::outlineCopy(int page) const {
 }
 
 void PageBook::restoreAll() const {
+    removeStaleTemporaries();
     for (int page = kFirstPage; page <= kLastPage; ++page) {
         const QString working = workingCopy(page);
         const QString outline = outlineCopy(page);
@@ -29,6 +32,20 @@ void PageBook::restoreAll() const {
             throw FileError(
                 working,
                 QStringLiteral("the page could not be copied (%1)").arg(source.errorString()));
+    }
+}
+
+void PageBook::removeStaleTemporaries() const {
+    // Page numbers as working copies write them: no leading zero.
+    static const QRegularExpression leftover(
+        QStringLiteral("^([1-9][0-9]?)\\.bmp\\.[A-Za-z0-9]{6}$"));
+    QDir pages(dataFolder_ + QStringLiteral("pages/"));
+    for (const QString& name : pages.entryList(QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = leftover.match(name);
+        const int page = match.hasMatch() ? match.captured(1).toInt() : 0;
+        // A leftover that cannot be removed does no harm; the next run tries again.
+        if (page >= kFirstPage && page <= kLastPage)
+            pages.remove(name);
     }
 }
 

@@ -16,9 +16,14 @@ public:
     QString outlineCopy(int page) const;
 
     // Every run starts uncoloured: each working copy is replaced by its
-    // outline copy. Other files in the folder are left alone. Throws
-    // FileError naming the first file that fails.
+    // outline copy, after removeStaleTemporaries. Other files in the folder
+    // are left alone. Throws FileError naming the first file that fails.
     void restoreAll() const;
+
+    // A store killed before its temporary file is renamed over the working
+    // copy can leave "<n>.bmp.XXXXXX" behind; nothing else makes such names,
+    // so each run sweeps them away before it stores anything.
+    void removeStaleTemporaries() const;
 
     // Stores a page's picture as its working copy, atomically. Throws FileError.
     void store(const QImage& picture, int page) const;
