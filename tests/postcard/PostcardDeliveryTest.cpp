@@ -59,6 +59,8 @@ protected:
                                   status->windowHandle()->isExposed() &&
                                   status->statusText() == text;
             shown_.append({text, onScreen});
+            if (duringOutcome_ && (text == StatusSent || text == StatusFailed))
+                QTimer::singleShot(200, duringOutcome_);
         });
         QTest::mouseClick(control<QPushButton>("cmdSEND"), Qt::LeftButton);
     }
@@ -101,6 +103,7 @@ protected:
     QString inbox_;
     QString serviceLog_;
     QList<ShownStatus> shown_;
+    std::function<void()> duringOutcome_; // runs 200 ms into the outcome's display
 };
 
 } // namespace
@@ -287,4 +290,36 @@ TEST_F(PostcardDeliveryTest, InvalidRecipientsAreTurnedBackWithTheComposerKept) 
         EXPECT_EQ(control<QLineEdit>("txtMailFROM")->text(), "kid@example.org");
         EXPECT_EQ(control<LimitedPlainTextEdit>("txtMSG")->toPlainText(), "Hello gran");
     }
+}
+
+TEST_F(PostcardDeliveryTest, TheSendButtonDuringTheOutcomeOpensAFreshComposer) {
+    settings_.serviceHost = QStringLiteral("127.0.0.1:%1").arg(closedPort());
+    settings_.outcomeDisplayTime = 400ms;
+    QPointer<frmPostcard> delivering;
+    duringOutcome_ = [&] {
+        delivering = composer_;
+        openComposer(); // the child presses the main window's send button meanwhile
+    };
+    sendPostcard("gran@example.org");
+    settle();
+    EXPECT_TRUE(delivering.isNull()) << "the delivering composer is unloaded all the same";
+    ASSERT_FALSE(composer_.isNull());
+    EXPECT_TRUE(composer_->isVisible());
+    EXPECT_FALSE(composer_->deliveryStarted());
+    EXPECT_EQ(control<QLineEdit>("txtMailTO")->text(), PlaceholderAddress);
+}
+
+TEST_F(PostcardDeliveryTest, WindowsTakenDownDuringTheOutcomeEndTheDeliveryQuietly) {
+    settings_.serviceHost = QStringLiteral("127.0.0.1:%1").arg(closedPort());
+    settings_.outcomeDisplayTime = 400ms;
+    // What closing the main window does to the windows it owns.
+    duringOutcome_ = [&] {
+        delete statusWindow();
+        delete composer_.data();
+    };
+    sendPostcard("gran@example.org");
+    settle();
+    EXPECT_TRUE(composer_.isNull());
+    EXPECT_EQ(statusWindow(), nullptr);
+    EXPECT_EQ(shown_.last().text, StatusFailed);
 }
