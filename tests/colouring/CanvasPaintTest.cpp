@@ -75,6 +75,16 @@ TEST_F(CanvasPaintTest, NearBlackAreaCanBeFilledAgain) {
     EXPECT_TRUE(onlyAreaChanged(before, canvasImage(), area, kRed));
 }
 
+TEST_F(CanvasPaintTest, PressOnTheBorderFillsNothing) {
+    pickSlot(kBlueSlot);
+    const QImage before = canvasImage();
+    // The white margin outside the page's frame starts right beside the border.
+    ASSERT_FALSE(outlineBlack({0, 100}));
+    canvasClick({-1, 100});
+    canvasClick({100, -2});
+    EXPECT_EQ(differingPixels(before, canvasImage()).count, 0);
+}
+
 TEST_F(CanvasPaintTest, FillWithTheAreasOwnColourChangesNothing) {
     pickSlot(kBlueSlot);
     canvasClick(kPane);
