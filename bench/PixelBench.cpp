@@ -226,6 +226,3 @@ void BM_Eraser200Blocks(benchmark::State& state) {
 BENCHMARK(BM_Eraser200Blocks);
 
 } // namespace
-
-// The benchmark program's one main(); other benchmark files only register.
-BENCHMARK_MAIN();

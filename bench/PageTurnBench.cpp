@@ -1,0 +1,137 @@
+// A page turn: one frame (the sheet moved and the canvas repainted with it)
+// against the raw drawing of the same two pictures, and whole turns against
+// their 27 pauses of 10 ms, paced alone on the same clock in the same run.
+#include "app/PageSheet.h"
+#include "bench/BenchWindow.h"
+#include "colouring/Canvas.h"
+#include "colouring/pixels/BitmapFile.h"
+#include "controls/ucButtonA.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <thread>
+
+namespace {
+
+constexpr int kFrames = 27;
+constexpr int kSheetStep = 20;
+constexpr double kPausesSeconds = kFrames * 0.010;
+
+QImage shippedPage(int page) {
+    return loadPicture(QStringLiteral(VELLUMIX_SOURCE_DIR "/res/pages/orig/") +
+                       QString::number(page) + QStringLiteral(".bmp"));
+}
+
+// The sheet's left edge in frame k of a forward turn, cycling through all 27.
+int sheetLeft(std::int64_t iteration, int canvasWidth) {
+    return canvasWidth - kSheetStep * int(1 + iteration % kFrames);
+}
+
+void BM_TurnFrame(benchmark::State& state) {
+    LoadedWindow w;
+    if (!started(state, w))
+        return;
+    frmCANVAS& window = *w.window;
+    window.imgANIM->prepare(shippedPage(2));
+    std::int64_t frame = 0;
+    double total = 0;
+    for (auto _ : state) {
+        const BenchClock::time_point start = BenchClock::now();
+        window.imgANIM->move(sheetLeft(frame++, window.canvas->width()) + 2, window.imgANIM->y());
+        window.canvas->repaint();
+        const double seconds = secondsSince(start);
+        state.SetIterationTime(seconds);
+        total += seconds;
+    }
+    window.imgANIM->hide();
+    state.counters["x_pause"] = total / double(state.iterations()) / 0.010;
+}
+BENCHMARK(BM_TurnFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The least a frame can cost: the page and the sheet drawn into an image of
+// the canvas's size, with no widgets in between.
+void BM_Peer_TurnFrameTwoBlits(benchmark::State& state) {
+    const QImage page = shippedPage(1);
+    const QImage sheet = shippedPage(2);
+    QImage target(page.size(), QImage::Format_RGB32);
+    std::int64_t frame = 0;
+    for (auto _ : state) {
+        QPainter painter(&target);
+        painter.drawImage(0, 0, page);
+        painter.drawImage(sheetLeft(frame++, page.width()) + 2, 2, sheet);
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_Peer_TurnFrameTwoBlits)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// Whole turns from `from` by `step`; every turn starts from the same page.
+void turnRepeatedly(benchmark::State& state, int from, int step) {
+    LoadedWindow w;
+    if (!started(state, w))
+        return;
+    frmCANVAS& window = *w.window;
+    double total = 0;
+    for (auto _ : state) {
+        window.state.CurrentPage = from;
+        const BenchClock::time_point start = BenchClock::now();
+        window.goPic(step);
+        const double seconds = secondsSince(start);
+        state.SetIterationTime(seconds);
+        total += seconds;
+        if (window.lastTurnFrames() != kFrames || !w.reports.isEmpty()) {
+            state.SkipWithError("the turn did not run its 27 frames");
+            return;
+        }
+    }
+    state.counters["x_pauses"] = total / double(state.iterations()) / kPausesSeconds;
+}
+
+void BM_PageTurnForward(benchmark::State& state) {
+    turnRepeatedly(state, 1, +1);
+}
+BENCHMARK(BM_PageTurnForward)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+void BM_PageTurnBackward(benchmark::State& state) {
+    turnRepeatedly(state, 3, -1);
+}
+BENCHMARK(BM_PageTurnBackward)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// The child's click on the next-page button: the page stored, then turned.
+void BM_NextButtonClick(benchmark::State& state) {
+    LoadedWindow w;
+    if (!started(state, w))
+        return;
+    frmCANVAS& window = *w.window;
+    const QPoint button = w.centreOf(window.cmdNEXT->face());
+    for (auto _ : state) {
+        window.state.CurrentPage = 1;
+        const BenchClock::time_point start = BenchClock::now();
+        w.click(button);
+        settle();
+        state.SetIterationTime(secondsSince(start));
+        if (window.state.CurrentPage != 2 || !w.reports.isEmpty()) {
+            state.SkipWithError("the click did not turn the page");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_NextButtonClick)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// The 27 pauses alone, paced as the turn paces them: each frame is due
+// 10 ms after the one before, on a clock started with the turn.
+void BM_Peer_TwentySevenPauses(benchmark::State& state) {
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        for (int frame = 1; frame <= kFrames; ++frame) {
+            const qint64 left = frame * 10 - clock.elapsed();
+            if (left > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(left));
+        }
+    }
+}
+BENCHMARK(BM_Peer_TwentySevenPauses)->UseRealTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Peak memory of the running program after colouring all sixteen pages.
+# Runs the real binary under a virtual X server (no window manager, so the
+# window sits at the screen's origin), picks a brush with xdotool, fills an
+# area on every page while turning through all sixteen, then reads the
+# process's own peak resident size (VmHWM) before closing it.
+#
+# Usage: scripts/measure-memory.sh [build folder]   (default: build)
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$(cd "${1:-$root/build}" && pwd)"
+
+if [ -z "${VELLUMIX_MEMORY_UNDER_XVFB:-}" ]; then
+  exec env VELLUMIX_MEMORY_UNDER_XVFB=1 \
+    xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
+fi
+
+for tool in xdotool; do
+  command -v "$tool" >/dev/null || { echo "measure-memory: $tool is missing" >&2; exit 1; }
+done
+[ -x "$build/vellumix" ] || { echo "measure-memory: no $build/vellumix; build it first" >&2; exit 1; }
+
+# The program writes its working copies beside itself: give it a scratch folder.
+scratch="$(mktemp -d)"
+pid=""
+cleanup() {
+  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid"; fi
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+cp "$build/vellumix" "$scratch/"
+cp -r "$root/res" "$scratch/res"
+
+QT_QPA_PLATFORM=xcb "$scratch/vellumix" &
+pid=$!
+
+window=""
+for _ in $(seq 1 150); do
+  window="$(xdotool search --onlyvisible --pid "$pid" --name '^Vellumix$' 2>/dev/null | tail -n 1 || true)"
+  [ -n "$window" ] && break
+  kill -0 "$pid" 2>/dev/null || { echo "measure-memory: the program ended at start-up" >&2; exit 1; }
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "measure-memory: no window appeared" >&2; exit 1; }
+sleep 0.5
+
+# Window positions (the window lies at the screen's origin).
+click() {
+  xdotool mousemove --sync "$1" "$2" click 1
+  sleep "${3:-0.15}"
+}
+slot() { click $((141 + 34 * $1 + 17)) 557; }
+canvas() { click $((145 + $1)) $((38 + $2)); }
+next_page() { click $((701 + 34)) $((170 + 60)) 0.6; }
+
+slot 2                    # the blue brush, in paint mode
+for page in $(seq 1 16); do
+  canvas 10 10            # the margin around the picture, an area on every page
+  canvas 261 196          # and whatever area lies in the middle
+  if [ "$page" -lt 16 ]; then next_page; fi
+done
+
+status="/proc/$pid/status"
+peak_kb="$(awk '/^VmHWM:/ { print $2 }' "$status")"
+now_kb="$(awk '/^VmRSS:/ { print $2 }' "$status")"
+
+# Close it as the close box would, where the helper is built; that also
+# stores page 16.
+if [ -x "$build/tests/whole/xclose" ]; then
+  "$build/tests/whole/xclose" "$window"
+  for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+fi
+
+coloured=0
+for page in $(seq 1 16); do
+  cmp -s "$scratch/res/pages/$page.bmp" "$scratch/res/pages/orig/$page.bmp" || coloured=$((coloured + 1))
+done
+
+echo "Pages stored coloured: $coloured of 16"
+echo "Resident memory now:   $now_kb kB ($((now_kb / 1024)) MiB)"
+echo "Peak resident memory:  $peak_kb kB ($((peak_kb / 1024)) MiB)"
