@@ -50,6 +50,19 @@ ucButtonA* imageButton(QWidget* window, const QString& name, QRect place) {
     return button;
 }
 
+// Pages are drawn unscaled and the canvas never changes size, so a page of
+// any other size would leave the canvas partly unbacked or spill past it.
+QImage loadPage(const QString& path, QSize canvasSize) {
+    QImage page = loadPicture(path);
+    if (page.size() != canvasSize)
+        throw FileError(path, QStringLiteral("the page is %1 x %2 pixels instead of %3 x %4")
+                                  .arg(page.width())
+                                  .arg(page.height())
+                                  .arg(canvasSize.width())
+                                  .arg(canvasSize.height()));
+    return page;
+}
+
 } // namespace
 
 frmCANVAS::frmCANVAS(const QString& programFolder) : programFolder_(programFolder) {
@@ -204,9 +217,11 @@ void frmCANVAS::goPic(int step) {
     }
     QImage page, outline;
     try {
-        page = loadPicture(working);
+        // The outline first: at start-up the working copy is its copy, and
+        // the file to name is the one that came damaged.
         if (const QString orig = book_.outlineCopy(state.CurrentPage); QFile::exists(orig))
-            outline = loadPicture(orig);
+            outline = loadPage(orig, canvas->size());
+        page = loadPage(working, canvas->size());
     } catch (const FileError&) {
         state.CurrentPage = shown;
         throw;
