@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+  cmake ninja-build ccache g++ clang libclang-rt-14-dev pkg-config libx11-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   libcurl4-openssl-dev libturbojpeg0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
