@@ -132,6 +132,27 @@ std::vector<Damage> artworkDamages() {
         {"PngClaimsHundredThousandSquare",
          [](const QByteArray&) { return hugePng(100000, 100000); }},
         {"JpegClaimsLargestFrame", [](const QByteArray&) { return hugeJpeg(65000, 65000); }},
+        {"SvgClaimsHundredThousandSquare",
+         [](const QByteArray&) {
+             return QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100000\" "
+                               "height=\"100000\"><rect width=\"100%\" height=\"100%\" "
+                               "fill=\"red\"/></svg>\n");
+         }},
+        {"PixmapClaimsHundredThousandSquare",
+         [](const QByteArray&) {
+             return QByteArray("P6\n100000 100000\n255\n") + QByteArray(4096, '\x7f');
+         }},
+        {"XpmClaimsHundredThousandSquare",
+         [](const QByteArray&) {
+             return QByteArray("/* XPM */\nstatic char *p[] = {\n\"100000 100000 1 1\",\n"
+                               "\"a c #ff0000\",\n\"aaaa\"};\n");
+         }},
+        {"GifClaimsLargestScreen",
+         [](const QByteArray&) {
+             return QByteArray("GIF89a\xff\xff\xff\xff\x00\x00\x00,\x00\x00\x00\x00"
+                               "\xff\xff\xff\xff\x00\x02\x02D\x01\x00;",
+                               36);
+         }},
     };
 }
 
