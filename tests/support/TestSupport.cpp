@@ -82,37 +82,32 @@ int runCommand(const QString& program, const QStringList& arguments) {
     return process.exitCode();
 }
 
-ReadOnlyMount::ReadOnlyMount(const QString& folder) : folder_(folder) {
-    if (runCommand("mount", {"--bind", folder, folder}) != 0) {
-        why_ = "the machine refuses a bind mount of " + folder;
-        return;
-    }
-    if (runCommand("mount", {"-o", "remount,ro,bind", folder}) != 0) {
-        runCommand("umount", {folder});
-        why_ = "the machine refuses a read-only remount of " + folder;
-        return;
-    }
-    mounted_ = true;
-}
-
-ReadOnlyMount::~ReadOnlyMount() {
+ScopedMount::~ScopedMount() {
     if (mounted_)
         runCommand("umount", {folder_});
 }
 
-SmallDiskMount::SmallDiskMount(const QString& folder, int kilobytes) : folder_(folder) {
+void ScopedMount::mount(const QList<QStringList>& commands, const QString& refusal) {
+    for (int i = 0; i < commands.size(); ++i) {
+        if (runCommand("mount", commands[i]) != 0) {
+            if (i > 0)
+                runCommand("umount", {folder_});
+            why_ = refusal + " " + folder_;
+            return;
+        }
+    }
+    mounted_ = true;
+}
+
+ReadOnlyMount::ReadOnlyMount(const QString& folder) : ScopedMount(folder) {
+    mount({{"--bind", folder, folder}, {"-o", "remount,ro,bind", folder}},
+          "the machine refuses a read-only bind mount of");
+}
+
+SmallDiskMount::SmallDiskMount(const QString& folder, int kilobytes) : ScopedMount(folder) {
     QDir().mkpath(folder);
-    if (runCommand("mount", {"-t", "tmpfs", "-o", QString("size=%1k").arg(kilobytes), "tmpfs",
-                             folder}) != 0) {
-        why_ = "the machine refuses a tmpfs mount on " + folder;
-        return;
-    }
-    mounted_ = true;
-}
-
-SmallDiskMount::~SmallDiskMount() {
-    if (mounted_)
-        runCommand("umount", {folder_});
+    mount({{"-t", "tmpfs", "-o", QString("size=%1k").arg(kilobytes), "tmpfs", folder}},
+          "the machine refuses a tmpfs mount on");
 }
 
 PixelDifference differingPixels(const QImage& a, const QImage& b) {

@@ -39,15 +39,20 @@ PixelDifference differingPixels(const QImage& a, const QImage& b);
 
 bool copyTree(const QString& from, const QString& to);
 
-// Makes a folder read-only for its lifetime with a read-only bind mount
-// (permissions do not stop root). ok() is false where the machine refuses
-// the mount; why() then says so, for a skip message.
-class ReadOnlyMount {
+// A mount over a folder for a test's lifetime, undone at the end. ok() is
+// false where the machine refuses the mount; why() then says so, for a skip.
+class ScopedMount {
 public:
-    explicit ReadOnlyMount(const QString& folder);
-    ~ReadOnlyMount();
+    ScopedMount(const ScopedMount&) = delete;
+    ScopedMount& operator=(const ScopedMount&) = delete;
+    ~ScopedMount();
     bool ok() const { return mounted_; }
     QString why() const { return why_; }
+
+protected:
+    explicit ScopedMount(QString folder) : folder_(std::move(folder)) {}
+    // Runs each mount command in turn; a refusal undoes what went before.
+    void mount(const QList<QStringList>& commands, const QString& refusal);
 
 private:
     QString folder_;
@@ -55,18 +60,17 @@ private:
     QString why_;
 };
 
-// A small tmpfs of the given size mounted over folder, to play a full disk.
-class SmallDiskMount {
+// The folder read-only, through a read-only bind mount (permissions do not
+// stop root).
+class ReadOnlyMount : public ScopedMount {
+public:
+    explicit ReadOnlyMount(const QString& folder);
+};
+
+// A small empty tmpfs of the given size over folder, to play a full disk.
+class SmallDiskMount : public ScopedMount {
 public:
     SmallDiskMount(const QString& folder, int kilobytes);
-    ~SmallDiskMount();
-    bool ok() const { return mounted_; }
-    QString why() const { return why_; }
-
-private:
-    QString folder_;
-    bool mounted_ = false;
-    QString why_;
 };
 
 // Runs a program and returns its exit status (-1 when it could not start).
