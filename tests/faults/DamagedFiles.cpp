@@ -83,6 +83,18 @@ QByteArray hugePng(int width, int height) {
     return whole.left(8) + pngChunk("IHDR", header) + whole.mid(8 + 25);
 }
 
+QByteArray oneBitPng(int width, int height) {
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(quint32(width), header.data());
+    qToBigEndian<quint32>(quint32(height), header.data() + 4);
+    header[8] = 1; // bits a pixel, grey
+    // Each row: filter type 0, then the pixels, all black.
+    const QByteArray rows(qsizetype(height) * (1 + (width + 7) / 8), '\0');
+    const QByteArray zlibStream = qCompress(rows, 9).mid(4); // without Qt's length prefix
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
+           pngChunk("IDAT", zlibStream) + pngChunk("IEND", {});
+}
+
 QByteArray hugeJpeg(int width, int height) {
     QByteArray bytes = jpegOf(sample(8, 8));
     // Baseline frame header: marker, length, precision, height, width.

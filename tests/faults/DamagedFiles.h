@@ -28,6 +28,9 @@ QByteArray hugeBitmap(int width, int height);
 QByteArray hugePng(int width, int height);
 // A small JPEG whose frame header claims width x height.
 QByteArray hugeJpeg(int width, int height);
+// A true, small PNG of width x height pixels of one bit each: a few
+// kilobytes that unpack to a picture 32 times its decoded size.
+QByteArray oneBitPng(int width, int height);
 
 // Ways a page file (a bitmap) arrives damaged, the wrong sizes among them.
 std::vector<Damage> pageDamages();

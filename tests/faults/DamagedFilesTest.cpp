@@ -161,6 +161,7 @@ TEST(HugePictureHeader, IsRefusedWithoutAllocating) {
         {"bitmap", hugeBitmap(100000, 100000)},
         {"png", hugePng(100000, 100000)},
         {"jpeg", hugeJpeg(65000, 65000)},
+        {"one-bit png", oneBitPng(16384, 16384)},
     };
     for (const auto& [kind, content] : files) {
         const QString path = folder.filePath(kind);
