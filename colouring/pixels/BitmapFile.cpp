@@ -29,8 +29,10 @@ QString damageIn(const QByteArray& data) {
         const quint32 compression = qFromLittleEndian<quint32>(bytes + 30);
         if (width <= 0 || height == 0 || bitsPerPixel == 0)
             return QStringLiteral("the bitmap header is not valid");
-        const qint64 pixelBytes = qint64(width) * bitsPerPixel * qAbs(height) / 8;
-        if (pixelBytes > qint64(kPictureAllocationLimitMb) * 1024 * 1024)
+        // Compared a factor at a time: the header's width, height and depth
+        // multiplied together could overflow even 64 bits.
+        const qint64 limitBits = qint64(kPictureAllocationLimitMb) * 1024 * 1024 * 8;
+        if (width > limitBits / bitsPerPixel || qAbs(height) > limitBits / (width * bitsPerPixel))
             return QStringLiteral("the picture is too large");
         const bool uncompressed = compression == 0 || compression == 3;
         const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
