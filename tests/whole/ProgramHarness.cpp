@@ -14,16 +14,37 @@ int xdotool(const QStringList& arguments, QString* output) {
     return process.exitCode();
 }
 
+namespace {
+
+// xdotool matches titles as POSIX extended expressions.
+QString exactTitlePattern(const QString& title) {
+    QString pattern;
+    for (const QChar c : title) {
+        if (QStringLiteral(".[]{}()\\*+?^$|").contains(c))
+            pattern += u'\\';
+        pattern += c;
+    }
+    return pattern;
+}
+
+} // namespace
+
 RunningProgram::RunningProgram(const ScratchDataFolder& scratch)
     : program_(scratch.programFolder() + "/vellumix") {
     QFile::copy(QStringLiteral(VELLUMIX_PROGRAM), program_);
 }
 
 RunningProgram::~RunningProgram() {
+    // A button left held would stay held for every later test on this server.
+    mouseUp();
     if (process_.state() != QProcess::NotRunning) {
         process_.kill();
         process_.waitForFinished(5000);
     }
+}
+
+void RunningProgram::setWorkingFolder(const QString& folder) {
+    process_.setWorkingDirectory(folder);
 }
 
 bool RunningProgram::start(const QString& title) {
@@ -37,21 +58,63 @@ bool RunningProgram::start(const QString& title) {
     return waitForWindow(title, 15000);
 }
 
+QStringList RunningProgram::windowsTitled(const QString& title) const {
+    QString ids;
+    xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(process_.processId()),
+             "--name", "^" + exactTitlePattern(title) + "$"},
+            &ids);
+    return ids.split('\n', Qt::SkipEmptyParts);
+}
+
 bool RunningProgram::waitForWindow(const QString& title, int timeoutMs) {
     QElapsedTimer clock;
     clock.start();
-    const QString pid = QString::number(process_.processId());
     while (clock.elapsed() < timeoutMs) {
-        QString ids;
-        xdotool({"search", "--onlyvisible", "--pid", pid, "--name", "^" + title + "$"}, &ids);
-        if (!ids.isEmpty()) {
-            windowId_ = ids.split('\n').last();
+        if (const QStringList ids = windowsTitled(title); !ids.isEmpty()) {
+            windowId_ = ids.last();
             origin_ = windowGeometry().topLeft();
             settle(500);
             return true;
         }
         if (process_.state() == QProcess::NotRunning)
             return false;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+QString RunningProgram::waitForOtherWindow(const QString& title, int timeoutMs) const {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs && process_.state() != QProcess::NotRunning) {
+        if (const QStringList ids = windowsTitled(title); !ids.isEmpty()) {
+            // A window just mapped may not take input yet: let it finish showing.
+            QThread::msleep(300);
+            return ids.last();
+        }
+        QThread::msleep(50);
+    }
+    return QString();
+}
+
+bool RunningProgram::waitUntilGone(const QString& title, int timeoutMs) const {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        if (process_.state() == QProcess::NotRunning || windowsTitled(title).isEmpty())
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+bool RunningProgram::focusWindow(const QString& id) const {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        xdotool({"windowfocus", id});
+        QString focused;
+        xdotool({"getwindowfocus"}, &focused);
+        if (focused == id)
+            return true;
         QThread::msleep(100);
     }
     return false;
@@ -68,6 +131,12 @@ QRect RunningProgram::windowGeometry() const {
 
 void RunningProgram::moveTo(QPoint p) {
     const QPoint s = origin_ + p;
+    // --sync waits for the pointer to move, which it never does when it is
+    // already there: xdotool would hang for seconds.
+    QString where;
+    xdotool({"getmouselocation", "--shell"}, &where);
+    if (where.startsWith(QStringLiteral("X=%1\nY=%2\n").arg(s.x()).arg(s.y())))
+        return;
     xdotool({"mousemove", "--sync", QString::number(s.x()), QString::number(s.y())});
 }
 
@@ -86,6 +155,20 @@ void RunningProgram::drag(QPoint from, QPoint to, int steps) {
     }
     xdotool({"mouseup", "1"});
     settle();
+}
+
+void RunningProgram::mouseDown(QPoint p, int button) {
+    mouseUp();
+    moveTo(p);
+    xdotool({"mousedown", QString::number(button)});
+    heldButton_ = button;
+}
+
+void RunningProgram::mouseUp() {
+    if (heldButton_ == 0)
+        return;
+    xdotool({"mouseup", QString::number(heldButton_)});
+    heldButton_ = 0;
 }
 
 void RunningProgram::key(const QString& keys) {

@@ -14,16 +14,31 @@ public:
     explicit RunningProgram(const ScratchDataFolder& scratch);
     ~RunningProgram();
 
+    // The folder the program runs in (where its file dialog first opens);
+    // set before start().
+    void setWorkingFolder(const QString& folder);
+
     // Starts the program and waits for a window with this title to show.
     bool start(const QString& title = QStringLiteral("Vellumix"));
     bool waitForWindow(const QString& title, int timeoutMs);
     QString windowId() const { return windowId_; }
+    // Another window of the program (a dialog), found by its title; the
+    // main window stays the one driven. Empty when none showed in time.
+    QString waitForOtherWindow(const QString& title, int timeoutMs) const;
+    bool waitUntilGone(const QString& title, int timeoutMs) const;
+    // Gives a window the keyboard, as a click on its title bar would; there
+    // is no window manager to do it. False when it would not take it.
+    bool focusWindow(const QString& id) const;
     QRect windowGeometry() const;
 
     // Positions in the main window's client area.
     void moveTo(QPoint p);
     void click(QPoint p, int button = 1);
     void drag(QPoint from, QPoint to, int steps);
+    // A button held down across several moves; released by mouseUp() or,
+    // at the latest, when this object goes.
+    void mouseDown(QPoint p, int button = 1);
+    void mouseUp();
     void key(const QString& keys);
     void type(const QString& text);
     void settle(int ms = 300);
@@ -37,10 +52,13 @@ public:
     int waitForExit(int timeoutMs = 10000);
 
 private:
+    QStringList windowsTitled(const QString& title) const;
+
     QString program_;
     QProcess process_;
     QString windowId_;
     QPoint origin_;
+    int heldButton_ = 0;
 };
 
 int xdotool(const QStringList& arguments, QString* output = nullptr);
