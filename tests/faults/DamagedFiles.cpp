@@ -161,9 +161,13 @@ std::vector<Damage> artworkDamages() {
          }},
         {"GifClaimsLargestScreen",
          [](const QByteArray&) {
-             return QByteArray("GIF89a\xff\xff\xff\xff\x00\x00\x00,\x00\x00\x00\x00"
-                               "\xff\xff\xff\xff\x00\x02\x02D\x01\x00;",
-                               36);
+             // "GIF89a", a 65535 x 65535 screen, one image as large, a
+             // scrap of pixel data and the trailer.
+             return QByteArray::fromHex("474946383961"
+                                        "ffffffff000000"
+                                        "2c00000000ffffffff00"
+                                        "0202440100"
+                                        "3b");
          }},
     };
 }
