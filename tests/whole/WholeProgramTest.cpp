@@ -56,3 +56,28 @@ TEST(WholeProgram, ClosingTheWindowStoresThePageBeingColoured) {
     EXPECT_EQ(stored.pixel(6, 6), qRgb(0, 0, 255));
     EXPECT_EQ(differingPixels(stored.copy(0, 0, 519, 389), shot.copy(145, 38, 519, 389)).count, 0);
 }
+
+TEST(WholeProgram, ClosingWhileThePostcardStatusShowsStoresThePage) {
+    ScratchDataFolder scratch;
+    RunningProgram program(scratch);
+    ASSERT_TRUE(program.start());
+    program.click(paletteSlot(4)); // the orange brush
+    program.click(onCanvas(6, 6));
+    program.click({733 + 30, 487 + 43}); // cmdSEND
+    const QString composer = program.waitForOtherWindow("Send Drawing", 10000);
+    ASSERT_FALSE(composer.isEmpty()) << "the composer did not open";
+    ASSERT_TRUE(program.focusWindow(composer));
+    // The message box has the focus; the recipient comes next, Send after the sender.
+    program.key("Tab");
+    program.type("gran@example.org");
+    program.key("Tab");
+    program.key("Tab");
+    program.key("space");
+    // The service's host does not resolve here, so the delivery fails and
+    // the status window shows its outcome for three seconds.
+    ASSERT_FALSE(program.waitForOtherWindow("", 30000).isEmpty()) << "no status window";
+    program.screenshot().save(QStringLiteral(VELLUMIX_BINARY_DIR "/whole-status.png"));
+    program.close();
+    EXPECT_EQ(program.waitForExit(30000), 0);
+    EXPECT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), qRgb(255, 128, 0));
+}
