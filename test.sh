@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test headless:
 # the full suite on the normal build, then the unit and widget tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing
+# run of the code that reads outside input.
 set -uo pipefail
 cd "$(dirname "$0")"
 # Clones of the project share compiled objects through ccache.
@@ -20,6 +21,8 @@ echo "== Whole-program tests under a virtual X server (one at a time) =="
 ctest --preset default -L xvfb || status=1
 echo "== Unit and widget tests under AddressSanitizer and UBSan =="
 ctest --preset asan -j "$jobs" -L 'unit|widget' || status=1
+echo "== Fuzzing (libFuzzer, 20 s a target) =="
+./scripts/fuzz.sh 20 || status=1
 
 if [ "$status" -ne 0 ]; then
   echo "SOME TESTS FAILED"
