@@ -21,8 +21,8 @@ echo "== Whole-program tests under a virtual X server (one at a time) =="
 ctest --preset default -L xvfb || status=1
 echo "== Unit and widget tests under AddressSanitizer and UBSan =="
 ctest --preset asan -j "$jobs" -L 'unit|widget' || status=1
-echo "== Fuzzing (libFuzzer, 20 s a target) =="
-./scripts/fuzz.sh 20 || status=1
+echo "== Fuzzing (libFuzzer, 15 s a target) =="
+./scripts/fuzz.sh 15 || status=1
 
 if [ "$status" -ne 0 ]; then
   echo "SOME TESTS FAILED"
