@@ -25,13 +25,26 @@ void PageBook::restoreAll() const {
             throw FileError(
                 working,
                 QStringLiteral("the old page could not be removed (%1)").arg(old.errorString()));
-        if (!QFile::exists(outline))
-            throw FileError(outline, QStringLiteral("the file does not exist"));
-        QFile source(outline);
-        if (!source.copy(working))
-            throw FileError(
-                working,
-                QStringLiteral("the page could not be copied (%1)").arg(source.errorString()));
+        copyPage(outline, working);
+    }
+}
+
+// A plain copy, not synced to disk: the working copies are remade at every
+// start, so waiting for the disk here would only slow the start down.
+void PageBook::copyPage(const QString& outline, const QString& working) {
+    QFile source(outline);
+    if (!source.exists())
+        throw FileError(outline, QStringLiteral("the file does not exist"));
+    if (!source.open(QIODevice::ReadOnly))
+        throw FileError(outline, source.errorString());
+    const QByteArray bytes = source.readAll();
+    QFile target(working);
+    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() ||
+        !target.flush()) {
+        const QString reason = target.errorString();
+        target.close();
+        target.remove();
+        throw FileError(working, QStringLiteral("the page could not be copied (%1)").arg(reason));
     }
 }
 

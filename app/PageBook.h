@@ -29,5 +29,7 @@ public:
     void store(const QImage& picture, int page) const;
 
 private:
+    static void copyPage(const QString& outline, const QString& working);
+
     QString dataFolder_;
 };
