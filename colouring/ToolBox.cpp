@@ -51,26 +51,24 @@ void ToolBox::cmdCOLOR_MouseDown(int Index) {
 }
 
 void ToolBox::cmdDRAW_Click() {
-    state_.ToolKind = kDrawMode;
-    c_.imgCRAYONS->setVisible(true);
-    c_.imgBRUSHES->setVisible(false);
-    c_.imgNONE->setVisible(false);
-    c_.cmdERASER_OFF->setVisible(false);
-    SetCustomPointer(c_.window, state_.HandCursor);
-    state_.EraserOn = false;
-    state_.ToolArmed = false;
+    chooseMode(kDrawMode);
 }
 
 void ToolBox::cmdPAINT_Click() {
-    state_.ToolKind = kPaintMode;
-    c_.imgCRAYONS->setVisible(false);
-    c_.imgBRUSHES->setVisible(true);
+    chooseMode(kPaintMode);
+    c_.canvas->DrawMode = 13;
+}
+
+// Either mode starts with every tool back in the box.
+void ToolBox::chooseMode(int kind) {
+    state_.ToolKind = kind;
+    c_.imgCRAYONS->setVisible(kind == kDrawMode);
+    c_.imgBRUSHES->setVisible(kind == kPaintMode);
     c_.imgNONE->setVisible(false);
     c_.cmdERASER_OFF->setVisible(false);
     SetCustomPointer(c_.window, state_.HandCursor);
     state_.EraserOn = false;
     state_.ToolArmed = false;
-    c_.canvas->DrawMode = 13;
 }
 
 void ToolBox::cmdERASER_MouseDown() {

@@ -36,6 +36,8 @@ public:
     void imgNONE_MouseDown();
 
 private:
+    void chooseMode(int kind);
+
     ProgramState& state_;
     ToolBoxControls c_;
 };
