@@ -54,7 +54,7 @@ TEST_F(CurlHttpClientTest, ASilentServiceFailsOnceTheTimeOutPasses) {
     clock.start();
     EXPECT_THROW(client_.get(urlOn(silent.port())), DeliveryError);
     EXPECT_GE(clock.elapsed(), 600);
-    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_LT(clock.elapsed(), 15000) << "the default 20 s, not the time-out given";
 }
 
 TEST_F(CurlHttpClientTest, OnlyWebAddressesAreFetched) {

@@ -121,5 +121,7 @@ TEST_F(CurlMailClientTest, ASilentServerIsGivenUpWithinTheTimeOuts) {
     QElapsedTimer clock;
     clock.start();
     EXPECT_THROW(CurlMailClient({1s, 1s, 3s}).send(mailTo(silent.port())), DeliveryError);
-    EXPECT_LT(clock.elapsed(), 3500);
+    // Far below the default time-outs, far above the ones given: a busy
+    // machine must not fail this.
+    EXPECT_LT(clock.elapsed(), 15000);
 }
