@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 QString PageBook::workingCopy(int page) const {
     return dataFolder_ + QStringLiteral("pages/") + QString::number(page) + QStringLiteral(".bmp");
@@ -49,17 +48,11 @@ void PageBook::copyPage(const QString& outline, const QString& working) {
 }
 
 void PageBook::removeStaleTemporaries() const {
-    // Page numbers as working copies write them: no leading zero.
-    static const QRegularExpression leftover(
-        QStringLiteral("^([1-9][0-9]?)\\.bmp\\.[A-Za-z0-9]{6}$"));
     QDir pages(dataFolder_ + QStringLiteral("pages/"));
-    for (const QString& name : pages.entryList(QDir::Files | QDir::Hidden)) {
-        const QRegularExpressionMatch match = leftover.match(name);
-        const int page = match.hasMatch() ? match.captured(1).toInt() : 0;
+    for (const QString& name : pages.entryList(QDir::Files | QDir::Hidden))
         // A leftover that cannot be removed does no harm; the next run tries again.
-        if (page >= kFirstPage && page <= kLastPage)
+        if (isUnfinishedTemporary(name))
             pages.remove(name);
-    }
 }
 
 void PageBook::store(const QImage& picture, int page) const {

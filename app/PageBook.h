@@ -21,8 +21,9 @@ public:
     void restoreAll() const;
 
     // A store killed before its temporary file is renamed over the working
-    // copy can leave "<n>.bmp.XXXXXX" behind; nothing else makes such names,
-    // so each run sweeps them away before it stores anything.
+    // copy leaves that file behind, under a name of the bitmap writer's own
+    // that no file of the user's has; each run sweeps those away, and only
+    // those, before it stores anything.
     void removeStaleTemporaries() const;
 
     // Stores a page's picture as its working copy, atomically. Throws FileError.

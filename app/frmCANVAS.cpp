@@ -186,7 +186,10 @@ bool frmCANVAS::SavePic() {
 }
 
 void frmCANVAS::turnPage(int step) {
-    SavePic();
+    // A page left unstored would come back without its colouring: stay on
+    // it, already told why, and let the next press try again.
+    if (!SavePic())
+        return;
     try {
         goPic(step);
     } catch (const FileError& e) {
@@ -196,7 +199,7 @@ void frmCANVAS::turnPage(int step) {
 }
 
 void frmCANVAS::goPic(int step) {
-    lastTurnFrames_ = 0;
+    lastTurn_.clear();
     const int shown = state.CurrentPage;
     state.CurrentPage += step;
     if (state.CurrentPage > PageBook::kLastPage) {
@@ -237,25 +240,26 @@ void frmCANVAS::goPic(int step) {
     imgANIM->hide();
 }
 
-// Each frame is painted at once and the thread then pauses until the
-// frame's time is up, measured on a clock, so the slide keeps its pace.
-void frmCANVAS::showFrame(int sheetLeft, qint64 dueMs, QElapsedTimer& clock) {
-    imgANIM->move(sheetLeft + 2, imgANIM->y());
+// Each frame is painted at once, then the thread pauses for the full
+// interval, measured on a clock: a slow frame makes the turn longer, never
+// its pause shorter.
+void frmCANVAS::showFrame(int sheetLeft) {
+    imgANIM->move(sheetLeft, imgANIM->y());
     canvas->repaint();
-    ++lastTurnFrames_;
-    const qint64 left = dueMs - clock.elapsed();
-    if (left > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(left));
+    QElapsedTimer pause;
+    pause.start();
+    const qint64 intervalNs = qint64(frameIntervalMs) * 1000000;
+    for (qint64 left = intervalNs; left > 0; left = intervalNs - pause.nsecsElapsed())
+        std::this_thread::sleep_for(std::chrono::nanoseconds(left));
+    lastTurn_.push_back({imgANIM->pos(), pause.nsecsElapsed()});
 }
 
 void frmCANVAS::turnForward(const QImage& newPage) {
     imgANIM->prepare(newPage);
-    QElapsedTimer clock;
-    clock.start();
     int left = canvas->width();
     do {
         left -= kSheetStep;
-        showFrame(left, qint64(lastTurnFrames_ + 1) * frameIntervalMs, clock);
+        showFrame(left);
     } while (left > 0);
     canvas->setPicture(imgANIM->picture());
 }
@@ -263,12 +267,10 @@ void frmCANVAS::turnForward(const QImage& newPage) {
 void frmCANVAS::turnBackward(const QImage& newPage) {
     imgANIM->prepare(canvas->Image());
     canvas->setPicture(newPage);
-    QElapsedTimer clock;
-    clock.start();
     int left = 0;
     do {
         left += kSheetStep;
-        showFrame(left, qint64(lastTurnFrames_ + 1) * frameIntervalMs, clock);
+        showFrame(left);
     } while (left < canvas->width());
 }
 

@@ -45,11 +45,20 @@ public:
 
     ProgramState state;
     Report report;
-    int frameIntervalMs = 10;                           // pause between the frames of a page turn
+    // The pause after each frame of a page turn.
+    static constexpr int kFramePauseMs = 10;
+    int frameIntervalMs = kFramePauseMs;
     std::unique_ptr<FileDialogPlatform> dialogPlatform; // the save dialog
     PostcardSettings postcardSettings;
     QPointer<frmPostcard> composer;
-    int lastTurnFrames() const { return lastTurnFrames_; }
+    // Each frame of the last page turn: where the sheet stood, and how long
+    // the pause after it lasted.
+    struct TurnFrame {
+        QPoint sheet;
+        qint64 pauseNs;
+    };
+    const std::vector<TurnFrame>& lastTurn() const { return lastTurn_; }
+    int lastTurnFrames() const { return int(lastTurn_.size()); }
 
     Canvas* canvas;
     PictureBox* picOrig;
@@ -73,7 +82,7 @@ private:
     void connectControls();
     void turnForward(const QImage& newPage);
     void turnBackward(const QImage& newPage);
-    void showFrame(int sheetLeft, qint64 dueMs, class QElapsedTimer& clock);
+    void showFrame(int sheetLeft);
     void turnPage(int step);
     void applyPointer();
     void cmdSEND_Click();
@@ -85,5 +94,5 @@ private:
     std::unique_ptr<CanvasInput> canvasInput_;
     int mousePointer_ = 0;
     QCursor mouseIcon_;
-    int lastTurnFrames_ = 0;
+    std::vector<TurnFrame> lastTurn_;
 };

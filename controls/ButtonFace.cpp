@@ -15,6 +15,8 @@ void ButtonFace::setPicture(const QPixmap& picture) {
     picture_ = picture;
     // The face takes the size of the picture it shows; it is never stretched.
     resize(picture.isNull() ? QSize(0, 0) : picture.size());
+    // A picture of the same size causes no resize, and so no paint, of its own.
+    update();
 }
 
 void ButtonFace::paintEvent(QPaintEvent*) {

@@ -59,14 +59,13 @@ void ComDLG::setFilter(const QStringList& vFilter) {
 std::optional<QString> ComDLG::Filter() const {
     if (ofn.nFilterIndex == 0)
         return std::nullopt;
-    QStringList items = ofn.lpstrFilter.split(NUL);
-    // The closing NUL ends the last pattern rather than starting an item.
-    if (ofn.lpstrFilter.endsWith(NUL))
-        items.removeLast();
+    // Split at every NUL: the appended one gives a last, empty item, so an
+    // odd item left over still reads as a pair.
+    const QStringList items = ofn.lpstrFilter.split(NUL);
     const qint64 k = ofn.nFilterIndex;
-    if (k < 1 || 2 * k > items.size())
+    if (k < 1 || 2 * k - 1 >= items.size())
         throw std::out_of_range("FilterIndex " + std::to_string(k) +
-                                " is past the last filter pair");
+                                " is past the filter items present");
     return items[2 * k - 2] + u'|' + items[2 * k - 1];
 }
 

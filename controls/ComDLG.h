@@ -22,7 +22,7 @@ public:
     void setFilter(const QString& vFilter);
     void setFilter(const QStringList& vFilter);
     // The selected "label|pattern" pair; nothing while FilterIndex is 0.
-    // Throws std::out_of_range when FilterIndex is past the last pair.
+    // Throws std::out_of_range when FilterIndex is past the items present.
     std::optional<QString> Filter() const;
     void setFilterIndex(std::int32_t nIndex);
     std::int32_t FilterIndex() const;

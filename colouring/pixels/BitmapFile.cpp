@@ -4,8 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QtEndian>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -86,8 +89,8 @@ QImage loadPicture(const QString& path) {
     reader.setAllocationLimit(kPictureAllocationLimitMb);
     QImage image = reader.read();
     if (image.isNull())
-        throw FileError(path, QStringLiteral("it is not a readable picture (%1)")
-                                  .arg(reader.errorString()));
+        throw FileError(
+            path, QStringLiteral("it is not a readable picture (%1)").arg(reader.errorString()));
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -100,22 +103,41 @@ QByteArray encodeBitmap24(const QImage& image) {
     return bytes;
 }
 
+bool isUnfinishedTemporary(const QString& fileName) {
+    return fileName.startsWith(QLatin1String(kTemporaryPrefix));
+}
+
 void writeBitmapFile(const QImage& image, const QString& path) {
     const QByteArray bytes = encodeBitmap24(image);
     if (bytes.isEmpty())
         throw FileError(path, QStringLiteral("the picture could not be encoded"));
-    if (QFileInfo(path).isDir())
+    const QFileInfo target(path);
+    if (target.isDir())
         throw FileError(path, QStringLiteral("this is a folder, not a file name"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    QTemporaryFile file(target.absolutePath() + QLatin1Char('/') + QLatin1String(kTemporaryPrefix) +
+                        target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!file.open())
         throw FileError(path, file.errorString());
-    // QSaveFile would commit a short write on a full disk, so count the bytes.
+    // A short write on a full disk must not replace the old picture, so the
+    // bytes are counted and synced before the rename.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
-        file.cancelWriting();
         throw FileError(path, reason.isEmpty() ? QStringLiteral("the disk is full") : reason);
     }
-    if (!file.commit())
-        throw FileError(path, file.errorString());
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0)
+        throw FileError(path, QString::fromLocal8Bit(std::strerror(errno)));
+#endif
+    // A replaced file keeps its permissions; a new one gets the usual ones
+    // rather than the temporary file's private ones.
+    file.setPermissions(target.exists() ? target.permissions()
+                                        : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    file.close();
+    // rename() replaces the target in one step; QFile::rename would refuse.
+    if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
+        throw FileError(path, QString::fromLocal8Bit(std::strerror(errno)));
+    file.setAutoRemove(false);
     syncFolderOf(path);
 }

@@ -20,4 +20,10 @@ QImage loadPicture(const QString& path);
 QByteArray encodeBitmap24(const QImage& image);
 
 // Writes image as a 24-bit bitmap at path, atomically. Throws FileError.
+// The picture goes first to a temporary file beside path, named with
+// kTemporaryPrefix, which no name of the user's starts with, so that leftovers
+// of a write cut short can be told apart and swept.
 void writeBitmapFile(const QImage& image, const QString& path);
+
+inline constexpr char kTemporaryPrefix[] = ".vellumix-unfinished-";
+bool isUnfinishedTemporary(const QString& fileName);

@@ -36,6 +36,22 @@ TEST_F(PageBookTest, TurningAwayAndBackKeepsTheColouring) {
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
+TEST_F(PageBookTest, TheSheetSlidesTwentyPixelsAFrameAndPausesAfterEach) {
+    window->frameIntervalMs = frmCANVAS::kFramePauseMs;
+    for (const int step : {+1, -1}) {
+        SCOPED_TRACE(step > 0 ? "forward" : "backward");
+        click(step > 0 ? window->cmdNEXT : window->cmdPREV);
+        const std::vector<frmCANVAS::TurnFrame>& frames = window->lastTurn();
+        ASSERT_EQ(frames.size(), 27u);
+        for (int k = 0; k < 27; ++k) {
+            // Forward 503 down to -17, backward 20 up to 540; the top stays 2.
+            const int left = step > 0 ? 523 - 20 * (k + 1) : 20 * (k + 1);
+            EXPECT_EQ(frames[k].sheet, QPoint(left, 2)) << "frame " << k;
+            EXPECT_GE(frames[k].pauseNs, 10'000'000) << "frame " << k;
+        }
+    }
+}
+
 TEST_F(PageBookTest, TheBookStopsAtItsCoversButStillStores) {
     colourCanvas(qRgb(255, 0, 0));
     click(window->cmdPREV);
@@ -133,34 +149,84 @@ TEST_F(PageBookTest, AStoreIntoAReadOnlyFolderIsReportedAndLosesNothing) {
     EXPECT_EQ(working(1), window->canvas->Image());
 }
 
-TEST(PageBookFullDisk, AStoreOnAFullDiskIsReportedAndSucceedsOnceThereIsRoom) {
-    QTemporaryDir program;
-    SmallDiskMount disk(program.path(), 32 * 1024);
-    if (!disk.ok())
-        GTEST_SKIP() << disk.why().toStdString();
-    ASSERT_TRUE(copyTree(shippedDataFolder(), program.path() + "/res"));
-    frmCANVAS window(program.path());
-    QStringList reports;
-    window.report = [&](const QString&, const QString& text) { reports << text; };
-    window.Form_Load();
-    const QString page1 = program.path() + "/res/pages/1.bmp";
-    const QImage before = loadPicture(page1);
-
-    // Fill the disk to the last byte.
-    QFile filler(program.path() + "/filler");
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-    const QByteArray block(64 * 1024, 'x');
-    while (filler.write(block) == block.size() && filler.flush()) {
+// A page that cannot be stored is not left, or its colouring would be lost
+// on the way back: one message, the page stays, the next press tries again.
+TEST_F(PageBookTest, ATurnWhoseStoreFailsStaysOnThePage) {
+    colourCanvas(qRgb(0, 0, 255));
+    const QImage coloured = window->canvas->Image().copy();
+    {
+        ReadOnlyMount readOnly(scratch.file("pages"));
+        if (!readOnly.ok())
+            GTEST_SKIP() << readOnly.why().toStdString();
+        click(window->cmdNEXT);
+        ASSERT_EQ(reports.size(), 1);
+        EXPECT_TRUE(reports[0].contains(scratch.file(workingName(1))));
+        EXPECT_EQ(window->state.CurrentPage, 1);
+        EXPECT_EQ(window->lastTurnFrames(), 0);
+        EXPECT_EQ(window->canvas->Image(), coloured);
     }
-    filler.close();
+    click(window->cmdNEXT);
+    EXPECT_EQ(reports.size(), 1);
+    EXPECT_EQ(window->state.CurrentPage, 2);
+    EXPECT_EQ(working(1), coloured);
+}
 
+class PageBookFullDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!disk.ok())
+            GTEST_SKIP() << disk.why().toStdString();
+        ASSERT_TRUE(copyTree(shippedDataFolder(), program.path() + "/res"));
+        window.report = [&](const QString&, const QString& text) { reports << text; };
+        window.frameIntervalMs = 0;
+        window.Form_Load();
+    }
+
+    // Fills the disk to the last byte.
+    void fillDisk() {
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(64 * 1024, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        filler.close();
+    }
+    QString page(int n) const { return program.path() + QString("/res/pages/%1.bmp").arg(n); }
+
+    QTemporaryDir program;
+    SmallDiskMount disk{program.path(), 32 * 1024};
+    frmCANVAS window{program.path()};
+    QFile filler{program.path() + "/filler"};
+    QStringList reports;
+};
+
+TEST_F(PageBookFullDisk, AStoreOnAFullDiskIsReportedAndSucceedsOnceThereIsRoom) {
+    const QImage before = loadPicture(page(1));
+    fillDisk();
     window.canvas->Image().fill(Qt::magenta);
     EXPECT_FALSE(window.SavePic());
     ASSERT_EQ(reports.size(), 1);
-    EXPECT_TRUE(reports[0].contains(page1)) << reports[0].toStdString();
-    EXPECT_EQ(loadPicture(page1), before);
+    EXPECT_TRUE(reports[0].contains(page(1))) << reports[0].toStdString();
+    EXPECT_EQ(loadPicture(page(1)), before);
 
     filler.remove();
     EXPECT_TRUE(window.SavePic());
-    EXPECT_EQ(loadPicture(page1), window.canvas->Image());
+    EXPECT_EQ(loadPicture(page(1)), window.canvas->Image());
+}
+
+TEST_F(PageBookFullDisk, ATurnWhoseStoreFailsStaysOnThePage) {
+    click(window.cmdNEXT);
+    ASSERT_EQ(window.state.CurrentPage, 2);
+    window.canvas->Image().fill(Qt::magenta);
+    const QImage coloured = window.canvas->Image().copy();
+    fillDisk();
+    click(window.cmdPREV);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_EQ(window.state.CurrentPage, 2);
+    EXPECT_EQ(window.canvas->Image(), coloured);
+
+    filler.remove();
+    click(window.cmdPREV);
+    EXPECT_EQ(reports.size(), 1);
+    EXPECT_EQ(window.state.CurrentPage, 1);
+    EXPECT_EQ(loadPicture(page(2)), coloured);
 }

@@ -25,6 +25,7 @@ TEST_F(StartupTest, ReplacesColouredWorkingCopiesAndLeavesOtherFilesAlone) {
     for (int page : {1, 9, 16})
         writeBitmapFile(coloured, scratch.file(workingName(page)));
     writeBitmapFile(coloured, scratch.file(workingName(17)));
+    writeBitmapFile(coloured, scratch.file("pages/5.bmp.backup"));
     QFile note(scratch.file("pages/notes.txt"));
     ASSERT_TRUE(note.open(QIODevice::WriteOnly));
     note.write("keep me");
@@ -36,6 +37,7 @@ TEST_F(StartupTest, ReplacesColouredWorkingCopiesAndLeavesOtherFilesAlone) {
         EXPECT_EQ(working(page), outline(page)) << "page " << page;
     EXPECT_EQ(window->canvas->Image(), outline(1));
     EXPECT_EQ(working(17), coloured);
+    EXPECT_EQ(loadPicture(scratch.file("pages/5.bmp.backup")), coloured);
     ASSERT_TRUE(note.open(QIODevice::ReadOnly));
     EXPECT_EQ(note.readAll(), "keep me");
 }

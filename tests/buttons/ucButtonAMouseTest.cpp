@@ -218,6 +218,23 @@ TEST_F(ButtonPictures, OnlyTheNormalPictureResizesTheControl) {
     EXPECT_EQ(changed.at(2).at(0).toString(), "img_NORM");
 }
 
+TEST_F(ButtonPictures, ANewNormalPictureOfTheSameSizeIsPaintedOnTheShownFace) {
+    // Counts the paints the platform delivers to the face.
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    QApplication::processEvents();
+    button.face()->installEventFilter(&counter);
+    button.setImg_NORM(solidPicture(Qt::magenta, {kWidth, kHeight}));
+    QApplication::processEvents();
+    EXPECT_GE(counter.paints, 1);
+    button.face()->removeEventFilter(&counter);
+}
+
 // Through the platform's own dispatch: after a press the face keeps
 // getting the moves while the button is held, also off its edge.
 TEST(ButtonDrag, DraggingOffAndBackTogglesPressedAndReleaseOffClicksNothing) {

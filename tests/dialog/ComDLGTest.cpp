@@ -347,9 +347,21 @@ TEST(ComDLGFilter, AnIndexPastTheLastPairIsAnOutOfRangeError) {
     EXPECT_THROW(dialog.Filter(), std::out_of_range);
     dialog.setFilterIndex(-1);
     EXPECT_THROW(dialog.Filter(), std::out_of_range);
-    dialog.setFilter("Pictures|*.bmp|Unpaired");
+}
+
+// Every NUL splits, the appended one too: an odd last item pairs with an
+// empty one, and an empty filter reads as one empty pair.
+TEST(ComDLGFilter, TheAppendedNulGivesALastEmptyItem) {
+    ScriptedDialog platform;
+    ComDLG dialog(platform);
+    dialog.setFilter("A|B|C");
     dialog.setFilterIndex(2);
+    EXPECT_EQ(dialog.Filter(), "C|");
+    dialog.setFilterIndex(3);
     EXPECT_THROW(dialog.Filter(), std::out_of_range);
+    dialog.setFilter("");
+    dialog.setFilterIndex(1);
+    EXPECT_EQ(dialog.Filter(), "|");
 }
 
 TEST(ComDLGFilter, TheFilterTheUserChoseIsReadAfterTheDialog) {

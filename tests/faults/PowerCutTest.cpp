@@ -103,9 +103,12 @@ TEST_F(PowerCutTest, EveryWorkingCopyIsTheOldOrTheNewPictureAfterEachKill) {
 }
 
 TEST_F(PowerCutTest, StartUpSweepsAwayTheLeftoversOfKilledStoresAndNothingElse) {
-    const QStringList leftovers = {"3.bmp.Ab12Cd", "16.bmp.zzzzzz", "1.bmp.AimLVx"};
-    const QStringList others = {"notes.txt",     "3.bmp.old",     "17.bmp.abcdef",
-                                "03.bmp.abcdef", "3.bmp.abcdefg", "orig/1.bmp.abcdef"};
+    QStringList leftovers;
+    for (const char* name : {"3.bmp.Ab12Cd", "16.bmp.zzzzzz", "1.bmp.AimLVx"})
+        leftovers << kTemporaryPrefix + QString(name);
+    // A user's files, however much they look like a store's temporaries.
+    const QStringList others = {"notes.txt", "5.bmp.backup", "3.bmp.Ab12Cd",
+                                "17.bmp",    "3.bmp.old",    "orig/" + leftovers[0]};
     for (const QString& name : leftovers + others) {
         QFile file(scratch.file("pages/" + name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
