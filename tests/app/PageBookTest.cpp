@@ -46,7 +46,8 @@ TEST_F(PageBookTest, TheSheetSlidesTwentyPixelsAFrameAndPausesAfterEach) {
         for (int k = 0; k < 27; ++k) {
             // Forward 503 down to -17, backward 20 up to 540; the top stays 2.
             const int left = step > 0 ? 523 - 20 * (k + 1) : 20 * (k + 1);
-            EXPECT_EQ(frames[k].sheet, QPoint(left, 2)) << "frame " << k;
+            EXPECT_EQ(frames[k].sheet.x(), left) << "frame " << k;
+            EXPECT_EQ(frames[k].sheet.y(), 2) << "frame " << k;
             EXPECT_GE(frames[k].pauseNs, 10'000'000) << "frame " << k;
         }
     }

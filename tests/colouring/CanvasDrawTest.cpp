@@ -1,6 +1,8 @@
 // Draw mode on the canvas: crayon strokes with the outlines stamped back on
 // release, strokes broken at a zero coordinate, and the block eraser.
+#include "colouring/CanvasInput.h"
 #include "colouring/pixels/BitmapFile.h"
+#include "controls/Twips.h"
 #include "tests/colouring/WindowHarness.h"
 
 #include <QLineF>
@@ -107,6 +109,46 @@ TEST_F(CanvasDrawTest, StrokeAcrossOutlinesLeavesEveryOutlinePixelBlack) {
     const int added = countOf(kBlue);
     EXPECT_GT(added, 60 * 8 * 8);
     EXPECT_EQ(differingPixels(page, canvasImage()).count, added);
+}
+
+// Halves go to the even neighbour, for whole twips and for pixels alike:
+// 22.5 twips is 22 and pixel 1.5 gives 2; 37.5 twips is 38 and pixel 2.5 gives 2.
+TEST_F(CanvasDrawTest, PositionsRoundHalfToEven) {
+    ASSERT_EQ(screenTwipsPerPixelX(window->canvas), 15.0);
+    ASSERT_EQ(screenTwipsPerPixelY(window->canvas), 15.0);
+    CanvasInput input(window->state, *window->canvas, *window->picOrig, [](const QString&) {});
+    window->state.ToolKind = 1;
+    window->state.ToolArmed = true;
+    input.canvas_MouseDown(1, 0, 22.5f, 37.5f);
+    EXPECT_EQ(input.LastPenX, 22);
+    EXPECT_EQ(input.LastPenY, 38);
+    input.canvas_MouseMove(1, 0, 37.5f, 22.5f);
+    EXPECT_EQ(input.LastPenX, 38);
+    EXPECT_EQ(input.LastPenY, 22);
+
+    // The eraser's block lands with its corner on the rounded pixel.
+    window->state.EraserOn = true;
+    window->canvas->Image().fill(kBlue);
+    QImage expected = canvasImage();
+    copyBlock(expected, {2, 2}, 10);
+    input.canvas_MouseMove(1, 0, 22.5f, 37.5f);
+    EXPECT_EQ(differingPixels(expected, canvasImage()).count, 0);
+}
+
+// The release stamps the outlines back whatever the button, picked or not.
+TEST_F(CanvasDrawTest, EveryReleaseInDrawModeStampsTheOutlines) {
+    click(window->cmdDRAW);
+    for (const bool picked : {false, true}) {
+        if (picked)
+            pickSlot(kBlueSlot);
+        for (const Qt::MouseButton which : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+            SCOPED_TRACE(std::string(picked ? "picked" : "nothing picked") + ", button " +
+                         std::to_string(int(which)));
+            window->canvas->Image().fill(kBlue); // over every outline
+            canvasClick(kWall, which);
+            EXPECT_TRUE(outlinesIntact());
+        }
+    }
 }
 
 TEST_F(CanvasDrawTest, StrokeBreaksWhereThePointerReachesAZeroCoordinate) {

@@ -109,6 +109,13 @@ TEST_F(CanvasPaintTest, NothingHappensBeforeAPickOrAfterTheColourIsPutBack) {
     EXPECT_EQ(differingPixels(page, canvasImage()).count, 0) << "eraser put back";
 }
 
+TEST_F(CanvasPaintTest, ADragAfterTheFillChangesNothingMore) {
+    const QImage page = canvasImage();
+    pickSlot(kBlueSlot);
+    stroke({kPane, {100, 60}, kOtherPane, {180, 200}, kWall});
+    EXPECT_TRUE(onlyAreaChanged(page, canvasImage(), connectedArea(page, kPane), kBlue));
+}
+
 TEST_F(CanvasPaintTest, RightOrMiddlePressFillsNothing) {
     pickSlot(kBlueSlot);
     const QImage page = canvasImage();
