@@ -29,6 +29,10 @@ CurlEasy makeCurlEasy() {
     CurlEasy handle(curl_easy_init());
     if (!handle)
         throw DeliveryError("libcurl could not create a transfer");
+    // A name server that never answers would otherwise hold the window past
+    // the time-out: libcurl waits for its resolver thread unless told to
+    // leave it behind.
+    checkCurl(curl_easy_setopt(handle.get(), CURLOPT_QUICK_EXIT, 1L));
     return handle;
 }
 

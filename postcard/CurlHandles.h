@@ -20,7 +20,8 @@ using CurlEasy = std::unique_ptr<CURL, CurlEasyDeleter>;
 using CurlList = std::unique_ptr<curl_slist, CurlListDeleter>;
 using CurlMime = std::unique_ptr<curl_mime, CurlMimeDeleter>;
 
-// A fresh easy handle. Throws DeliveryError when libcurl cannot make one.
+// A fresh easy handle that gives up a slow name look-up when its time-out
+// passes. Throws DeliveryError when libcurl cannot make one.
 CurlEasy makeCurlEasy();
 
 // Appends text to list, keeping ownership in the one pointer.

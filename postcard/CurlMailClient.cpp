@@ -44,6 +44,7 @@ void CurlMailClient::send(const PostcardMail& mail) {
     const QByteArray to = "<" + mail.sendto.toUtf8() + ">";
     const QByteArray username = mail.username.toUtf8();
     const QByteArray password = mail.password.toUtf8();
+    const QByteArray caBundle = QFile::encodeName(caBundle_);
 
     CurlList recipients;
     appendToList(recipients, to.constData());
@@ -57,7 +58,14 @@ void CurlMailClient::send(const PostcardMail& mail) {
     checkCurl(curl_easy_setopt(handle, CURLOPT_URL, url.constData()));
     checkCurl(curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "smtp"));
     checkCurl(curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_USE_SSL, long(CURLUSESSL_TRY)));
+    // The account's password must never travel in clear; a mail without a
+    // login still takes TLS where the server offers it.
+    const long tls = username.isEmpty() ? CURLUSESSL_TRY : CURLUSESSL_ALL;
+    checkCurl(curl_easy_setopt(handle, CURLOPT_USE_SSL, tls));
+    checkCurl(curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L));
+    checkCurl(curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L));
+    if (!caBundle.isEmpty())
+        checkCurl(curl_easy_setopt(handle, CURLOPT_CAINFO, caBundle.constData()));
     if (!username.isEmpty()) {
         checkCurl(curl_easy_setopt(handle, CURLOPT_USERNAME, username.constData()));
         checkCurl(curl_easy_setopt(handle, CURLOPT_PASSWORD, password.constData()));

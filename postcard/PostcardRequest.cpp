@@ -13,6 +13,27 @@ QString encoded(const QString& value) {
     return QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
 
+// What an address carries outside quotes (RFC 5322's atext, the dot and the
+// "@"), plus letters of any script as internationalised mail allows. Anything
+// else (a space, "<", ">", a quote, a control character) could end the
+// address early in the SMTP command and pass the rest as parameters.
+bool fitsUnquotedAddress(QChar c) {
+    if (c.unicode() < 0x80)
+        return c.isLetterOrNumber() || QStringView(u"!#$%&'*+-/=?^_`{|}~.@").contains(c);
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_NotAssigned:
+    case QChar::Other_PrivateUse:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return false;
+    default:
+        return true;
+    }
+}
+
 } // namespace
 
 QString buildServiceUrl(const QString& serviceHost, const QString& mailFrom, const QString& mailTo,
@@ -36,11 +57,7 @@ ServiceReply parseServiceReply(const QString& reply) {
 }
 
 bool passesAddressTest(const QString& recipient, const QString& placeholder) {
-    if (!recipient.contains(u'@') || recipient == placeholder)
+    if (!recipient.contains(u'@') || recipient == placeholder || !recipient.isValidUtf16())
         return false;
-    return std::none_of(recipient.begin(), recipient.end(), [](QChar c) {
-        const auto category = c.category();
-        return category == QChar::Other_Control || category == QChar::Separator_Line ||
-               category == QChar::Separator_Paragraph;
-    });
+    return std::all_of(recipient.begin(), recipient.end(), fitsUnquotedAddress);
 }

@@ -25,7 +25,9 @@ bool isRejectedReply(const QString& reply);
 // number when a field is missing.
 ServiceReply parseServiceReply(const QString& reply);
 
-// The recipient must hold an "@", differ from the placeholder, and carry no
-// control character or line separator: a CR or LF would otherwise reach the
-// mail's envelope and headers.
+// The recipient must hold an "@", differ from the placeholder, and be made
+// only of what an address carries unquoted: letters and digits of any script,
+// "." and "@", and !#$%&'*+-/=?^_`{|}~. A space, "<", ">", a quote, a control
+// character or a line break would otherwise reach the mail's envelope and
+// headers as something other than the address.
 bool passesAddressTest(const QString& recipient, const QString& placeholder);

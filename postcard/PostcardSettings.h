@@ -22,6 +22,8 @@ struct PostcardSettings {
     std::chrono::milliseconds serviceTimeout = kServiceTimeout;
     int smtpPort = kMailPort;
     MailTimeouts mailTimeouts;
+    // Certificates the mail server's must chain to; empty: the system's store.
+    QString mailCaBundle;
     std::chrono::milliseconds outcomeDisplayTime = kOutcomeDisplayTime;
     ReportFunction report = showMessageBox;
 };

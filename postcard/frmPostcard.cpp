@@ -187,7 +187,7 @@ void frmPostcard::SendPostCard() {
         const ServiceReply fields = parseServiceReply(reply);
         // A fresh mail client for every attempt, gone when the attempt ends.
         const std::unique_ptr<MailClient> QZSMTP =
-            std::make_unique<CurlMailClient>(settings_.mailTimeouts);
+            std::make_unique<CurlMailClient>(settings_.mailTimeouts, settings_.mailCaBundle);
         const PostcardMail mail = composePostcardMail(fields, recipient, settings_.smtpPort,
                                                       QDateTime::currentDateTime(), picture);
         setStatus(StatusSendingPostcard);

@@ -57,6 +57,16 @@ TEST_F(CurlHttpClientTest, ASilentServiceFailsOnceTheTimeOutPasses) {
     EXPECT_LT(clock.elapsed(), 15000) << "the default 20 s, not the time-out given";
 }
 
+TEST_F(CurlHttpClientTest, ANameServerThatNeverAnswersIsGivenUpWithinTheTimeOut) {
+    client_.setTimeout(1s);
+    const SilentLookUpOutcome outcome = runBesideSilentNameServer(
+        [this] { client_.get("http://postcards.example.net/qzsmtp.asp?ID=QZ"); });
+    if (!outcome.refused.isEmpty())
+        GTEST_SKIP() << "no silent name server here: " << outcome.refused.toStdString();
+    EXPECT_TRUE(outcome.threw) << outcome.what.toStdString();
+    EXPECT_LT(outcome.elapsedMs, 1000 + 4000) << "a 1 s time-out, with room to spare";
+}
+
 TEST_F(CurlHttpClientTest, OnlyWebAddressesAreFetched) {
     EXPECT_THROW(client_.get("file:///etc/hostname"), DeliveryError);
 }

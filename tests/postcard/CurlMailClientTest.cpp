@@ -48,6 +48,12 @@ protected:
         return QDir(inbox_).entryList({"*.json"}, QDir::Files, QDir::Name);
     }
 
+    // The AUTH commands the server was sent, one a line, "tls=1" when inside TLS.
+    std::string authCommands() const {
+        QFile log(inbox_ + "/auth.log");
+        return log.open(QIODevice::ReadOnly) ? log.readAll().toStdString() : std::string();
+    }
+
     QJsonObject message(const QString& name) const {
         QFile file(inbox_ + "/" + name);
         file.open(QIODevice::ReadOnly);
@@ -58,33 +64,65 @@ protected:
     QString inbox_;
     QString attachment_;
     MailTimeouts quick_{2s, 2s, 5s};
+    CurlMailClient client_{quick_, testCertificates().caFile};
 };
 
 } // namespace
 
-TEST_F(CurlMailClientTest, LogsInWhenTheMailHasAUserName) {
+TEST_F(CurlMailClientTest, LogsInInsideTlsWhenTheMailHasAUserName) {
     const auto server = startSmtpServer(inbox_, /*requireAuth=*/true);
     ASSERT_NE(server->port(), 0) << server->error().toStdString();
-    CurlMailClient(quick_).send(mailTo(server->port()));
-    ASSERT_EQ(received().size(), 1);
-    EXPECT_EQ(message(received().first())["login"].toString(), "postcard-user");
-}
-
-TEST_F(CurlMailClientTest, SendsWithoutLoginWhenTheUserNameIsEmpty) {
-    const auto server = startSmtpServer(inbox_, /*requireAuth=*/false);
-    ASSERT_NE(server->port(), 0) << server->error().toStdString();
-    CurlMailClient(quick_).send(mailTo(server->port(), "", ""));
+    client_.send(mailTo(server->port()));
     ASSERT_EQ(received().size(), 1);
     const QJsonObject mail = message(received().first());
-    EXPECT_EQ(mail["login"].toString(), "");
-    EXPECT_EQ(mail["rcpt_tos"].toArray(), QJsonArray{"gran@example.org"});
+    EXPECT_EQ(mail["login"].toString(), "postcard-user");
+    EXPECT_TRUE(mail["tls"].toBool());
+    EXPECT_EQ(authCommands(), "AUTH tls=1\n");
+}
+
+TEST_F(CurlMailClientTest, NoLoginWithoutTlsAndAVerifiedCertificate) {
+    struct Case {
+        const char* what;
+        StartTls startTls;
+        QString caFile;
+    };
+    const Case cases[] = {
+        {"no STARTTLS", StartTls::NotOffered, testCertificates().caFile},
+        {"an unknown authority", StartTls::Offered, {}},
+        {"a certificate for another host", StartTls::OfferedForAnotherHost,
+         testCertificates().caFile},
+    };
+    for (const Case& c : cases) {
+        QDir(inbox_).removeRecursively();
+        QDir().mkpath(inbox_);
+        const auto server = startSmtpServer(inbox_, /*requireAuth=*/true, false, c.startTls);
+        ASSERT_NE(server->port(), 0) << server->error().toStdString();
+        EXPECT_THROW(CurlMailClient(quick_, c.caFile).send(mailTo(server->port())), DeliveryError)
+            << c.what;
+        EXPECT_EQ(authCommands(), "") << c.what;
+        EXPECT_TRUE(received().isEmpty()) << c.what;
+    }
+}
+
+TEST_F(CurlMailClientTest, WithoutAUserNameSendsWithTlsWhereOffered) {
+    for (StartTls startTls : {StartTls::NotOffered, StartTls::Offered}) {
+        QDir(inbox_).removeRecursively();
+        QDir().mkpath(inbox_);
+        const auto server = startSmtpServer(inbox_, /*requireAuth=*/false, false, startTls);
+        ASSERT_NE(server->port(), 0) << server->error().toStdString();
+        client_.send(mailTo(server->port(), "", ""));
+        ASSERT_EQ(received().size(), 1);
+        const QJsonObject mail = message(received().first());
+        EXPECT_EQ(mail["login"].toString(), "");
+        EXPECT_EQ(mail["tls"].toBool(), startTls == StartTls::Offered);
+        EXPECT_EQ(mail["rcpt_tos"].toArray(), QJsonArray{"gran@example.org"});
+    }
 }
 
 TEST_F(CurlMailClientTest, AWrongPasswordFails) {
     const auto server = startSmtpServer(inbox_, /*requireAuth=*/true);
     ASSERT_NE(server->port(), 0) << server->error().toStdString();
-    EXPECT_THROW(CurlMailClient(quick_).send(mailTo(server->port(), "postcard-user", "wrong")),
-                 DeliveryError);
+    EXPECT_THROW(client_.send(mailTo(server->port(), "postcard-user", "wrong")), DeliveryError);
     EXPECT_TRUE(received().isEmpty());
 }
 
@@ -94,7 +132,7 @@ TEST_F(CurlMailClientTest, BodyAndAttachmentSurviveTheTrip) {
     PostcardMail mail = mailTo(server->port(), "", "");
     // A lone "." line would end the message early unless it is escaped.
     mail.messagetext = "Liebe Grüße\n.\nfrom a very long line " + QString(300, 'x');
-    CurlMailClient(quick_).send(mail);
+    client_.send(mail);
     ASSERT_EQ(received().size(), 1);
     const QJsonObject stored = message(received().first());
     EXPECT_EQ(stored["body"].toString(), QString(mail.messagetext).replace("\n", "\r\n"));
@@ -108,12 +146,12 @@ TEST_F(CurlMailClientTest, AMissingAttachmentFails) {
     const auto server = startSmtpServer(inbox_, /*requireAuth=*/false);
     ASSERT_NE(server->port(), 0) << server->error().toStdString();
     QFile::remove(attachment_);
-    EXPECT_THROW(CurlMailClient(quick_).send(mailTo(server->port(), "", "")), DeliveryError);
+    EXPECT_THROW(client_.send(mailTo(server->port(), "", "")), DeliveryError);
     EXPECT_TRUE(received().isEmpty());
 }
 
 TEST_F(CurlMailClientTest, NoServerListeningFails) {
-    EXPECT_THROW(CurlMailClient(quick_).send(mailTo(closedPort())), DeliveryError);
+    EXPECT_THROW(client_.send(mailTo(closedPort())), DeliveryError);
 }
 
 TEST_F(CurlMailClientTest, ASilentServerIsGivenUpWithinTheTimeOuts) {
@@ -124,4 +162,16 @@ TEST_F(CurlMailClientTest, ASilentServerIsGivenUpWithinTheTimeOuts) {
     // Far below the default time-outs, far above the ones given: a busy
     // machine must not fail this.
     EXPECT_LT(clock.elapsed(), 15000);
+}
+
+TEST_F(CurlMailClientTest, ANameServerThatNeverAnswersIsGivenUpWithinTheTimeOut) {
+    PostcardMail mail = mailTo(25);
+    mail.server = "mail.postcards.example.net";
+    const SilentLookUpOutcome outcome = runBesideSilentNameServer([&] {
+        CurlMailClient({1s, 1s, 3s}).send(mail);
+    });
+    if (!outcome.refused.isEmpty())
+        GTEST_SKIP() << "no silent name server here: " << outcome.refused.toStdString();
+    EXPECT_TRUE(outcome.threw) << outcome.what.toStdString();
+    EXPECT_LT(outcome.elapsedMs, 1000 + 4000) << "a 1 s time-out, with room to spare";
 }

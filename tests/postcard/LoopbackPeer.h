@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTcpServer>
+#include <functional>
 #include <memory>
 
 // A helper script from this folder, run with the system's Python (which has
@@ -25,13 +26,30 @@ private:
     QString error_;
 };
 
+// A certificate authority made once for the test run, the file a client is
+// told to trust, and server certificates it signed: one for 127.0.0.1 and
+// localhost, one naming another host only. Made with the openssl tool.
+struct TestCertificates {
+    QString caFile;
+    QString loopbackCert;
+    QString loopbackKey;
+    QString otherHostCert;
+    QString otherHostKey;
+};
+const TestCertificates& testCertificates();
+
 // A stand-in postcard service answering every request with reply.
 std::unique_ptr<ScriptPeer> startPostcardService(const QString& reply, int status = 200,
                                                  const QString& logFile = {});
 
-// An SMTP server storing what it receives in folder.
+enum class StartTls { Offered, OfferedForAnotherHost, NotOffered };
+
+// An SMTP server storing what it receives in folder, and noting each AUTH
+// command in folder/auth.log. It offers STARTTLS with a certificate of
+// testCertificates() unless told not to.
 std::unique_ptr<ScriptPeer> startSmtpServer(const QString& folder, bool requireAuth = true,
-                                            bool refuseRecipients = false);
+                                            bool refuseRecipients = false,
+                                            StartTls startTls = StartTls::Offered);
 
 // Takes connections and says nothing: the kernel completes the handshake,
 // nobody ever reads or writes.
@@ -46,6 +64,18 @@ private:
 
 // A loopback port with nothing listening on it.
 int closedPort();
+
+// How a call run beside a name server that never answers came out.
+struct SilentLookUpOutcome {
+    QString refused; // why the machine would not let the test make one; empty when it ran
+    bool threw = false;
+    QString what;
+    qint64 elapsedMs = 0;
+};
+
+// Runs call in a child process whose network holds only loopback and whose
+// name look-ups go to a name server there that never answers.
+SilentLookUpOutcome runBesideSilentNameServer(const std::function<void()>& call);
 
 // Keeps proxy settings of the environment away from loopback requests.
 void bypassProxies();

@@ -118,7 +118,8 @@ TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
     QFile::copy(dataFile(PostcardBackgroundFile), dataFile(TempPictureFile)); // left over
 
     const qint64 before = QDateTime::currentSecsSinceEpoch();
-    sendPostcard("gran@example.org", "Dear gran,\nthis is Tom & Jerry #1 = cat");
+    sendPostcard("gran@example.org", "Dear gran,\nthis is Tom & Jerry #1 = cat",
+                 "Tom <kid@example.org>");
 
     EXPECT_EQ(shownTexts(),
               (QStringList{StatusPreparing, StatusChecking, StatusSendingPostcard, StatusSent}));
@@ -137,7 +138,7 @@ TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
     const QUrlQuery query(QUrl(requests.first()).query(QUrl::FullyEncoded));
     EXPECT_EQ(QUrl(requests.first()).path(), "/qzsmtp.asp");
     EXPECT_EQ(query.queryItemValue("ID"), "QZ");
-    EXPECT_EQ(query.queryItemValue("mailFrom", QUrl::FullyDecoded), "kid@example.org");
+    EXPECT_EQ(query.queryItemValue("mailFrom", QUrl::FullyDecoded), "Tom <kid@example.org>");
     EXPECT_EQ(query.queryItemValue("mailTo", QUrl::FullyDecoded), "gran@example.org");
     EXPECT_EQ(query.queryItemValue("msg", QUrl::FullyDecoded),
               "Dear gran,\nthis is Tom & Jerry #1 = cat");
@@ -148,6 +149,7 @@ TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
     ASSERT_EQ(mails.size(), 1);
     const QJsonObject mail = receivedMessage(mails.first());
     EXPECT_EQ(mail["login"].toString(), "postcard-user");
+    EXPECT_TRUE(mail["tls"].toBool());
     EXPECT_EQ(mail["mail_from"].toString(), PostcardSenderAddress);
     EXPECT_EQ(mail["rcpt_tos"].toArray(), QJsonArray{"gran@example.org"});
     const QJsonObject headers = mail["headers"].toObject();
@@ -267,9 +269,12 @@ TEST_F(PostcardDeliveryTest, ARecipientOfJustAnAtSignPassesTheAddressTest) {
 }
 
 TEST_F(PostcardDeliveryTest, InvalidRecipientsAreTurnedBackWithTheComposerKept) {
-    const QStringList recipients = {"gran.example.org", PlaceholderAddress, "",
+    const QStringList recipients = {"gran.example.org",
+                                    PlaceholderAddress,
+                                    "",
                                     "gran@example.org\r\nRCPT TO:<other@example.org>",
-                                    "gran@example.org\t"};
+                                    "gran@example.org\t",
+                                    "a@b> NOTIFY=NEVER"};
     for (const QString& recipient : recipients) {
         reports_.clear();
         sendPostcard(recipient, "Hello gran", "kid@example.org");

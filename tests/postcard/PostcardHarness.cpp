@@ -27,6 +27,7 @@ PostcardHarness::PostcardHarness() : canvas_(samplePicture(523, 393)) {
         reports_.append({parent, text, title});
     };
     settings_.outcomeDisplayTime = 150ms;
+    settings_.mailCaBundle = testCertificates().caFile;
 }
 
 PostcardHarness::~PostcardHarness() {

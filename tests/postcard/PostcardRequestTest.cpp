@@ -139,7 +139,7 @@ TEST(AddressTest, ThePlaceholderExactlyIsNoAddress) {
     EXPECT_FALSE(passesAddressTest(kPlaceholder, kPlaceholder));
     EXPECT_TRUE(passesAddressTest(kPlaceholder.toUpper(), kPlaceholder));
     EXPECT_TRUE(passesAddressTest(kPlaceholder + "x", kPlaceholder));
-    EXPECT_TRUE(passesAddressTest(" " + kPlaceholder, kPlaceholder));
+    EXPECT_TRUE(passesAddressTest("x" + kPlaceholder, kPlaceholder));
 }
 
 TEST(AddressTest, LineBreaksAndControlCharactersCannotReachTheMail) {
@@ -154,4 +154,27 @@ TEST(AddressTest, LineBreaksAndControlCharactersCannotReachTheMail) {
     for (const QString& address : injected)
         EXPECT_FALSE(passesAddressTest(address, kPlaceholder)) << address.toStdString();
     EXPECT_TRUE(passesAddressTest("grän@exämple.org", kPlaceholder));
+}
+
+TEST(AddressTest, OnlyWhatAnAddressCarriesUnquotedPasses) {
+    const QStringList refused = {"a@b> NOTIFY=NEVER",
+                                 "<gran@example.org>",
+                                 "gran@example.org>",
+                                 " gran@example.org",
+                                 "gran smith@example.org",
+                                 "\"gran smith\"@example.org",
+                                 "gran@[192.0.2.1]",
+                                 "gran(aunt)@example.org",
+                                 "gran,tom@example.org",
+                                 "gran;@example.org",
+                                 "gran:@example.org",
+                                 "gran\\@example.org",
+                                 "gran@example.org" + QString(QChar(0xa0)),
+                                 "gran@example.org" + QString(QChar(0x200b)),
+                                 "gran@example.org" + QString(QChar(0xd800))};
+    for (const QString& address : refused)
+        EXPECT_FALSE(passesAddressTest(address, kPlaceholder)) << address.toStdString();
+    for (const char* address :
+         {"o'brien+cards@mail.example.org", "a!#$%&*/=?^_`{|}~-@example.org", "李@例え.jp"})
+        EXPECT_TRUE(passesAddressTest(QString::fromUtf8(address), kPlaceholder)) << address;
 }
