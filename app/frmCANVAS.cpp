@@ -85,7 +85,7 @@ frmCANVAS::frmCANVAS(const QString& programFolder) : programFolder_(programFolde
     toolBox_ = std::make_unique<ToolBox>(state, ToolBoxControls{this, canvas, &cmdCOLOR, imgNONE,
                                                                 cmdERASER, cmdERASER_OFF,
                                                                 imgCRAYONS, imgBRUSHES});
-    canvasInput_ = std::make_unique<CanvasInput>(state, *canvas, *picOrig,
+    canvasInput_ = std::make_unique<CanvasInput>(state, *canvas, *picOrig, history,
                                                  [this](const QString& except) { AllOff(except); });
 }
 
@@ -172,6 +172,19 @@ void frmCANVAS::AllOff(const QString& except) {
     for (ucButtonA* button : {cmdNEXT, cmdPREV, cmdSAVE, cmdSEND, cmdPAINT, cmdDRAW})
         if (button->objectName() != except)
             QMetaObject::invokeMethod(button, "Reset");
+}
+
+void frmCANVAS::Undo() {
+    showStep(history.undo(state.CurrentPage, canvas->Image()));
+}
+
+void frmCANVAS::Redo() {
+    showStep(history.redo(state.CurrentPage, canvas->Image()));
+}
+
+void frmCANVAS::showStep(QRect changed) {
+    if (!changed.isEmpty())
+        canvas->refresh(changed);
 }
 
 bool frmCANVAS::SavePic() {

@@ -3,6 +3,7 @@
 // and the save and send buttons. Loading it runs the whole start-up.
 #include "app/PageBook.h"
 #include "app/ProgramState.h"
+#include "colouring/UndoHistory.h"
 #include "postcard/PostcardSettings.h"
 
 #include <QCursor>
@@ -42,8 +43,12 @@ public:
     void goPic(int step);
     bool SavePic();
     void AllOff(const QString& except);
+    // Take back, or put back, the last step of the page shown.
+    void Undo();
+    void Redo();
 
     ProgramState state;
+    UndoHistory history; // every page's, for the whole run
     Report report;
     // The pause after each frame of a page turn.
     static constexpr int kFramePauseMs = 10;
@@ -85,6 +90,7 @@ private:
     void showFrame(int sheetLeft);
     void turnPage(int step);
     void applyPointer();
+    void showStep(QRect changed);
     void cmdSEND_Click();
 
     QString programFolder_;

@@ -1,13 +1,25 @@
 #include "colouring/CanvasInput.h"
 
 #include "colouring/Canvas.h"
+#include "colouring/UndoHistory.h"
 #include "colouring/pixels/PenLine.h"
 #include "colouring/pixels/PixelOps.h"
 #include "colouring/pixels/SurfaceFill.h"
 #include "controls/Twips.h"
 
-CanvasInput::CanvasInput(ProgramState& state, Canvas& canvas, PictureBox& picOrig, AllOffFn allOff)
-    : state_(state), canvas_(canvas), picOrig_(picOrig), allOff_(std::move(allOff)) {}
+CanvasInput::CanvasInput(ProgramState& state, Canvas& canvas, PictureBox& picOrig,
+                         UndoHistory& history, AllOffFn allOff)
+    : state_(state), canvas_(canvas), picOrig_(picOrig), history_(history),
+      allOff_(std::move(allOff)) {}
+
+void CanvasInput::opening() {
+    if (!history_.isOpen())
+        history_.open(state_.CurrentPage, canvas_.Image());
+}
+
+void CanvasInput::changed(QRect area) {
+    history_.changed(area);
+}
 
 int CanvasInput::pixelX(float x) const {
     return roundHalfEven(x / screenTwipsPerPixelX(&canvas_));
@@ -19,20 +31,23 @@ int CanvasInput::pixelY(float y) const {
 void CanvasInput::line(double fromX, double fromY, double toX, double toY) {
     const double tx = screenTwipsPerPixelX(&canvas_);
     const double ty = screenTwipsPerPixelY(&canvas_);
-    const QRect changed =
+    const QRect area =
         drawPenLine(canvas_.Image(), QPointF(fromX / tx, fromY / ty), QPointF(toX / tx, toY / ty),
                     canvas_.ForeColor, canvas_.DrawWidth);
     // No refresh of its own: the stroke shows with the next paint.
-    canvas_.invalidate(changed);
+    canvas_.invalidate(area);
+    changed(area);
 }
 
 void CanvasInput::canvas_MouseDown(int Button, int, float X, float Y) {
     if (Button != 1 || !state_.ToolArmed)
         return;
     if (state_.ToolKind == kDrawMode) {
+        // The step runs from this press to the release.
+        opening();
         if (state_.EraserOn) {
             const int side = canvas_.DrawWidth;
-            blockAnd(canvas_.Image(), picOrig_.Image(), pixelX(X), pixelY(Y), side, side);
+            changed(blockAnd(canvas_.Image(), picOrig_.Image(), pixelX(X), pixelY(Y), side, side));
             canvas_.refresh();
         } else {
             LastPenX = roundHalfEven(X);
@@ -42,10 +57,12 @@ void CanvasInput::canvas_MouseDown(int Button, int, float X, float Y) {
     } else if (state_.ToolKind == kPaintMode) {
         const int x = pixelX(X);
         const int y = pixelY(Y);
+        opening();
         // Outside the picture there is nothing to read: no fill.
         if (const auto colour = readPixel(canvas_.Image(), x, y);
             colour && *colour != kOutlineBlack)
-            surfaceFill(canvas_.Image(), x, y, canvas_.FillColor);
+            changed(surfaceFill(canvas_.Image(), x, y, canvas_.FillColor));
+        history_.close(canvas_.Image());
         canvas_.refresh();
     }
 }
@@ -57,15 +74,19 @@ void CanvasInput::canvas_MouseMove(int Button, int, float X, float Y) {
     if (state_.EraserOn) {
         if (state_.ToolKind == kDrawMode) {
             const int side = canvas_.DrawWidth;
-            const QRect changed =
+            opening();
+            const QRect area =
                 blockCopy(canvas_.Image(), picOrig_.Image(), pixelX(X), pixelY(Y), side, side);
-            canvas_.refresh(changed);
+            changed(area);
+            canvas_.refresh(area);
         }
         return;
     }
     if (state_.ToolKind == kDrawMode) {
-        if (LastPenX != 0 && LastPenY != 0)
+        if (LastPenX != 0 && LastPenY != 0) {
+            opening();
             line(LastPenX, LastPenY, X, Y);
+        }
         LastPenX = roundHalfEven(X);
         LastPenY = roundHalfEven(Y);
     }
@@ -79,6 +100,9 @@ void CanvasInput::canvas_MouseUp(int, int, float, float) {
     // Stamps the outlines back over every stroke, across the whole control:
     // a stroke at the client area's edge also reaches the picture's last
     // columns and rows under the border, which are stored with the page.
-    blockAnd(canvas_.Image(), picOrig_.Image(), 0, 0, canvas_.width(), canvas_.height());
+    // The stamp closes the gesture's step and belongs to it.
+    opening();
+    changed(blockAnd(canvas_.Image(), picOrig_.Image(), 0, 0, canvas_.width(), canvas_.height()));
+    history_.close(canvas_.Image());
     canvas_.refresh();
 }

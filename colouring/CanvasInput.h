@@ -2,6 +2,7 @@
 // The three mouse handlers of the canvas: fills in paint mode, freehand
 // strokes with the outlines stamped back on release in draw mode, and the
 // eraser in either. They act only while a colour or the eraser is picked.
+// Each gesture's changes go to the page's undo history as one step.
 #include "app/ProgramState.h"
 
 #include <QString>
@@ -10,12 +11,14 @@
 
 class Canvas;
 class PictureBox;
+class UndoHistory;
 
 class CanvasInput {
 public:
     using AllOffFn = std::function<void(const QString&)>;
 
-    CanvasInput(ProgramState& state, Canvas& canvas, PictureBox& picOrig, AllOffFn allOff);
+    CanvasInput(ProgramState& state, Canvas& canvas, PictureBox& picOrig, UndoHistory& history,
+                AllOffFn allOff);
 
     void canvas_MouseDown(int Button, int Shift, float X, float Y);
     void canvas_MouseMove(int Button, int Shift, float X, float Y);
@@ -30,9 +33,13 @@ private:
     int pixelX(float x) const;
     int pixelY(float y) const;
     void line(double fromX, double fromY, double toX, double toY);
+    // Opens the gesture's step before its first change, if not yet open.
+    void opening();
+    void changed(QRect area);
 
     ProgramState& state_;
     Canvas& canvas_;
     PictureBox& picOrig_;
+    UndoHistory& history_;
     AllOffFn allOff_;
 };

@@ -116,7 +116,8 @@ TEST_F(CanvasDrawTest, StrokeAcrossOutlinesLeavesEveryOutlinePixelBlack) {
 TEST_F(CanvasDrawTest, PositionsRoundHalfToEven) {
     ASSERT_EQ(screenTwipsPerPixelX(window->canvas), 15.0);
     ASSERT_EQ(screenTwipsPerPixelY(window->canvas), 15.0);
-    CanvasInput input(window->state, *window->canvas, *window->picOrig, [](const QString&) {});
+    CanvasInput input(window->state, *window->canvas, *window->picOrig, window->history,
+                      [](const QString&) {});
     window->state.ToolKind = 1;
     window->state.ToolArmed = true;
     input.canvas_MouseDown(1, 0, 22.5f, 37.5f);

@@ -1,0 +1,92 @@
+// Undo and redo in the window: a child's fills, strokes and erasing taken
+// back and put back exactly, page by page, and presses that change nothing
+// leaving the history alone.
+#include "tests/colouring/WindowHarness.h"
+
+namespace {
+
+constexpr int kBlueSlot = 2;
+constexpr int kRedSlot = 0;
+const QPoint kPane(60, 60);   // a window pane of page 1
+const QPoint kWall(210, 240); // a large white area of page 1
+
+class CanvasUndoTest : public WindowHarness {
+protected:
+    int steps() const { return window->history.steps(window->state.CurrentPage); }
+    void expectShows(const QImage& picture, const char* what) {
+        EXPECT_EQ(differingPixels(canvasImage(), picture).count, 0) << what;
+    }
+};
+
+TEST_F(CanvasUndoTest, MixedStepsAcrossPageTurnsComeBackExactly) {
+    std::vector<QImage> pageOne{canvasImage()};
+    pickSlot(kBlueSlot);
+    canvasClick(kWall);
+    pageOne.push_back(canvasImage());
+    click(window->cmdDRAW);
+    pickSlot(kRedSlot);
+    stroke({{100, 100}, {200, 150}, {300, 120}});
+    pageOne.push_back(canvasImage());
+    pressEraserSlot();
+    stroke({{190, 140}, {220, 150}, {250, 160}});
+    pageOne.push_back(canvasImage());
+    ASSERT_EQ(steps(), 3);
+
+    click(window->cmdNEXT);
+    ASSERT_EQ(window->state.CurrentPage, 2);
+    const QImage pageTwo = canvasImage();
+    EXPECT_EQ(steps(), 0) << "a page starts with no history";
+    click(window->cmdPAINT);
+    pickSlot(kBlueSlot);
+    canvasClick({10, 10});
+    ASSERT_EQ(steps(), 1);
+    click(window->cmdPREV);
+    ASSERT_EQ(window->state.CurrentPage, 1);
+
+    for (int i = 2; i >= 0; --i) {
+        window->Undo();
+        expectShows(pageOne[i], "undo");
+    }
+    window->Undo(); // nothing more to take back
+    expectShows(pageOne[0], "undo past the first step");
+    for (int i = 1; i <= 3; ++i) {
+        window->Redo();
+        expectShows(pageOne[i], "redo");
+    }
+    click(window->cmdNEXT);
+    window->Undo();
+    expectShows(pageTwo, "page 2's own step");
+}
+
+TEST_F(CanvasUndoTest, PressesThatChangeNothingAddNoStep) {
+    canvasClick(kWall); // nothing picked
+    pickSlot(kBlueSlot);
+    canvasClick(kWall, Qt::RightButton);
+    QPoint black(-1, -1);
+    for (int x = 0; x < outline().width() && black.x() < 0; ++x)
+        if (outlineBlack({x, 200}))
+            black = {x, 200};
+    canvasClick(black);
+    EXPECT_EQ(steps(), 0);
+    canvasClick(kPane);
+    canvasClick(kPane); // already blue
+    EXPECT_EQ(steps(), 1);
+    click(window->cmdDRAW);
+    canvasClick(kWall, Qt::RightButton);
+    EXPECT_EQ(steps(), 1);
+}
+
+TEST_F(CanvasUndoTest, AFillAfterUndoDropsWhatCouldBeRedone) {
+    pickSlot(kBlueSlot);
+    canvasClick(kPane);
+    canvasClick(kWall);
+    window->Undo();
+    pickSlot(kRedSlot);
+    canvasClick({10, 10});
+    const QImage now = canvasImage();
+    window->Redo();
+    expectShows(now, "nothing to redo");
+    EXPECT_EQ(steps(), 2);
+}
+
+} // namespace
