@@ -5,7 +5,10 @@
 #include "controls/Twips.h"
 #include "tests/colouring/WindowHarness.h"
 
+#include <QGuiApplication>
 #include <QLineF>
+#include <QScreen>
+#include <QWindow>
 #include <cmath>
 
 namespace {
@@ -134,6 +137,35 @@ TEST_F(CanvasDrawTest, PositionsRoundHalfToEven) {
     copyBlock(expected, {2, 2}, 10);
     input.canvas_MouseMove(1, 0, 22.5f, 37.5f);
     EXPECT_EQ(differingPixels(expected, canvasImage()).count, 0);
+}
+
+// The screen's twips per pixel are read at each event: on a screen of twice
+// the resolution the same place in twips is another pixel.
+TEST_F(CanvasDrawTest, TwipsPerPixelAreReadAtEachEvent) {
+    QScreen* const plain = window->screen();
+    QScreen* fine = nullptr;
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->logicalDotsPerInchX() == 2 * plain->logicalDotsPerInchX())
+            fine = screen;
+    if (!fine)
+        GTEST_SKIP() << "needs a second screen of twice the resolution (tests/colouring "
+                        "CMakeLists.txt sets one up for the offscreen platform)";
+    CanvasInput input(window->state, *window->canvas, *window->picOrig, window->history,
+                      [](const QString&) {});
+    window->state.ToolKind = 1;
+    window->state.ToolArmed = true;
+    window->state.EraserOn = true;
+    for (const auto& [screen, corner] :
+         {std::pair{plain, QPoint(2, 2)}, std::pair{fine, QPoint(3, 5)},
+          std::pair{plain, QPoint(2, 2)}}) {
+        window->windowHandle()->setScreen(screen);
+        window->canvas->Image().fill(kBlue);
+        QImage expected = canvasImage();
+        copyBlock(expected, corner, 10);
+        input.canvas_MouseMove(1, 0, 22.5f, 37.5f);
+        EXPECT_EQ(differingPixels(expected, canvasImage()).count, 0)
+            << "on " << screen->name().toStdString();
+    }
 }
 
 // The release stamps the outlines back whatever the button, picked or not.
