@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test headless:
-# the full suite on the normal build, then the unit and widget tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing
-# run of the code that reads outside input.
+# Installs what is missing, checks that every include points down the layer
+# order, builds everything and runs every test headless: the full suite on
+# the normal build, then the unit and widget tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run of
+# the code that reads outside input.
 set -uo pipefail
 cd "$(dirname "$0")"
 # Clones of the project share compiled objects through ccache.
@@ -11,6 +12,8 @@ export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 
 jobs=$(nproc)
 status=0
+echo "== Layers =="
+./scripts/check-layers.sh || status=1
 cmake --preset default >/dev/null && cmake --build --preset default -j "$jobs" || exit 1
 cmake --preset asan >/dev/null && cmake --build --preset asan -j "$jobs" --target vx_sanitized_tests || exit 1
 

@@ -152,7 +152,7 @@ void frmCANVAS::connectControls() {
 
 void frmCANVAS::Form_Load() {
     state.EraserOn = false;
-    state.ToolKind = kDrawMode;
+    state.ToolKind = ToolKinds::DrawMode;
     state.CurrentPage = 1;
     state.DataFolder = deriveDataFolder(programFolder_, QLatin1Char('/'));
     book_ = PageBook(state.DataFolder);

@@ -2,9 +2,9 @@
 // The main window: the page being coloured, the page buttons, the tool box
 // and the save and send buttons. Loading it runs the whole start-up.
 #include "app/PageBook.h"
-#include "app/ProgramState.h"
 #include "colouring/UndoHistory.h"
 #include "postcard/PostcardSettings.h"
+#include "state/ProgramState.h"
 
 #include <QCursor>
 #include <QImage>

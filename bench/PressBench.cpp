@@ -102,7 +102,7 @@ void BM_Press_PaintButton(benchmark::State& state) {
     timeEach(
         state, w, [&] { w.click(w.centreOf(window.cmdDRAW->face())); },
         [&] { w.click(w.centreOf(window.cmdPAINT->face())); },
-        [&] { return window.state.ToolKind == kPaintMode; });
+        [&] { return window.state.ToolKind == ToolKinds::PaintMode; });
 }
 BENCHMARK(BM_Press_PaintButton)->UseManualTime()->Unit(benchmark::kMillisecond);
 

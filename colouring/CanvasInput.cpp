@@ -42,7 +42,7 @@ void CanvasInput::line(double fromX, double fromY, double toX, double toY) {
 void CanvasInput::canvas_MouseDown(int Button, int, float X, float Y) {
     if (Button != 1 || !state_.ToolArmed)
         return;
-    if (state_.ToolKind == kDrawMode) {
+    if (state_.ToolKind == ToolKinds::DrawMode) {
         // The step runs from this press to the release.
         opening();
         if (state_.EraserOn) {
@@ -54,7 +54,7 @@ void CanvasInput::canvas_MouseDown(int Button, int, float X, float Y) {
             LastPenY = roundHalfEven(Y);
             line(LastPenX, LastPenY, X, Y);
         }
-    } else if (state_.ToolKind == kPaintMode) {
+    } else if (state_.ToolKind == ToolKinds::PaintMode) {
         const int x = pixelX(X);
         const int y = pixelY(Y);
         opening();
@@ -72,7 +72,7 @@ void CanvasInput::canvas_MouseMove(int Button, int, float X, float Y) {
     if (Button != 1 || !state_.ToolArmed)
         return;
     if (state_.EraserOn) {
-        if (state_.ToolKind == kDrawMode) {
+        if (state_.ToolKind == ToolKinds::DrawMode) {
             const int side = canvas_.DrawWidth;
             opening();
             const QRect area =
@@ -82,7 +82,7 @@ void CanvasInput::canvas_MouseMove(int Button, int, float X, float Y) {
         }
         return;
     }
-    if (state_.ToolKind == kDrawMode) {
+    if (state_.ToolKind == ToolKinds::DrawMode) {
         if (LastPenX != 0 && LastPenY != 0) {
             opening();
             line(LastPenX, LastPenY, X, Y);
@@ -95,7 +95,7 @@ void CanvasInput::canvas_MouseMove(int Button, int, float X, float Y) {
 void CanvasInput::canvas_MouseUp(int, int, float, float) {
     LastPenX = 0;
     LastPenY = 0;
-    if (state_.ToolKind != kDrawMode)
+    if (state_.ToolKind != ToolKinds::DrawMode)
         return;
     // Stamps the outlines back over every stroke, across the whole control:
     // a stroke at the client area's edge also reaches the picture's last

@@ -41,7 +41,8 @@ void ToolBox::cmdCOLOR_MouseDown(int Index) {
     c_.canvas->ForeColor = slot->Tag.toUInt();
     c_.canvas->FillColor = slot->Tag.toUInt();
     state_.ToolArmed = true;
-    const auto& cursors = state_.ToolKind == kDrawMode ? state_.DrawCursors : state_.PaintCursors;
+    const auto& cursors =
+        state_.ToolKind == ToolKinds::DrawMode ? state_.DrawCursors : state_.PaintCursors;
     SetCustomPointer(c_.window, cursors[Index]);
     c_.imgNONE->move(slot->x(), c_.imgNONE->y());
     c_.imgNONE->setVisible(true);
@@ -51,19 +52,19 @@ void ToolBox::cmdCOLOR_MouseDown(int Index) {
 }
 
 void ToolBox::cmdDRAW_Click() {
-    chooseMode(kDrawMode);
+    chooseMode(ToolKinds::DrawMode);
 }
 
 void ToolBox::cmdPAINT_Click() {
-    chooseMode(kPaintMode);
+    chooseMode(ToolKinds::PaintMode);
     c_.canvas->DrawMode = 13;
 }
 
 // Either mode starts with every tool back in the box.
-void ToolBox::chooseMode(int kind) {
+void ToolBox::chooseMode(ToolKinds kind) {
     state_.ToolKind = kind;
-    c_.imgCRAYONS->setVisible(kind == kDrawMode);
-    c_.imgBRUSHES->setVisible(kind == kPaintMode);
+    c_.imgCRAYONS->setVisible(kind == ToolKinds::DrawMode);
+    c_.imgBRUSHES->setVisible(kind == ToolKinds::PaintMode);
     c_.imgNONE->setVisible(false);
     c_.cmdERASER_OFF->setVisible(false);
     SetCustomPointer(c_.window, state_.HandCursor);

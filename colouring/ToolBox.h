@@ -2,7 +2,7 @@
 // The child's tool box: twelve crayons or brushes, the eraser and the two
 // mode buttons. Picking a tool takes it out of the box (its slot shows
 // empty), gives the window that tool's pointer and sets the canvas colours.
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 
 #include <QCursor>
 #include <vector>
@@ -36,7 +36,7 @@ public:
     void imgNONE_MouseDown();
 
 private:
-    void chooseMode(int kind);
+    void chooseMode(ToolKinds kind);
 
     ProgramState& state_;
     ToolBoxControls c_;

@@ -9,7 +9,7 @@ TEST_F(StartupTest, EndsOnPageOneUncolouredInPaintModeWithNothingPicked) {
     const ProgramState& s = window->state;
     EXPECT_EQ(s.DataFolder, scratch.dataFolder());
     EXPECT_EQ(s.CurrentPage, 1);
-    EXPECT_EQ(s.ToolKind, kPaintMode);
+    EXPECT_EQ(s.ToolKind, ToolKinds::PaintMode);
     EXPECT_FALSE(s.EraserOn);
     EXPECT_FALSE(s.ToolArmed);
     EXPECT_EQ(window->canvas->ForeColor, 255u);

@@ -1,6 +1,6 @@
 // The 26 pointers: 32 x 32 pictures on transparency, each with its hot spot
 // on the drawing, and the numbered ones in their palette colours.
-#include "colouring/PaletteTable.h"
+#include "state/PaletteTable.h"
 #include "tests/artwork/ArtworkFiles.h"
 
 #include <gtest/gtest.h>

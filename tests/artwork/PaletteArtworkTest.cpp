@@ -1,7 +1,7 @@
 // The crayon box and the brush set: every slot shows its palette colour,
 // exactly, centred where the window takes the press; the empty pocket and
 // the empty eraser box match the boxes they are laid over.
-#include "colouring/PaletteTable.h"
+#include "state/PaletteTable.h"
 #include "tests/artwork/ArtworkFiles.h"
 
 #include <gtest/gtest.h>

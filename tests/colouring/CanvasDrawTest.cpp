@@ -40,7 +40,7 @@ class CanvasDrawTest : public WindowHarness {
 protected:
     void drawWith(int slot) {
         click(window->cmdDRAW);
-        ASSERT_EQ(window->state.ToolKind, 1);
+        ASSERT_EQ(window->state.ToolKind, ToolKinds::DrawMode);
         pickSlot(slot);
     }
 
@@ -121,7 +121,7 @@ TEST_F(CanvasDrawTest, PositionsRoundHalfToEven) {
     ASSERT_EQ(screenTwipsPerPixelY(window->canvas), 15.0);
     CanvasInput input(window->state, *window->canvas, *window->picOrig, window->history,
                       [](const QString&) {});
-    window->state.ToolKind = 1;
+    window->state.ToolKind = ToolKinds::DrawMode;
     window->state.ToolArmed = true;
     input.canvas_MouseDown(1, 0, 22.5f, 37.5f);
     EXPECT_EQ(input.LastPenX, 22);

@@ -20,7 +20,7 @@ class CanvasPaintTest : public WindowHarness {
 protected:
     void SetUp() override {
         WindowHarness::SetUp();
-        ASSERT_EQ(window->state.ToolKind, 2);
+        ASSERT_EQ(window->state.ToolKind, ToolKinds::PaintMode);
         for (QPoint p : {kPane, kOtherPane, kWall})
             ASSERT_FALSE(outlineBlack(p)) << "page 1 has no white at " << p.x() << ", " << p.y();
     }

@@ -31,7 +31,7 @@ protected:
         EXPECT_EQ(window->imgNONE->geometry(), QRect(141 + 34 * slot, 435, 35, 165));
         EXPECT_EQ(window->childAt(centreOf(window->cmdCOLOR.at(slot))), window->imgNONE);
         EXPECT_FALSE(window->cmdERASER_OFF->isVisible());
-        const int cursor = (window->state.ToolKind == 1 ? 101 : 113) + slot;
+        const int cursor = (window->state.ToolKind == ToolKinds::DrawMode ? 101 : 113) + slot;
         EXPECT_EQ(cursorName(window->cursor()), std::to_string(cursor));
         expectColours(slotColours().at(slot));
     }
@@ -54,7 +54,7 @@ protected:
     }
 
     void expectDrawMode(bool draw) {
-        EXPECT_EQ(window->state.ToolKind, draw ? 1 : 2);
+        EXPECT_EQ(window->state.ToolKind, draw ? ToolKinds::DrawMode : ToolKinds::PaintMode);
         EXPECT_EQ(window->imgCRAYONS->isVisible(), draw);
         EXPECT_EQ(window->imgBRUSHES->isVisible(), !draw);
     }

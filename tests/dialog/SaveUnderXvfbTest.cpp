@@ -1,8 +1,8 @@
 // The whole program under a virtual X display: colour a page, press the save
 // button, type a name into the real save dialog and check the written file.
-#include "colouring/PaletteTable.h"
 #include "colouring/pixels/BitmapFile.h"
 #include "controls/Twips.h"
+#include "state/PaletteTable.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 //   vellumix-artgen <source folder> [<output folder>]
 // Output goes into the source folder unless another is given, so a test can
 // render into a scratch folder and compare with the committed files.
-#include "colouring/PaletteTable.h"
 #include "colouring/pixels/BitmapFile.h"
+#include "state/PaletteTable.h"
 #include "tools/artgen/ButtonStates.h"
 #include "tools/artgen/JpegFile.h"
 #include "tools/artgen/PageSheet.h"

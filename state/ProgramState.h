@@ -1,19 +1,20 @@
 #pragma once
 // The program-wide state: one instance for the run, owned by the main window
 // and read and written directly by the colouring and postcard code.
-#include "colouring/PaletteTable.h"
+#include "state/PaletteTable.h"
 
 #include <QCursor>
 #include <QString>
 #include <array>
 #include <cstdint>
 
-enum ToolKinds : std::int32_t { kDrawMode = 1, kPaintMode = 2 };
+// The values are the ones the mode buttons have always stood for.
+enum class ToolKinds : std::int32_t { None = 0, DrawMode = 1, PaintMode = 2 };
 
 struct ProgramState {
-    QString DataFolder;           // ends in the platform's separator
-    std::int32_t CurrentPage = 0; // 1 to 16 after any page operation
-    std::int32_t ToolKind = 0;    // kDrawMode or kPaintMode
+    QString DataFolder;                   // ends in the platform's separator
+    std::int32_t CurrentPage = 0;         // 1 to 16 after any page operation
+    ToolKinds ToolKind = ToolKinds::None; // draw or paint once the window has loaded
     bool EraserOn = false;
     bool ToolArmed = false; // a colour or the eraser is picked
     QCursor HandCursor;
