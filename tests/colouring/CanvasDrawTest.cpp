@@ -152,7 +152,7 @@ TEST_F(CanvasDrawTest, TwipsPerPixelAreReadAtEachEvent) {
                         "CMakeLists.txt sets one up for the offscreen platform)";
     CanvasInput input(window->state, *window->canvas, *window->picOrig, window->history,
                       [](const QString&) {});
-    window->state.ToolKind = 1;
+    window->state.ToolKind = ToolKinds::DrawMode;
     window->state.ToolArmed = true;
     window->state.EraserOn = true;
     for (const auto& [screen, corner] :
