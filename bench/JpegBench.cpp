@@ -3,6 +3,7 @@
 // libjpeg-turbo compressing the same pixels in memory, with the same settings.
 #include "colouring/pixels/BitmapFile.h"
 #include "colouring/pixels/SurfaceFill.h"
+#include "colouring/pixels/TurboJpegHandles.h"
 #include "postcard/BmpToJpeg.h"
 
 #include <QTemporaryDir>
@@ -46,7 +47,7 @@ BENCHMARK(BM_BmpToJpeg)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_Peer_TjCompress2InMemory(benchmark::State& state) {
     const QImage page = colouredPage(); // RGB32: B, G, R, X in memory on little-endian machines
-    const std::unique_ptr<void, int (*)(tjhandle)> compressor(tjInitCompress(), tjDestroy);
+    const TjHandle compressor(tjInitCompress());
     const int pixelFormat = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TJPF_BGRX : TJPF_XRGB;
     unsigned long size = 0;
     for (auto _ : state) {
@@ -54,7 +55,7 @@ void BM_Peer_TjCompress2InMemory(benchmark::State& state) {
         const int result =
             tjCompress2(compressor.get(), page.constBits(), page.width(), int(page.bytesPerLine()),
                         page.height(), pixelFormat, &jpeg, &size, TJSAMP_420, kQuality, 0);
-        const std::unique_ptr<unsigned char, void (*)(unsigned char*)> owned(jpeg, tjFree);
+        const TjBuffer owned(jpeg);
         if (result != 0) {
             state.SkipWithError(tjGetErrorStr2(compressor.get()));
             break;

@@ -13,7 +13,6 @@ public:
     Colour ForeColor = 255; // stroke colour
     Colour FillColor = 255;
     int DrawWidth = 10; // pixels; also the eraser's block side
-    int DrawMode = 13;  // plain copy
     // Holds children (the sliding sheet) clipped to the client area.
     QWidget* clientArea() const { return client_; }
 

@@ -57,7 +57,6 @@ void ToolBox::cmdDRAW_Click() {
 
 void ToolBox::cmdPAINT_Click() {
     chooseMode(ToolKinds::PaintMode);
-    c_.canvas->DrawMode = 13;
 }
 
 // Either mode starts with every tool back in the box.

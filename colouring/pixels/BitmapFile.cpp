@@ -2,18 +2,8 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
-#include <QTemporaryFile>
 #include <QtEndian>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -50,20 +40,6 @@ QString damageIn(const QByteArray& data) {
     }
     return {};
 }
-
-#ifdef Q_OS_UNIX
-// The rename is only durable once the folder entry itself is on disk.
-void syncFolderOf(const QString& path) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-#else
-void syncFolderOf(const QString&) {}
-#endif
 
 } // namespace
 
@@ -103,41 +79,9 @@ QByteArray encodeBitmap24(const QImage& image) {
     return bytes;
 }
 
-bool isUnfinishedTemporary(const QString& fileName) {
-    return fileName.startsWith(QLatin1String(kTemporaryPrefix));
-}
-
 void writeBitmapFile(const QImage& image, const QString& path) {
     const QByteArray bytes = encodeBitmap24(image);
     if (bytes.isEmpty())
         throw FileError(path, QStringLiteral("the picture could not be encoded"));
-    const QFileInfo target(path);
-    if (target.isDir())
-        throw FileError(path, QStringLiteral("this is a folder, not a file name"));
-    QTemporaryFile file(target.absolutePath() + QLatin1Char('/') + QLatin1String(kTemporaryPrefix) +
-                        target.fileName() + QStringLiteral(".XXXXXX"));
-    if (!file.open())
-        throw FileError(path, file.errorString());
-    // A short write on a full disk must not replace the old picture, so the
-    // bytes are counted and synced before the rename.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        throw FileError(path, reason.isEmpty() ? QStringLiteral("the disk is full") : reason);
-    }
-#ifdef Q_OS_UNIX
-    if (::fsync(file.handle()) != 0)
-        throw FileError(path, QString::fromLocal8Bit(std::strerror(errno)));
-#endif
-    // A replaced file keeps its permissions; a new one gets the usual ones
-    // rather than the temporary file's private ones.
-    file.setPermissions(target.exists() ? target.permissions()
-                                        : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    file.close();
-    // rename() replaces the target in one step; QFile::rename would refuse.
-    if (std::rename(QFile::encodeName(file.fileName()).constData(),
-                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
-        throw FileError(path, QString::fromLocal8Bit(std::strerror(errno)));
-    file.setAutoRemove(false);
-    syncFolderOf(path);
+    writeFileAtomically(path, bytes);
 }

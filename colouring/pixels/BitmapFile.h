@@ -3,6 +3,7 @@
 // content and refuses damaged files instead of showing half a picture;
 // writing produces a 24-bit Windows bitmap and replaces the target only once
 // every byte is on disk, so a failed write never costs the earlier picture.
+#include "colouring/pixels/AtomicFile.h"
 #include "colouring/pixels/FileError.h"
 
 #include <QByteArray>
@@ -19,11 +20,6 @@ QImage loadPicture(const QString& path);
 // The 24-bit Windows bitmap form of image.
 QByteArray encodeBitmap24(const QImage& image);
 
-// Writes image as a 24-bit bitmap at path, atomically. Throws FileError.
-// The picture goes first to a temporary file beside path, named with
-// kTemporaryPrefix, which no name of the user's starts with, so that leftovers
-// of a write cut short can be told apart and swept.
+// Writes image as a 24-bit bitmap at path, through writeFileAtomically.
+// Throws FileError.
 void writeBitmapFile(const QImage& image, const QString& path);
-
-inline constexpr char kTemporaryPrefix[] = ".vellumix-unfinished-";
-bool isUnfinishedTemporary(const QString& fileName);

@@ -63,7 +63,6 @@ protected:
 TEST_F(ToolBoxTest, StartUpEndsInPaintModeWithNothingPickedAndRedColours) {
     expectDrawMode(false);
     expectNothingPicked(kRed);
-    EXPECT_EQ(window->canvas->DrawMode, 13);
     EXPECT_EQ(window->canvas->DrawWidth, 10);
 }
 
@@ -152,7 +151,6 @@ TEST_F(ToolBoxTest, ModeSwitchDropsThePickAndTheNextPickTakesTheOtherCursor) {
     click(window->cmdPAINT);
     expectDrawMode(false);
     expectNothingPicked(kWhite);
-    EXPECT_EQ(window->canvas->DrawMode, 13);
     pickSlot(5);
     EXPECT_EQ(cursorName(window->cursor()), "118");
 }

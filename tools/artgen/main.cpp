@@ -6,7 +6,7 @@
 #include "state/PaletteTable.h"
 #include "tools/artgen/ButtonStates.h"
 #include "tools/artgen/JpegFile.h"
-#include "tools/artgen/PageSheet.h"
+#include "tools/artgen/PageArt.h"
 #include "tools/artgen/SvgPicture.h"
 #include "tools/artgen/WindowPlaces.h"
 

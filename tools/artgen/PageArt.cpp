@@ -1,4 +1,4 @@
-#include "tools/artgen/PageSheet.h"
+#include "tools/artgen/PageArt.h"
 
 #include <QPainter>
 
