@@ -13,6 +13,7 @@
 #include "controls/Twips.h"
 #include "controls/ucButtonA.h"
 #include "postcard/frmPostcard.h"
+#include "state/ControlPlaces.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -93,29 +94,27 @@ frmCANVAS::~frmCANVAS() = default;
 
 void frmCANVAS::createControls() {
     // Created from the bottom of the stack up, so that each lies over the ones before.
-    imgBRUSHES = new ImageControl(this, "imgBRUSHES", layoutRect(1890, 6510, 6555, 2490));
-    imgCRAYONS = new ImageControl(this, "imgCRAYONS", layoutRect(1890, 6510, 6555, 2490));
-    cmdERASER = new ImageControl(this, "cmdERASER", layoutRect(8610, 6525, 1275, 2475),
-                                 layoutPicture("cmdERASER"));
-    cmdERASER_OFF = new ImageControl(this, "cmdERASER_OFF", layoutRect(8610, 6525, 1275, 2475),
+    imgBRUSHES = new ImageControl(this, "imgBRUSHES", controlRect("imgBRUSHES"));
+    imgCRAYONS = new ImageControl(this, "imgCRAYONS", controlRect("imgCRAYONS"));
+    cmdERASER =
+        new ImageControl(this, "cmdERASER", controlRect("cmdERASER"), layoutPicture("cmdERASER"));
+    cmdERASER_OFF = new ImageControl(this, "cmdERASER_OFF", controlRect("cmdERASER_OFF"),
                                      layoutPicture("cmdERASER_OFF"));
     cmdERASER_OFF->hide();
-    cmdCOLOR = {new ImageControl(this, "cmdCOLOR", layoutRect(2115, 6855, 510, 2115))};
+    cmdCOLOR = {new ImageControl(this, "cmdCOLOR", controlRect("cmdCOLOR"))};
     cmdCOLOR[0]->setProperty("Index", 0);
-    imgNONE = new ImageControl(this, "imgNONE", layoutRect(12330, 6525, 525, 2475),
-                               layoutPicture("imgNONE"));
+    imgNONE = new ImageControl(this, "imgNONE", controlRect("imgNONE"), layoutPicture("imgNONE"));
     imgNONE->hide();
-    Image1 =
-        new ImageControl(this, "Image1", layoutRect(210, 465, 1710, 1230), layoutPicture("Image1"));
-    picOrig = new PictureBox(this, "picOrig", layoutRect(975, 5850, 330, 240), 0);
+    Image1 = new ImageControl(this, "Image1", controlRect("Image1"), layoutPicture("Image1"));
+    picOrig = new PictureBox(this, "picOrig", controlRect("picOrig"), 0);
     picOrig->hide();
-    cmdDRAW = imageButton(this, "cmdDRAW", layoutRect(1005, 7305, 900, 1305));
-    cmdPREV = imageButton(this, "cmdPREV", layoutRect(315, 2565, 1020, 1815));
-    cmdNEXT = imageButton(this, "cmdNEXT", layoutRect(10515, 2550, 1020, 1815));
-    cmdPAINT = imageButton(this, "cmdPAINT", layoutRect(75, 7320, 900, 1305));
-    cmdSAVE = imageButton(this, "cmdSAVE", layoutRect(10125, 7290, 900, 1305));
-    cmdSEND = imageButton(this, "cmdSEND", layoutRect(10995, 7305, 900, 1305));
-    canvas = new Canvas(this, layoutRect(2145, 540, 7845, 5895));
+    cmdDRAW = imageButton(this, "cmdDRAW", controlRect("cmdDRAW"));
+    cmdPREV = imageButton(this, "cmdPREV", controlRect("cmdPREV"));
+    cmdNEXT = imageButton(this, "cmdNEXT", controlRect("cmdNEXT"));
+    cmdPAINT = imageButton(this, "cmdPAINT", controlRect("cmdPAINT"));
+    cmdSAVE = imageButton(this, "cmdSAVE", controlRect("cmdSAVE"));
+    cmdSEND = imageButton(this, "cmdSEND", controlRect("cmdSEND"));
+    canvas = new Canvas(this, controlRect("canvas"));
     imgANIM = new PageSheet(canvas->clientArea());
 }
 

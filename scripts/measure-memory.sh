@@ -20,6 +20,14 @@ for tool in xdotool; do
   command -v "$tool" >/dev/null || { echo "measure-memory: $tool is missing" >&2; exit 1; }
 done
 [ -x "$build/vellumix" ] || { echo "measure-memory: no $build/vellumix; build it first" >&2; exit 1; }
+places_tool="$build/tools/places/vellumix-places"
+[ -x "$places_tool" ] || { echo "measure-memory: no $places_tool; build it first" >&2; exit 1; }
+places="$("$places_tool")"
+# left top width height of a control, in window pixels
+place() { awk -v name="$1" '$1 == name { print $2, $3, $4, $5 }' <<<"$places"; }
+read -r slot_x slot_y slot_w _ <<<"$(place cmdCOLOR)"
+read -r canvas_x canvas_y _ _ <<<"$(place canvas)"
+read -r next_x next_y _ _ <<<"$(place cmdNEXT)"
 
 # The program writes its working copies beside itself: give it a scratch folder.
 scratch="$(mktemp -d)"
@@ -50,9 +58,9 @@ click() {
   xdotool mousemove --sync "$1" "$2" click 1
   sleep "${3:-0.15}"
 }
-slot() { click $((141 + 34 * $1 + 17)) 557; }
-canvas() { click $((145 + $1)) $((38 + $2)); }
-next_page() { click $((701 + 34)) $((170 + 60)) 0.6; }
+slot() { click $((slot_x + slot_w * $1 + slot_w / 2)) $((slot_y + 100)); }
+canvas() { click $((canvas_x + 2 + $1)) $((canvas_y + 2 + $2)); } # inside the 2-pixel border
+next_page() { click $((next_x + 34)) $((next_y + 60)) 0.6; }
 
 slot 2                    # the blue brush, in paint mode
 for page in $(seq 1 16); do

@@ -1,7 +1,7 @@
 // The whole program under a virtual X display: colour a page, press the save
 // button, type a name into the real save dialog and check the written file.
 #include "colouring/pixels/BitmapFile.h"
-#include "controls/Twips.h"
+#include "state/ControlPlaces.h"
 #include "state/PaletteTable.h"
 #include "tests/support/TestSupport.h"
 
@@ -141,12 +141,12 @@ TEST_F(SaveUnderXvfb, AColouredPageIsSavedThroughTheRealDialog) {
     QThread::msleep(500);
 
     // Paint mode is on at start: pick the first brush and pour it into the page.
-    const QRect firstSlot = layoutRect(2115, 6855, 510, 2115);
-    const QRect canvas = layoutRect(2145, 540, 7845, 5895);
+    const QRect firstSlot = controlRect("cmdCOLOR");
+    const QRect canvas = controlRect("canvas");
     clickAt(window, centreOf(firstSlot));
     clickAt(window, canvas.topLeft() + QPoint(2, 2) + spot);
 
-    clickAt(window, centreOf(layoutRect(10125, 7290, 900, 1305)));
+    clickAt(window, centreOf(controlRect("cmdSAVE")));
     const QString dialog = waitForWindow("Save My Picture");
     ASSERT_FALSE(dialog.isEmpty()) << "the save dialog did not show";
     QThread::msleep(500);

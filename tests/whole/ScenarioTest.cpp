@@ -1,6 +1,7 @@
 // A child's session with the real program under the virtual X server: every
 // step is checked on a screenshot against the untouched outline page.
 #include "colouring/pixels/BitmapFile.h"
+#include "state/ControlPlaces.h"
 #include "tests/whole/ProgramHarness.h"
 
 #include <QDir>
@@ -18,15 +19,15 @@
 namespace {
 
 // Places in the main window, in pixels of its client area.
-const QRect kCanvasArea(145, 38, 519, 389); // inside the canvas's border
-const QRect kPaletteArea(126, 434, 437, 166);
-const QRect kEraserArea(574, 435, 85, 165);
-const QPoint kEraser(616, 520);
-const QPoint kDrawButton = QRect(67, 487, 60, 87).center();
-const QPoint kSaveButton = QRect(675, 486, 60, 87).center();
-const QPoint kSendButton = QRect(733, 487, 60, 87).center();
-const QPoint kNextButton = QRect(701, 170, 68, 121).center();
-const QPoint kPrevButton = QRect(21, 171, 68, 121).center();
+const QRect kCanvasArea = controlRect("canvas").adjusted(2, 2, -2, -2); // inside its border
+const QRect kPaletteArea = controlRect("imgCRAYONS");
+const QRect kEraserArea = controlRect("cmdERASER");
+const QPoint kEraser = kEraserArea.topLeft() + QPoint(42, 85);
+const QPoint kDrawButton = controlRect("cmdDRAW").center();
+const QPoint kSaveButton = controlRect("cmdSAVE").center();
+const QPoint kSendButton = controlRect("cmdSEND").center();
+const QPoint kNextButton = controlRect("cmdNEXT").center();
+const QPoint kPrevButton = controlRect("cmdPREV").center();
 const QString kSaveTitle = QStringLiteral("Save My Picture");
 
 constexpr QRgb kRed = qRgb(255, 0, 0);
@@ -40,7 +41,8 @@ QPoint onCanvas(QPoint p) {
     return kCanvasArea.topLeft() + p;
 }
 QRect slotArea(int i) {
-    return {141 + 34 * i, 457, 34, 141};
+    const QRect first = controlRect("cmdCOLOR");
+    return first.translated(first.width() * i, 0);
 }
 QPoint paletteSlot(int i) {
     return slotArea(i).topLeft() + QPoint(17, 100);
