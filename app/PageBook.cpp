@@ -1,17 +1,17 @@
 #include "app/PageBook.h"
 
 #include "colouring/pixels/BitmapFile.h"
+#include "state/DataFiles.h"
 
 #include <QDir>
 #include <QFile>
 
 QString PageBook::workingCopy(int page) const {
-    return dataFolder_ + QStringLiteral("pages/") + QString::number(page) + QStringLiteral(".bmp");
+    return dataFolder_ + DataFiles::workingPage(page);
 }
 
 QString PageBook::outlineCopy(int page) const {
-    return dataFolder_ + QStringLiteral("pages/orig/") + QString::number(page) +
-           QStringLiteral(".bmp");
+    return dataFolder_ + DataFiles::outlinePage(page);
 }
 
 void PageBook::restoreAll() const {
@@ -48,7 +48,7 @@ void PageBook::copyPage(const QString& outline, const QString& working) {
 }
 
 void PageBook::removeStaleTemporaries() const {
-    QDir pages(dataFolder_ + QStringLiteral("pages/"));
+    QDir pages(dataFolder_ + QLatin1String(DataFiles::PagesFolder));
     for (const QString& name : pages.entryList(QDir::Files | QDir::Hidden))
         // A leftover that cannot be removed does no harm; the next run tries again.
         if (isUnfinishedTemporary(name))

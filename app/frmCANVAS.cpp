@@ -14,6 +14,7 @@
 #include "controls/ucButtonA.h"
 #include "postcard/frmPostcard.h"
 #include "state/ControlPlaces.h"
+#include "state/DataFiles.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -156,9 +157,9 @@ void frmCANVAS::Form_Load() {
     state.DataFolder = deriveDataFolder(programFolder_, QLatin1Char('/'));
     book_ = PageBook(state.DataFolder);
 
-    background_ = loadPicture(state.DataFolder + QStringLiteral("ui.kyr"));
-    imgCRAYONS->setPicture(QPixmap::fromImage(loadPicture(state.DataFolder + "stix.kyr")));
-    imgBRUSHES->setPicture(QPixmap::fromImage(loadPicture(state.DataFolder + "brsh.kyr")));
+    background_ = loadPicture(state.DataFolder + DataFiles::WindowBackground);
+    imgCRAYONS->setPicture(QPixmap::fromImage(loadPicture(state.DataFolder + DataFiles::Crayons)));
+    imgBRUSHES->setPicture(QPixmap::fromImage(loadPicture(state.DataFolder + DataFiles::Brushes)));
 
     toolBox_->paletteSetUp();
     connectControls();

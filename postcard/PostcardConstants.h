@@ -1,6 +1,8 @@
 #pragma once
-// Fixed values of the e-postcard: addresses, the service, file names, the
+// Fixed values of the e-postcard: addresses, the service, the
 // texts of the status window and the figures of a delivery.
+#include "state/DataFiles.h"
+
 #include <chrono>
 
 // Both addresses live in domains reserved for examples, so a postcard left
@@ -18,11 +20,6 @@ inline constexpr int kJpegQuality = 80;
 inline constexpr int kMailPort = 25;
 inline constexpr std::chrono::milliseconds kServiceTimeout = std::chrono::seconds(20);
 inline constexpr std::chrono::milliseconds kOutcomeDisplayTime = std::chrono::seconds(3);
-
-// Files in the data folder.
-inline constexpr char PostcardBackgroundFile[] = "pc.kyr";
-inline constexpr char TempPictureFile[] = "MyTempPicture.bmp";
-inline constexpr char PostcardPictureFile[] = "MyPicture.jpg";
 
 inline constexpr char PostcardSubject[] = "Vellumix email-postcard!";
 

@@ -63,7 +63,7 @@ void waitProcessingEvents(std::chrono::milliseconds duration) {
 
 frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder,
                          std::function<QImage()> canvasImage, PostcardSettings settings)
-    : PictureWindow(owner, loadPicture(dataFolder + PostcardBackgroundFile),
+    : PictureWindow(owner, loadPicture(dataFolder + DataFiles::PostcardBackground),
                     layoutRect(0, 0, 7770, 3165).size()),
       DataFolder(dataFolder), canvasImage_(std::move(canvasImage)), settings_(std::move(settings)),
       Net(std::make_unique<CurlHttpClient>()) {
@@ -166,8 +166,8 @@ void frmPostcard::SendPostCard() {
         return;
     }
     deliveryStarted_ = true;
-    const QString tempPicture = dataFile(TempPictureFile);
-    const QString picture = dataFile(PostcardPictureFile);
+    const QString tempPicture = dataFile(DataFiles::TempPicture);
+    const QString picture = dataFile(DataFiles::PostcardPicture);
 
     bool sent = false;
     try {

@@ -27,7 +27,7 @@ constexpr int kLongestExposeWaitMs = 1000;
 } // namespace
 
 frmSTATUS::frmSTATUS(QWidget* owner, const QString& dataFolder)
-    : PictureWindow(owner, backgroundOrNothing(dataFolder + PostcardBackgroundFile),
+    : PictureWindow(owner, backgroundOrNothing(dataFolder + DataFiles::PostcardBackground),
                     layoutRect(0, 0, 6735, 1125).size()) {
     setWindowTitle(QString());
     QPalette white = palette();

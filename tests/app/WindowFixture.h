@@ -6,6 +6,7 @@
 #include "colouring/Canvas.h"
 #include "colouring/pixels/BitmapFile.h"
 #include "controls/ImageControl.h"
+#include "state/DataFiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <QFile>
@@ -27,8 +28,8 @@ protected:
 
     QImage outline(int page) const { return loadPicture(scratch.file(outlineName(page))); }
     QImage working(int page) const { return loadPicture(scratch.file(workingName(page))); }
-    static QString outlineName(int page) { return QString("pages/orig/%1.bmp").arg(page); }
-    static QString workingName(int page) { return QString("pages/%1.bmp").arg(page); }
+    static QString outlineName(int page) { return DataFiles::outlinePage(page); }
+    static QString workingName(int page) { return DataFiles::workingPage(page); }
 
     // A visible mark on the canvas, as a stroke would leave.
     void colourCanvas(QRgb rgb) {

@@ -242,7 +242,7 @@ TEST_F(PostcardComposerTest, ClosingTheWindowUnloadsItToo) {
 }
 
 TEST_F(PostcardComposerTest, WithoutItsPictureTheComposerCannotOpen) {
-    QFile::remove(dataFile(PostcardBackgroundFile));
+    QFile::remove(dataFile(DataFiles::PostcardBackground));
     EXPECT_THROW(openComposer(), FileError);
     EXPECT_TRUE(composer_.isNull());
     EXPECT_TRUE(owner_.findChildren<frmPostcard*>().isEmpty());

@@ -115,7 +115,8 @@ TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
     ASSERT_NE(service->port(), 0) << service->error().toStdString();
     useService(*service);
     settings_.smtpPort = smtp->port();
-    QFile::copy(dataFile(PostcardBackgroundFile), dataFile(TempPictureFile)); // left over
+    QFile::copy(dataFile(DataFiles::PostcardBackground),
+                dataFile(DataFiles::TempPicture)); // left over
 
     const qint64 before = QDateTime::currentSecsSinceEpoch();
     sendPostcard("gran@example.org", "Dear gran,\nthis is Tom & Jerry #1 = cat",
@@ -129,8 +130,8 @@ TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
     EXPECT_TRUE(composer_.isNull());
     EXPECT_EQ(statusWindow(), nullptr);
     EXPECT_TRUE(reports_.isEmpty());
-    EXPECT_FALSE(QFile::exists(dataFile(TempPictureFile)));
-    EXPECT_TRUE(QFile::exists(dataFile(PostcardPictureFile)));
+    EXPECT_FALSE(QFile::exists(dataFile(DataFiles::TempPicture)));
+    EXPECT_TRUE(QFile::exists(dataFile(DataFiles::PostcardPicture)));
 
     // The service heard the texts exactly as typed.
     const QStringList requests = serviceRequests();
@@ -196,8 +197,9 @@ TEST_F(PostcardDeliveryTest, NoServiceRunningFails) {
     sendPostcard("gran@example.org");
     EXPECT_EQ(shownTexts(), (QStringList{StatusPreparing, StatusChecking, StatusFailed}));
     expectFailureEnding();
-    EXPECT_TRUE(QFile::exists(dataFile(PostcardPictureFile))) << "the picture stays for next time";
-    EXPECT_FALSE(QFile::exists(dataFile(TempPictureFile)));
+    EXPECT_TRUE(QFile::exists(dataFile(DataFiles::PostcardPicture)))
+        << "the picture stays for next time";
+    EXPECT_FALSE(QFile::exists(dataFile(DataFiles::TempPicture)));
 }
 
 TEST_F(PostcardDeliveryTest, AnHtmlPageFromTheServiceFails) {

@@ -22,13 +22,13 @@ protected:
     }
 
     void writeEarlierPicture() {
-        QFile jpeg(dataFile(PostcardPictureFile));
+        QFile jpeg(dataFile(DataFiles::PostcardPicture));
         ASSERT_TRUE(jpeg.open(QIODevice::WriteOnly));
         jpeg.write(earlier_);
     }
 
     QByteArray pictureOnDisk() const {
-        QFile jpeg(dataFile(PostcardPictureFile));
+        QFile jpeg(dataFile(DataFiles::PostcardPicture));
         return jpeg.open(QIODevice::ReadOnly) ? jpeg.readAll() : QByteArray();
     }
 
@@ -56,11 +56,11 @@ TEST_F(PostcardDiskTest, AReadOnlyDataFolderFailsAndKeepsTheEarlierPicture) {
     EXPECT_EQ(send(), (QStringList{StatusPreparing, StatusFailed}));
     EXPECT_TRUE(composer_.isNull());
     EXPECT_EQ(pictureOnDisk(), earlier_);
-    EXPECT_FALSE(QFile::exists(dataFile(TempPictureFile)));
+    EXPECT_FALSE(QFile::exists(dataFile(DataFiles::TempPicture)));
 }
 
 TEST_F(PostcardDiskTest, AFullDiskFailsAndKeepsTheEarlierPicture) {
-    const QString background = dataFile(PostcardBackgroundFile);
+    const QString background = dataFile(DataFiles::PostcardBackground);
     QFile original(background);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     const QByteArray backgroundBytes = original.readAll();
@@ -83,5 +83,5 @@ TEST_F(PostcardDiskTest, AFullDiskFailsAndKeepsTheEarlierPicture) {
 
     EXPECT_EQ(send(), (QStringList{StatusPreparing, StatusFailed}));
     EXPECT_EQ(pictureOnDisk(), earlier_);
-    EXPECT_FALSE(QFile::exists(dataFile(TempPictureFile)));
+    EXPECT_FALSE(QFile::exists(dataFile(DataFiles::TempPicture)));
 }

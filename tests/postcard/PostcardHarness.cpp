@@ -13,13 +13,13 @@ using namespace std::chrono_literals;
 PostcardHarness::PostcardHarness() : canvas_(samplePicture(523, 393)) {
     bypassProxies();
     QDir().mkpath(dataFolder());
-    const QString shipped = shippedDataFolder() + PostcardBackgroundFile;
+    const QString shipped = shippedDataFolder() + DataFiles::PostcardBackground;
     if (QFile::exists(shipped)) {
-        QFile::copy(shipped, dataFile(PostcardBackgroundFile));
+        QFile::copy(shipped, dataFile(DataFiles::PostcardBackground));
     } else {
         QImage background(518, 211, QImage::Format_RGB32);
         background.fill(QColor(40, 60, 140));
-        background.save(dataFile(PostcardBackgroundFile), "BMP");
+        background.save(dataFile(DataFiles::PostcardBackground), "BMP");
     }
     owner_.resize(700, 500);
     owner_.show();

@@ -4,6 +4,7 @@
 // render into a scratch folder and compare with the committed files.
 #include "colouring/pixels/BitmapFile.h"
 #include "state/ControlPlaces.h"
+#include "state/DataFiles.h"
 #include "state/PaletteTable.h"
 #include "tools/artgen/ButtonStates.h"
 #include "tools/artgen/JpegFile.h"
@@ -95,7 +96,7 @@ void renderPages(const QDir& art, const QDir& out) {
         if (!QFile::exists(svg))
             continue;
         const QImage page = thresholdPage(renderSvg(readSvg(svg), svg, false));
-        const QString target = out.filePath(QStringLiteral("res/pages/orig/%1.bmp").arg(n));
+        const QString target = out.filePath("res/" + DataFiles::outlinePage(n));
         QDir().mkpath(QFileInfo(target).absolutePath());
         writeBitmapFile(page, target);
         announce(target);
@@ -111,7 +112,7 @@ QImage renderData(const QDir& data, const QDir& out) {
     QImage background;
     if (QFile::exists(svgPath(data, "ui"))) {
         background = flatten(renderFile(data, "ui"), whiteBackdrop(QSize(800, 600)));
-        savePng(background, out.filePath("res/ui.kyr"));
+        savePng(background, out.filePath(QStringLiteral("res/") + DataFiles::WindowBackground));
     }
     for (const QString& name : svgNames(data)) {
         if (name == "ui")

@@ -1,0 +1,26 @@
+#pragma once
+// The names of the files in the data folder, relative to it. Only names live
+// here; the folder they are joined to is decided in one place in app/.
+#include <QString>
+
+namespace DataFiles {
+
+inline constexpr char WindowBackground[] = "ui.kyr";
+inline constexpr char Crayons[] = "stix.kyr";
+inline constexpr char Brushes[] = "brsh.kyr";
+inline constexpr char PostcardBackground[] = "pc.kyr";
+inline constexpr char TempPicture[] = "MyTempPicture.bmp";
+inline constexpr char PostcardPicture[] = "MyPicture.jpg";
+inline constexpr char PagesFolder[] = "pages/";
+inline constexpr char OutlinesFolder[] = "pages/orig/";
+
+// "pages/7.bmp": the page as coloured so far in this run.
+inline QString workingPage(int page) {
+    return QLatin1String(PagesFolder) + QString::number(page) + QLatin1String(".bmp");
+}
+// "pages/orig/7.bmp": the page's untouched outline.
+inline QString outlinePage(int page) {
+    return QLatin1String(OutlinesFolder) + QString::number(page) + QLatin1String(".bmp");
+}
+
+} // namespace DataFiles
