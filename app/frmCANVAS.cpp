@@ -4,6 +4,7 @@
 #include "app/PageSheet.h"
 #include "colouring/Canvas.h"
 #include "colouring/CanvasInput.h"
+#include "colouring/PrintButton.h"
 #include "colouring/SaveButton.h"
 #include "colouring/ToolBox.h"
 #include "colouring/pixels/BitmapFile.h"
@@ -22,6 +23,8 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPainter>
+#include <QScopeGuard>
+#include <QShortcut>
 #include <chrono>
 #include <thread>
 
@@ -115,6 +118,9 @@ void frmCANVAS::createControls() {
     cmdPAINT = imageButton(this, "cmdPAINT", controlRect("cmdPAINT"));
     cmdSAVE = imageButton(this, "cmdSAVE", controlRect("cmdSAVE"));
     cmdSEND = imageButton(this, "cmdSEND", controlRect("cmdSEND"));
+    cmdUNDO = imageButton(this, "cmdUNDO", controlRect("cmdUNDO"));
+    cmdREDO = imageButton(this, "cmdREDO", controlRect("cmdREDO"));
+    cmdPRINT = imageButton(this, "cmdPRINT", controlRect("cmdPRINT"));
     canvas = new Canvas(this, controlRect("canvas"));
     imgANIM = new PageSheet(canvas->clientArea());
 }
@@ -145,9 +151,46 @@ void frmCANVAS::connectControls() {
             [this](QWidget*, const QString& title, const QString& text) { report(title, text); });
     });
     connect(cmdSEND, &ucButtonA::Click, this, &frmCANVAS::cmdSEND_Click);
-    for (ucButtonA* button : {cmdDRAW, cmdPAINT, cmdSAVE, cmdSEND})
+    connect(cmdUNDO, &ucButtonA::Click, this, [this] { whenIdle([this] { Undo(); }); });
+    connect(cmdREDO, &ucButtonA::Click, this, [this] { whenIdle([this] { Redo(); }); });
+    connect(cmdPRINT, &ucButtonA::Click, this, [this] { whenIdle([this] { cmdPRINT_Click(); }); });
+    for (ucButtonA* button : {cmdDRAW, cmdPAINT, cmdSAVE, cmdSEND, cmdUNDO, cmdREDO, cmdPRINT})
         connect(button, &ucButtonA::MouseMove, this,
                 [this, button] { AllOff(button->objectName()); });
+    // A stroke's release closes its undo step; what waited for it runs then.
+    connect(canvas, &Canvas::MouseUp, this, &frmCANVAS::runDeferred);
+    connectKeys();
+}
+
+void frmCANVAS::connectKeys() {
+    const std::pair<QKeySequence::StandardKey, std::function<void()>> keys[] = {
+        {QKeySequence::Undo, [this] { Undo(); }},
+        {QKeySequence::Redo, [this] { Redo(); }},
+        {QKeySequence::Print, [this] { cmdPRINT_Click(); }},
+    };
+    for (const auto& [key, action] : keys)
+        for (const QKeySequence& sequence : QKeySequence::keyBindings(key))
+            connect(new QShortcut(sequence, this), &QShortcut::activated, this,
+                    [this, action] { whenIdle(action); });
+}
+
+void frmCANVAS::whenIdle(std::function<void()> action) {
+    if (turning_ || history.isOpen())
+        deferred_.push_back(std::move(action));
+    else
+        action();
+}
+
+void frmCANVAS::runDeferred() {
+    if (turning_ || history.isOpen())
+        return;
+    const auto actions = std::exchange(deferred_, {});
+    for (const auto& action : actions)
+        action();
+}
+
+void frmCANVAS::cmdPRINT_Click() {
+    ::cmdPRINT_Click(this, canvas->Image(), report);
 }
 
 void frmCANVAS::Form_Load() {
@@ -169,7 +212,8 @@ void frmCANVAS::Form_Load() {
 }
 
 void frmCANVAS::AllOff(const QString& except) {
-    for (ucButtonA* button : {cmdNEXT, cmdPREV, cmdSAVE, cmdSEND, cmdPAINT, cmdDRAW})
+    for (ucButtonA* button :
+         {cmdNEXT, cmdPREV, cmdSAVE, cmdSEND, cmdPAINT, cmdDRAW, cmdUNDO, cmdREDO, cmdPRINT})
         if (button->objectName() != except)
             QMetaObject::invokeMethod(button, "Reset");
 }
@@ -199,6 +243,11 @@ bool frmCANVAS::SavePic() {
 }
 
 void frmCANVAS::turnPage(int step) {
+    turning_ = true;
+    const auto idle = qScopeGuard([this] {
+        turning_ = false;
+        runDeferred();
+    });
     // A page left unstored would come back without its colouring: stay on
     // it, already told why, and let the next press try again.
     if (!SavePic())

@@ -69,6 +69,7 @@ public:
     PictureBox* picOrig;
     PageSheet* imgANIM;
     ucButtonA *cmdSEND, *cmdSAVE, *cmdPAINT, *cmdNEXT, *cmdPREV, *cmdDRAW;
+    ucButtonA *cmdUNDO, *cmdREDO, *cmdPRINT;
     ImageControl *Image1, *imgNONE, *cmdERASER_OFF, *cmdERASER, *imgCRAYONS, *imgBRUSHES;
     std::vector<ImageControl*> cmdCOLOR;
 
@@ -91,6 +92,11 @@ private:
     void turnPage(int step);
     void applyPointer();
     void showStep(QRect changed);
+    void connectKeys();
+    // Runs action now, or once the stroke held or the page turning is over.
+    void whenIdle(std::function<void()> action);
+    void runDeferred();
+    void cmdPRINT_Click();
     void cmdSEND_Click();
 
     QString programFolder_;
@@ -101,4 +107,6 @@ private:
     int mousePointer_ = 0;
     QCursor mouseIcon_;
     std::vector<TurnFrame> lastTurn_;
+    bool turning_ = false;
+    std::vector<std::function<void()>> deferred_;
 };

@@ -9,6 +9,7 @@ packages=(
   libcurl4-openssl-dev libturbojpeg0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
+  cups printer-driver-cups-pdf poppler-utils
   python3 python3-aiosmtpd openssl
   fonts-liberation2 fonts-dejavu-core
 )

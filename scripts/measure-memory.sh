@@ -5,6 +5,9 @@
 # area on every page while turning through all sixteen, then reads the
 # process's own peak resident size (VmHWM) before closing it.
 #
+# With VELLUMIX_MEMORY_FILLS=n, each page instead gets n fills of its margin
+# in alternating colours (red, blue), every one a step of the undo history.
+#
 # Usage: scripts/measure-memory.sh [build folder]   (default: build)
 set -euo pipefail
 
@@ -58,12 +61,17 @@ click() {
   xdotool mousemove --sync "$1" "$2" click 1
   sleep "${3:-0.15}"
 }
-slot() { click $((slot_x + slot_w * $1 + slot_w / 2)) $((slot_y + 100)); }
-canvas() { click $((canvas_x + 2 + $1)) $((canvas_y + 2 + $2)); } # inside the 2-pixel border
+slot() { click $((slot_x + slot_w * $1 + slot_w / 2)) $((slot_y + 100)) "${2:-0.15}"; }
+canvas() { click $((canvas_x + 2 + $1)) $((canvas_y + 2 + $2)) "${3:-0.15}"; } # inside the 2-pixel border
 next_page() { click $((next_x + 34)) $((next_y + 60)) 0.6; }
 
+fills="${VELLUMIX_MEMORY_FILLS:-0}"
 slot 2                    # the blue brush, in paint mode
 for page in $(seq 1 16); do
+  for fill in $(seq 1 "$fills"); do
+    slot $(( fill % 2 == 0 ? 2 : 0 )) 0.01
+    canvas 10 10 0.01
+  done
   canvas 10 10            # the margin around the picture, an area on every page
   canvas 261 196          # and whatever area lies in the middle
   if [ "$page" -lt 16 ]; then next_page; fi

@@ -30,6 +30,9 @@ inline constexpr std::array kControlPlaces = {
     ControlPlace{"cmdPAINT", 75, 7320, 900, 1305},
     ControlPlace{"cmdSAVE", 10125, 7290, 900, 1305},
     ControlPlace{"cmdSEND", 10995, 7305, 900, 1305},
+    ControlPlace{"cmdUNDO", 75, 4500, 900, 1305},
+    ControlPlace{"cmdREDO", 1005, 4500, 900, 1305},
+    ControlPlace{"cmdPRINT", 10575, 4650, 900, 1305},
     ControlPlace{"canvas", 2145, 540, 7845, 5895},
 };
 

@@ -3,6 +3,8 @@
 // leaving the history alone.
 #include "tests/colouring/WindowHarness.h"
 
+#include <QTest>
+
 namespace {
 
 constexpr int kBlueSlot = 2;
@@ -87,6 +89,53 @@ TEST_F(CanvasUndoTest, AFillAfterUndoDropsWhatCouldBeRedone) {
     window->Redo();
     expectShows(now, "nothing to redo");
     EXPECT_EQ(steps(), 2);
+}
+
+TEST_F(CanvasUndoTest, ButtonsAndKeysUndoAndRedo) {
+    const QImage before = canvasImage();
+    pickSlot(kBlueSlot);
+    canvasClick(kWall);
+    const QImage filled = canvasImage();
+    click(window->cmdUNDO);
+    expectShows(before, "undo button");
+    click(window->cmdREDO);
+    expectShows(filled, "redo button");
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    expectShows(before, "Ctrl+Z");
+    QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+    expectShows(filled, "Ctrl+Y");
+    window->Undo();
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    expectShows(filled, "Ctrl+Shift+Z");
+}
+
+TEST_F(CanvasUndoTest, AKeyDuringAHeldStrokeActsAfterTheRelease) {
+    click(window->cmdDRAW);
+    pickSlot(kBlueSlot);
+    const QImage before = canvasImage();
+    canvasPress({100, 100});
+    canvasMove({200, 150});
+    const QImage held = canvasImage();
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    expectShows(held, "the stroke is not cut in the middle");
+    canvasRelease({200, 150});
+    expectShows(before, "the whole stroke taken back after the release");
+    EXPECT_TRUE(window->history.canRedo(1));
+}
+
+TEST_F(CanvasUndoTest, AllOffResetsTheNewButtonsToo) {
+    for (ucButtonA* button : {window->cmdUNDO, window->cmdREDO, window->cmdPRINT}) {
+        moveTo(at(button->face(), {20, 30}));
+        moveTo(at(button->face(), {25, 35}));
+        ASSERT_EQ(button->facePicture().cacheKey(), button->img_ROLL().cacheKey())
+            << button->objectName().toStdString();
+        window->AllOff(button->objectName());
+        EXPECT_EQ(button->facePicture().cacheKey(), button->img_ROLL().cacheKey());
+        window->AllOff("");
+        EXPECT_EQ(button->facePicture().cacheKey(), button->img_NORM().cacheKey());
+    }
 }
 
 } // namespace

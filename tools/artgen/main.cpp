@@ -73,6 +73,9 @@ std::optional<QPoint> windowPlace(const QString& name) {
         {"cmdSEND", "cmdSEND"},
         {"cmdPAINT", "cmdPAINT"},
         {"cmdDRAW", "cmdDRAW"},
+        {"cmdUNDO", "cmdUNDO"},
+        {"cmdREDO", "cmdREDO"},
+        {"cmdPRINT", "cmdPRINT"},
     };
     const auto control = controls.constFind(name);
     if (control == controls.constEnd())

@@ -1,0 +1,49 @@
+#include "colouring/PrintButton.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+QRect fittedPlace(QSize picture, QRect area) {
+    if (picture.isEmpty() || area.isEmpty())
+        return {};
+    const QSize size = picture.scaled(area.size(), Qt::KeepAspectRatio);
+    return QRect(area.x() + (area.width() - size.width()) / 2,
+                 area.y() + (area.height() - size.height()) / 2, size.width(), size.height());
+}
+
+QString printPicture(QPrinter& printer, const QImage& picture) {
+    printer.setColorMode(QPrinter::Color);
+    printer.setFullPage(false);
+    printer.setFromTo(1, 1);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return QStringLiteral("the printer could not be opened");
+    // The painter's origin is the printable area's top-left.
+    const QRect area(QPoint(0, 0),
+                     printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(fittedPlace(picture.size(), area), picture);
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return QStringLiteral("the printer stopped before the page was done");
+    return {};
+}
+
+void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const PrintReport& report) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, window);
+    dialog.setWindowTitle(QStringLiteral("Print My Picture"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QImage picture = canvasImage.copy(); // what the canvas shows at the moment of printing
+    if (const QString reason = printPicture(printer, picture); !reason.isEmpty()) {
+        const QString name =
+            printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        report(QStringLiteral("Vellumix"),
+               QStringLiteral("The picture could not be printed.\n\nPrinter: %1\nReason: %2")
+                   .arg(name.isEmpty() ? QStringLiteral("(none)") : name, reason));
+    }
+}
