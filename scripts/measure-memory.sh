@@ -5,7 +5,7 @@
 # area on every page while turning through all sixteen, then reads the
 # process's own peak resident size (VmHWM) before closing it.
 #
-# With VELLUMIX_MEMORY_FILLS=n, each page instead gets n fills of its margin
+# With VELLUMIX_MEMORY_FILLS=n, each page first gets n fills of its margin
 # in alternating colours (red, blue), every one a step of the undo history.
 #
 # Usage: scripts/measure-memory.sh [build folder]   (default: build)
