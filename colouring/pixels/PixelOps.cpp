@@ -1,5 +1,6 @@
 #include "colouring/pixels/PixelOps.h"
 
+#include "colouring/pixels/PixelPaths.h"
 #include "colouring/pixels/PixelRows.h"
 
 #include <algorithm>
@@ -73,5 +74,5 @@ QRect blockCopy(QImage& target, const QImage& source, int x, int y, int w, int h
 }
 
 QRect blockAnd(QImage& target, const QImage& source, int x, int y, int w, int h) {
-    return transferBlock(target, source, x, y, w, h, pixelrows::andRow);
+    return transferBlock(target, source, x, y, w, h, pixelPath().andPixels);
 }

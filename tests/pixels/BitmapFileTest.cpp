@@ -1,4 +1,5 @@
 #include "colouring/pixels/BitmapFile.h"
+
 #include "tests/support/TestSupport.h"
 
 #include <QFile>

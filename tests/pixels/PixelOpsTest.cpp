@@ -1,5 +1,7 @@
 #include "colouring/pixels/PixelOps.h"
 
+#include "colouring/pixels/BitmapFile.h"
+#include "colouring/pixels/PixelPaths.h"
 #include "tests/support/TestSupport.h"
 
 #include <climits>
@@ -72,18 +74,42 @@ TEST(PixelOps, BlockCopyClipsToBothImagesAtEveryEdge) {
     }
 }
 
-TEST(PixelOps, BlockAndCombinesBitByBitAndClipsLikeTheCopy) {
+TEST(PixelOps, BlockAndCombinesBitByBitAndClipsLikeTheCopyOnEveryPath) {
     const QImage canvas = numbered(9, 7, 1);
-    for (const QImage& source : {numbered(9, 7, 100), numbered(6, 9, 100)}) {
-        for (const Block b : kBlocks) {
-            QImage target = canvas;
-            const QRect changed = blockAnd(target, source, b.x, b.y, b.w, b.h);
-            EXPECT_EQ(target, expectedTransfer(canvas, source, b, anded))
-                << b.x << "," << b.y << " " << b.w << "x" << b.h;
-            const QRect block = b.w > 0 && b.h > 0 ? QRect(b.x, b.y, b.w, b.h) : QRect();
-            EXPECT_EQ(changed, block & canvas.rect() & source.rect());
+    for (const PixelPath* path : runnablePixelPaths()) {
+        SCOPED_TRACE(path->name);
+        usePixelPath(*path);
+        for (const QImage& source : {numbered(9, 7, 100), numbered(6, 9, 100)}) {
+            for (const Block b : kBlocks) {
+                QImage target = canvas;
+                const QRect changed = blockAnd(target, source, b.x, b.y, b.w, b.h);
+                EXPECT_EQ(target, expectedTransfer(canvas, source, b, anded))
+                    << b.x << "," << b.y << " " << b.w << "x" << b.h;
+                const QRect block = b.w > 0 && b.h > 0 ? QRect(b.x, b.y, b.w, b.h) : QRect();
+                EXPECT_EQ(changed, block & canvas.rect() & source.rect());
+            }
         }
     }
+    usePixelPath(*runnablePixelPaths().front());
+}
+
+TEST(PixelOps, EveryPathStampsEachShippedPageOverAnotherLikeThePlainAnd) {
+    const QString folder = VELLUMIX_SOURCE_DIR "/res/pages/orig/";
+    const QStringList pages = QDir(folder).entryList({"*.bmp"});
+    ASSERT_GE(pages.size(), 2);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const QImage canvas = loadPicture(folder + pages[i]);
+        const QImage outline = loadPicture(folder + pages[(i + 1) % pages.size()]);
+        const Block whole{0, 0, canvas.width(), canvas.height()};
+        const QImage expected = expectedTransfer(canvas, outline, whole, anded);
+        for (const PixelPath* path : runnablePixelPaths()) {
+            usePixelPath(*path);
+            QImage target = canvas;
+            blockAnd(target, outline, 0, 0, whole.w, whole.h);
+            ASSERT_TRUE(target == expected) << pages[i].toStdString() << " " << path->name;
+        }
+    }
+    usePixelPath(*runnablePixelPaths().front());
 }
 
 TEST(PixelOps, BlockAndKeepsEachBitOnlyWhereBothHaveIt) {

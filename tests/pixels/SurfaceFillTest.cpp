@@ -1,5 +1,7 @@
 #include "colouring/pixels/SurfaceFill.h"
 
+#include "colouring/pixels/BitmapFile.h"
+#include "colouring/pixels/PixelPaths.h"
 #include "tests/support/TestSupport.h"
 
 #include <deque>
@@ -129,21 +131,50 @@ TEST(SurfaceFill, AnImageHeldInAnotherFormatIsFilledToo) {
     EXPECT_EQ(asciiRows(image, kLegend), QStringList({"bb#", "b#."}));
 }
 
-TEST(SurfaceFill, MatchesAPlainBreadthFirstFillOnRandomPictures) {
-    std::mt19937 random(1971);
-    for (int round = 0; round < 400; ++round) {
-        const int width = 1 + round % 23;
-        const int height = 1 + round / 23 % 9;
-        const QImage original = randomPicture(random, width, height, 2 + round % 2);
-        const int x = int(random() % unsigned(width));
-        const int y = int(random() % unsigned(height));
-        QImage image = original;
-        const QRect changed = surfaceFill(image, x, y, kBlue);
-        const QImage expected = referenceFill(original, x, y, rgbFromColour(kBlue));
-        ASSERT_EQ(asciiRows(image, kLegend), asciiRows(expected, kLegend))
-            << "round " << round << " start " << x << "," << y;
-        ASSERT_EQ(changed, changedRect(original, expected)) << "round " << round;
+// Each path this processor runs (AVX2, SSE2, 64-bit words) paints exactly
+// what the plain fill paints, at every width and offset within a vector.
+TEST(SurfaceFill, EveryPathMatchesAPlainBreadthFirstFillOnRandomPictures) {
+    for (const PixelPath* path : runnablePixelPaths()) {
+        SCOPED_TRACE(path->name);
+        usePixelPath(*path);
+        std::mt19937 random(1971);
+        for (int round = 0; round < 400; ++round) {
+            const int width = 1 + round % 37;
+            const int height = 1 + round / 23 % 9;
+            const QImage original = randomPicture(random, width, height, 2 + round % 2);
+            const int x = int(random() % unsigned(width));
+            const int y = int(random() % unsigned(height));
+            QImage image = original;
+            const QRect changed = surfaceFill(image, x, y, kBlue);
+            const QImage expected = referenceFill(original, x, y, rgbFromColour(kBlue));
+            ASSERT_EQ(asciiRows(image, kLegend), asciiRows(expected, kLegend))
+                << "round " << round << " start " << x << "," << y;
+            ASSERT_EQ(changed, changedRect(original, expected)) << "round " << round;
+        }
     }
+    usePixelPath(*runnablePixelPaths().front());
+}
+
+TEST(SurfaceFill, EveryPathMatchesAPlainBreadthFirstFillOnTheShippedPages) {
+    const QStringList pages = QDir(VELLUMIX_SOURCE_DIR "/res/pages/orig").entryList({"*.bmp"});
+    ASSERT_FALSE(pages.isEmpty());
+    std::mt19937 random(2024);
+    for (const QString& name : pages) {
+        const QImage original = loadPicture(VELLUMIX_SOURCE_DIR "/res/pages/orig/" + name);
+        for (int seed = 0; seed < 6; ++seed) {
+            const int x = int(random() % unsigned(original.width()));
+            const int y = int(random() % unsigned(original.height()));
+            const QImage expected = referenceFill(original, x, y, rgbFromColour(kBlue));
+            for (const PixelPath* path : runnablePixelPaths()) {
+                usePixelPath(*path);
+                QImage image = original;
+                surfaceFill(image, x, y, kBlue);
+                ASSERT_TRUE(image == expected)
+                    << name.toStdString() << " " << x << "," << y << " " << path->name;
+            }
+        }
+    }
+    usePixelPath(*runnablePixelPaths().front());
 }
 
 TEST(SurfaceFill, FollowsALongSpiralCorridorToItsEnd) {
