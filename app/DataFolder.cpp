@@ -1,8 +1,54 @@
 #include "app/DataFolder.h"
 
+#include "colouring/pixels/FileError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 QString deriveDataFolder(const QString& programFolder, QChar separator) {
     const QString res = QStringLiteral("res") + separator;
     if (programFolder.endsWith(separator))
         return programFolder + res;
     return programFolder + separator + res;
+}
+
+namespace {
+
+QString withSlash(const QString& folder) {
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+// Both the folder (postcard files) and its pages folder (working copies)
+// must take new files; access() also sees a read-only mount. An installed
+// data folder is shared by everyone on the machine, so even root colours in
+// a folder of its own there.
+bool canWriteIn(const QString& folder) {
+    const QFileInfo pages(folder + QStringLiteral("pages"));
+    return QFileInfo(folder).isWritable() && (!pages.exists() || pages.isWritable()) &&
+           !QFileInfo::exists(folder + QLatin1String(kInstalledMarker));
+}
+
+} // namespace
+
+ProgramFolders chooseProgramFolders(const QString& programFolder, const QString& userFolder) {
+    // Qt gives '/' on every platform; keep paths in Qt's form throughout.
+    ProgramFolders folders;
+    folders.data = deriveDataFolder(programFolder, QLatin1Char('/'));
+    if (canWriteIn(folders.data))
+        folders.working = folders.data;
+    else if (!userFolder.isEmpty())
+        folders.working = withSlash(userFolder);
+    else
+        throw FileError(QDir::cleanPath(folders.data),
+                        QStringLiteral("the folder cannot be written and there is no home folder"));
+    const QString pages = folders.working + QStringLiteral("pages/");
+    if (!QDir().mkpath(pages) || !QFileInfo(pages).isWritable())
+        throw FileError(QDir::cleanPath(folders.working),
+                        QStringLiteral("the folder for the pages could not be created"));
+    return folders;
+}
+
+QString userFolderOfThisProgram() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }

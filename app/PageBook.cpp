@@ -7,7 +7,7 @@
 #include <QFile>
 
 QString PageBook::workingCopy(int page) const {
-    return dataFolder_ + DataFiles::workingPage(page);
+    return workingFolder_ + DataFiles::workingPage(page);
 }
 
 QString PageBook::outlineCopy(int page) const {
@@ -48,7 +48,7 @@ void PageBook::copyPage(const QString& outline, const QString& working) {
 }
 
 void PageBook::removeStaleTemporaries() const {
-    QDir pages(dataFolder_ + QLatin1String(DataFiles::PagesFolder));
+    QDir pages(workingFolder_ + QLatin1String(DataFiles::PagesFolder));
     for (const QString& name : pages.entryList(QDir::Files | QDir::Hidden))
         // A leftover that cannot be removed does no harm; the next run tries again.
         if (isUnfinishedTemporary(name))

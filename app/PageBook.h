@@ -1,7 +1,7 @@
 #pragma once
-// The book's files in the data folder: the untouched outline copies in
-// "pages/orig/" and the working copies in "pages/" that hold each page as
-// coloured so far in this run.
+// The book's files: the untouched outline copies in the data folder's
+// "pages/orig/" and the working copies in the working folder's "pages/" that
+// hold each page as coloured so far in this run.
 #include <QImage>
 #include <QString>
 
@@ -10,7 +10,8 @@ public:
     static constexpr int kFirstPage = 1;
     static constexpr int kLastPage = 16;
 
-    explicit PageBook(QString dataFolder) : dataFolder_(std::move(dataFolder)) {}
+    PageBook(QString dataFolder, QString workingFolder)
+        : dataFolder_(std::move(dataFolder)), workingFolder_(std::move(workingFolder)) {}
 
     QString workingCopy(int page) const;
     QString outlineCopy(int page) const;
@@ -33,4 +34,5 @@ private:
     static void copyPage(const QString& outline, const QString& working);
 
     QString dataFolder_;
+    QString workingFolder_;
 };

@@ -70,7 +70,8 @@ QImage loadPage(const QString& path, QSize canvasSize) {
 
 } // namespace
 
-frmCANVAS::frmCANVAS(const QString& programFolder) : programFolder_(programFolder) {
+frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder)
+    : programFolder_(programFolder), userFolder_(userFolder) {
     setObjectName(QStringLiteral("frmCANVAS"));
     setWindowTitle(QStringLiteral("Vellumix"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -197,8 +198,10 @@ void frmCANVAS::Form_Load() {
     state.EraserOn = false;
     state.ToolKind = ToolKinds::DrawMode;
     state.CurrentPage = 1;
-    state.DataFolder = deriveDataFolder(programFolder_, QLatin1Char('/'));
-    book_ = PageBook(state.DataFolder);
+    const ProgramFolders folders = chooseProgramFolders(programFolder_, userFolder_);
+    state.DataFolder = folders.data;
+    state.WorkingFolder = folders.working;
+    book_ = PageBook(state.DataFolder, state.WorkingFolder);
 
     background_ = loadPicture(state.DataFolder + DataFiles::WindowBackground);
     imgCRAYONS->setPicture(QPixmap::fromImage(loadPicture(state.DataFolder + DataFiles::Crayons)));
@@ -339,7 +342,8 @@ void frmCANVAS::turnBackward(const QImage& newPage) {
 void frmCANVAS::cmdSEND_Click() {
     try {
         showPostcardComposer(
-            composer, this, state.DataFolder, [this] { return canvas->Image(); }, postcardSettings);
+            composer, this, state.DataFolder, state.WorkingFolder,
+            [this] { return canvas->Image(); }, postcardSettings);
     } catch (const FileError& e) {
         report(QStringLiteral("Vellumix"),
                QStringLiteral("The postcard cannot be opened: %1: %2.").arg(e.path(), e.reason()));

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the page being coloured, the page buttons, the tool box
 // and the save and send buttons. Loading it runs the whole start-up.
+#include "app/DataFolder.h"
 #include "app/PageBook.h"
 #include "colouring/UndoHistory.h"
 #include "postcard/PostcardSettings.h"
@@ -33,7 +34,10 @@ public:
     // Shows a message box; tests replace it to read what would be shown.
     using Report = std::function<void(const QString& title, const QString& text)>;
 
-    explicit frmCANVAS(const QString& programFolder);
+    // userFolder takes the working copies when the data folder cannot be
+    // written (see chooseProgramFolders).
+    explicit frmCANVAS(const QString& programFolder,
+                       const QString& userFolder = userFolderOfThisProgram());
     ~frmCANVAS() override;
 
     // The start-up sequence. Throws FileError when a step fails; the window
@@ -100,8 +104,9 @@ private:
     void cmdSEND_Click();
 
     QString programFolder_;
+    QString userFolder_;
     QImage background_;
-    PageBook book_{QString()};
+    PageBook book_{QString(), QString()};
     std::unique_ptr<ToolBox> toolBox_;
     std::unique_ptr<CanvasInput> canvasInput_;
     int mousePointer_ = 0;

@@ -61,12 +61,12 @@ void waitProcessingEvents(std::chrono::milliseconds duration) {
 
 } // namespace
 
-frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder,
+frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QString& workingFolder,
                          std::function<QImage()> canvasImage, PostcardSettings settings)
     : PictureWindow(owner, loadPicture(dataFolder + DataFiles::PostcardBackground),
                     layoutRect(0, 0, 7770, 3165).size()),
-      DataFolder(dataFolder), canvasImage_(std::move(canvasImage)), settings_(std::move(settings)),
-      Net(std::make_unique<CurlHttpClient>()) {
+      DataFolder(dataFolder), workingFolder_(workingFolder), canvasImage_(std::move(canvasImage)),
+      settings_(std::move(settings)), Net(std::make_unique<CurlHttpClient>()) {
     setObjectName(QStringLiteral("frmPostcard"));
     setWindowTitle(QStringLiteral("Send Drawing"));
     const auto right = Qt::AlignRight | Qt::AlignTop;
@@ -147,8 +147,8 @@ void frmPostcard::cmdCANCEL_Click() {
     close();
 }
 
-QString frmPostcard::dataFile(const char* name) const {
-    return DataFolder + QString::fromLatin1(name);
+QString frmPostcard::workingFile(const char* name) const {
+    return workingFolder_ + QString::fromLatin1(name);
 }
 
 void frmPostcard::setStatus(const char* text) {
@@ -166,8 +166,8 @@ void frmPostcard::SendPostCard() {
         return;
     }
     deliveryStarted_ = true;
-    const QString tempPicture = dataFile(DataFiles::TempPicture);
-    const QString picture = dataFile(DataFiles::PostcardPicture);
+    const QString tempPicture = workingFile(DataFiles::TempPicture);
+    const QString picture = workingFile(DataFiles::PostcardPicture);
 
     bool sent = false;
     try {
@@ -210,10 +210,11 @@ void frmPostcard::SendPostCard() {
 }
 
 void showPostcardComposer(QPointer<frmPostcard>& composer, QWidget* owner,
-                          const QString& dataFolder, std::function<QImage()> canvasImage,
-                          PostcardSettings settings) {
+                          const QString& dataFolder, const QString& workingFolder,
+                          std::function<QImage()> canvasImage, PostcardSettings settings) {
     if (!composer || composer->deliveryStarted())
-        composer = new frmPostcard(owner, dataFolder, std::move(canvasImage), std::move(settings));
+        composer = new frmPostcard(owner, dataFolder, workingFolder, std::move(canvasImage),
+                                   std::move(settings));
     composer->show();
     composer->raise();
     composer->activateWindow();

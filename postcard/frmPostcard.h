@@ -22,9 +22,11 @@ class frmPostcard : public PictureWindow {
 
 public:
     // canvasImage gives the picture on the canvas as it is at the moment.
-    // Throws FileError when the window's picture cannot be loaded.
-    frmPostcard(QWidget* owner, const QString& dataFolder, std::function<QImage()> canvasImage,
-                PostcardSettings settings = {});
+    // The window's picture is read from dataFolder, the postcard's files are
+    // written in workingFolder. Throws FileError when the window's picture
+    // cannot be loaded.
+    frmPostcard(QWidget* owner, const QString& dataFolder, const QString& workingFolder,
+                std::function<QImage()> canvasImage, PostcardSettings settings = {});
     ~frmPostcard() override;
 
     // Delivers the canvas's picture as an e-mail postcard and reports the
@@ -47,9 +49,10 @@ private:
     void cmdSEND_Click();
     void cmdCANCEL_Click();
     void setStatus(const char* text);
-    QString dataFile(const char* name) const;
+    QString workingFile(const char* name) const;
 
     QString DataFolder;
+    QString workingFolder_;
     std::function<QImage()> canvasImage_;
     PostcardSettings settings_;
     std::unique_ptr<HttpClient> Net;
@@ -73,5 +76,5 @@ private:
 // new one when there is none or the one there is busy with its delivery.
 // Throws FileError when a new composer cannot load its picture.
 void showPostcardComposer(QPointer<frmPostcard>& composer, QWidget* owner,
-                          const QString& dataFolder, std::function<QImage()> canvasImage,
-                          PostcardSettings settings = {});
+                          const QString& dataFolder, const QString& workingFolder,
+                          std::function<QImage()> canvasImage, PostcardSettings settings = {});

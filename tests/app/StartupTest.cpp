@@ -91,3 +91,36 @@ TEST_F(StartupTest, AWorkingCopyThatCannotBeReplacedStopsStartUp) {
         EXPECT_EQ(e.path(), scratch.file(workingName(3)));
     }
 }
+
+TEST_F(StartupTest, AReadOnlyDataFolderIsReadAndThePagesAreColouredInTheUsersFolder) {
+    ReadOnlyMount readOnly(scratch.programFolder());
+    if (!readOnly.ok())
+        GTEST_SKIP() << readOnly.why().toStdString();
+
+    window->Form_Load();
+    const QString user = userFolder() + "/";
+    EXPECT_EQ(window->state.DataFolder, scratch.dataFolder());
+    EXPECT_EQ(window->state.WorkingFolder, user);
+    for (int page = 1; page <= 16; ++page)
+        EXPECT_EQ(loadPicture(user + workingName(page)), outline(page)) << "page " << page;
+
+    colourCanvas(qRgb(0, 0, 255));
+    EXPECT_TRUE(window->SavePic());
+    EXPECT_EQ(loadPicture(user + workingName(1)), window->canvas->Image());
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
+
+TEST_F(StartupTest, AUserFolderThatCannotBeMadeStopsStartUpNamingIt) {
+    ReadOnlyMount readOnly(scratch.programFolder());
+    if (!readOnly.ok())
+        GTEST_SKIP() << readOnly.why().toStdString();
+    QFile blocker(userFolder()); // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    try {
+        window->Form_Load();
+        FAIL() << "start-up went on";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), userFolder());
+    }
+}

@@ -10,6 +10,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -18,13 +19,16 @@ protected:
     void SetUp() override { window = makeWindow(); }
 
     std::unique_ptr<frmCANVAS> makeWindow() {
-        auto w = std::make_unique<frmCANVAS>(scratch.programFolder());
+        auto w = std::make_unique<frmCANVAS>(scratch.programFolder(), userFolder());
         w->report = [this](const QString& title, const QString& text) {
             reports << title + ": " + text;
         };
         w->frameIntervalMs = 0;
         return w;
     }
+
+    // Where the pages go when the data folder cannot be written.
+    QString userFolder() const { return userHome.filePath("Vellumix"); }
 
     QImage outline(int page) const { return loadPicture(scratch.file(outlineName(page))); }
     QImage working(int page) const { return loadPicture(scratch.file(workingName(page))); }
@@ -39,6 +43,7 @@ protected:
     }
 
     ScratchDataFolder scratch;
+    QTemporaryDir userHome;
     std::unique_ptr<frmCANVAS> window;
     QStringList reports;
 };

@@ -67,7 +67,7 @@ protected:
     }
 
     ScratchDataFolder scratch;
-    PageBook book{scratch.dataFolder()};
+    PageBook book{scratch.dataFolder(), scratch.dataFolder()};
     QImage pictureA, pictureB;
     QByteArray bytesA, bytesB;
 };

@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const PageBook book(QString::fromLocal8Bit(argv[1]));
+        const QString folder = QString::fromLocal8Bit(argv[1]);
+        const PageBook book(folder, folder);
         const QImage pictures[2] = {loadPicture(QString::fromLocal8Bit(argv[2])),
                                     loadPicture(QString::fromLocal8Bit(argv[3]))};
         book.removeStaleTemporaries();

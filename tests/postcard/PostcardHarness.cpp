@@ -37,7 +37,7 @@ PostcardHarness::~PostcardHarness() {
 
 frmPostcard* PostcardHarness::openComposer() {
     showPostcardComposer(
-        composer_, &owner_, dataFolder(), [this] { return canvas_; }, settings_);
+        composer_, &owner_, dataFolder(), dataFolder(), [this] { return canvas_; }, settings_);
     return composer_;
 }
 
