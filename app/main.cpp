@@ -1,4 +1,6 @@
 // Vellumix: a colouring book for young children.
+#include "app/DataFolder.h"
+#include "app/SingleWindow.h"
 #include "app/frmCANVAS.h"
 #include "colouring/pixels/FileError.h"
 
@@ -8,8 +10,21 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumix"));
+    QApplication::setDesktopFileName(QStringLiteral("net.example.vellumix"));
     try {
-        frmCANVAS window(QApplication::applicationDirPath());
+        const QString programFolder = QApplication::applicationDirPath();
+        const ProgramFolders folders =
+            chooseProgramFolders(programFolder, userFolderOfThisProgram());
+        frmCANVAS window(programFolder);
+        SingleWindow single(folders.working);
+        const bool first = single.claim([&window] {
+            window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+            window.show();
+            window.raise();
+            window.activateWindow();
+        });
+        if (!first)
+            return 0; // the open window has been brought to the front
         window.Form_Load();
         window.show();
         return QApplication::exec();

@@ -81,3 +81,43 @@ TEST(WholeProgram, ClosingWhileThePostcardStatusShowsStoresThePage) {
     EXPECT_EQ(program.waitForExit(30000), 0);
     EXPECT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), qRgb(255, 128, 0));
 }
+
+namespace {
+
+// Starts the program a second time; its exit code, or -1 when it stays.
+int startAgain(const ScratchDataFolder& scratch) {
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    second.setProcessEnvironment(env);
+    second.start(scratch.programFolder() + "/vellumix", {});
+    if (second.waitForFinished(15000))
+        return second.exitCode();
+    second.kill();
+    second.waitForFinished();
+    return -1;
+}
+
+} // namespace
+
+TEST(WholeProgram, ASecondStartEndsAndLeavesTheFirstWindowsPagesAlone) {
+    ScratchDataFolder scratch;
+    {
+        RunningProgram first(scratch);
+        ASSERT_TRUE(first.start());
+        first.click(paletteSlot(2));
+        first.click(onCanvas(6, 6));
+        first.click({735, 230}); // next page: page 1 is stored blue
+        first.settle(800);
+        ASSERT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), qRgb(0, 0, 255));
+        EXPECT_EQ(startAgain(scratch), 0);
+        EXPECT_TRUE(first.running());
+        EXPECT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), qRgb(0, 0, 255))
+            << "the second start remade the working copies";
+    } // the first program is killed here, leaving its lock behind
+    ASSERT_TRUE(QFile::exists(scratch.file("vellumix.lock")));
+    RunningProgram next(scratch);
+    ASSERT_TRUE(next.start()) << "the lock of a killed program was not taken over";
+    next.close();
+    EXPECT_EQ(next.waitForExit(), 0);
+}
