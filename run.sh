@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 # Clones of the project share compiled objects through ccache.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
-./scripts/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default
+./scripts/install-deps.sh run
+# Only the program and its data: the tests and benchmarks come with ./test.sh.
+cmake --preset default -DVELLUMIX_BUILD_TESTS=OFF -DVELLUMIX_BUILD_BENCH=OFF >/dev/null
+cmake --build --preset default --target vellumix
 exec ./build/vellumix

@@ -8,19 +8,20 @@ set -uo pipefail
 cd "$(dirname "$0")"
 # Clones of the project share compiled objects through ccache.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
-./scripts/install-deps.sh || exit 1
+./scripts/install-deps.sh test || exit 1
 
 jobs=$(nproc)
 status=0
 echo "== Layers =="
 ./scripts/check-layers.sh || status=1
-cmake --preset default >/dev/null && cmake --build --preset default -j "$jobs" || exit 1
+cmake --preset default -DVELLUMIX_BUILD_TESTS=ON -DVELLUMIX_BUILD_BENCH=ON >/dev/null &&
+  cmake --build --preset default -j "$jobs" || exit 1
 cmake --preset asan >/dev/null && cmake --build --preset asan -j "$jobs" --target vx_sanitized_tests || exit 1
 
 export QT_QPA_PLATFORM=offscreen
 echo "== Unit, widget and postcard tests =="
 ctest --preset default -j "$jobs" -LE xvfb || status=1
-echo "== Whole-program tests under a virtual X server (one at a time) =="
+echo "== Whole-program and package tests under a virtual X server (one at a time) =="
 ctest --preset default -L xvfb || status=1
 echo "== Unit and widget tests under AddressSanitizer and UBSan =="
 ctest --preset asan -j "$jobs" -L 'unit|widget' || status=1

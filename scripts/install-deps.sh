@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Vellumix needs to build, run and test.
+# Installs the Debian packages Vellumix needs, by set:
+#   run   building and running the program (what ./run.sh needs)
+#   test  everything: the tests, benchmarks, fuzzers and the package tools
 # Only missing packages are installed, so a warm machine returns at once.
 set -euo pipefail
 
-packages=(
-  cmake ninja-build ccache g++ clang libclang-rt-14-dev pkg-config libx11-dev
+set_name=${1:-test}
+run_packages=(
+  cmake ninja-build ccache g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libcurl4-openssl-dev libturbojpeg0-dev
+  fonts-liberation2 fonts-dejavu-core
+)
+test_packages=(
+  "${run_packages[@]}"
+  clang libclang-rt-14-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
   cups printer-driver-cups-pdf poppler-utils
   python3 python3-aiosmtpd openssl
-  fonts-liberation2 fonts-dejavu-core
+  dpkg-dev file lintian desktop-file-utils appstream
 )
+case "$set_name" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

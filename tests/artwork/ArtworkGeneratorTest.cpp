@@ -29,6 +29,7 @@ QSet<QString> picturesUnder(const QString& root) {
         {"res/pages/orig", {"*.bmp"}, false},
         {"app/resources", {"*.png", "*.jpg"}, true},
         {"docs", {"pages.png"}, false},
+        {"desktop/icons", {"*.png"}, false},
     };
     QSet<QString> found;
     for (const auto& place : places) {
@@ -139,7 +140,7 @@ TEST(ArtworkGenerator, ReproducesEveryCommittedPicture) {
 
     const QSet<QString> committed = picturesUnder(sourceDir());
     const QSet<QString> generated = picturesUnder(scratch.path());
-    EXPECT_GE(generated.size(), 4 + 4 + 18 + 26 + 2);
+    EXPECT_GE(generated.size(), 4 + 4 + 18 + 26 + 2 + 6);
     for (const QString& file : generated) {
         EXPECT_TRUE(committed.contains(file))
             << "generated but not committed: " << qPrintable(file);

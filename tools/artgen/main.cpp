@@ -181,6 +181,11 @@ void renderIcons(const QDir& icons, const QDir& out) {
         savePng(renderSvg(svg, path, true, QSize(size, size)),
                 out.filePath(QStringLiteral("app/resources/icons/icon%1.png").arg(size)));
     }
+    // The menu entry's icons, in the sizes desktops look for.
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        savePng(renderSvg(svg, path, true, QSize(size, size)),
+                out.filePath(QStringLiteral("desktop/icons/%1.png").arg(size)));
+    }
 }
 
 void generate(const QDir& src, const QDir& out) {
