@@ -36,7 +36,7 @@ dpkg-deb -f "$deb" Depends | grep -q fonts-liberation2 || fail "fonts missing fr
 dpkg-deb -f "$deb" Depends | grep -q libQt6Widgets || fail "libraries missing from Depends"
 
 echo "== lintian"
-lintian --no-tag-display-limit "$deb" | tee "$scratch/lintian.txt"
+lintian --tag-display-limit 0 "$deb" | tee "$scratch/lintian.txt"
 grep -q '^E:' "$scratch/lintian.txt" && fail "lintian reports errors"
 
 echo "== Unpacking and checking the menu entry"
