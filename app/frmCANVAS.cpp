@@ -20,7 +20,6 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMessageBox>
 #include <QMetaObject>
 #include <QPainter>
 #include <QScopeGuard>
@@ -81,9 +80,6 @@ frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder)
     QIcon icon(QStringLiteral(":/icons/icon32.png"));
     icon.addFile(QStringLiteral(":/icons/icon16.png"));
     setWindowIcon(icon);
-    report = [this](const QString& title, const QString& text) {
-        QMessageBox::warning(this, title, text);
-    };
     dialogPlatform = std::make_unique<QtFileDialog>();
     createControls();
     // The stored layout's pointer is the hand.
@@ -146,11 +142,8 @@ void frmCANVAS::connectControls() {
     connect(cmdPAINT, &ucButtonA::Click, this, [this] { toolBox_->cmdPAINT_Click(); });
     connect(cmdNEXT, &ucButtonA::Click, this, [this] { turnPage(+1); });
     connect(cmdPREV, &ucButtonA::Click, this, [this] { turnPage(-1); });
-    connect(cmdSAVE, &ucButtonA::Click, this, [this] {
-        cmdSAVE_Click(
-            this, canvas->Image(), *dialogPlatform,
-            [this](QWidget*, const QString& title, const QString& text) { report(title, text); });
-    });
+    connect(cmdSAVE, &ucButtonA::Click, this,
+            [this] { cmdSAVE_Click(this, canvas->Image(), *dialogPlatform, report); });
     connect(cmdSEND, &ucButtonA::Click, this, &frmCANVAS::cmdSEND_Click);
     connect(cmdUNDO, &ucButtonA::Click, this, [this] { whenIdle([this] { Undo(); }); });
     connect(cmdREDO, &ucButtonA::Click, this, [this] { whenIdle([this] { Redo(); }); });
@@ -239,7 +232,7 @@ bool frmCANVAS::SavePic() {
         book_.store(canvas->Image(), state.CurrentPage);
         return true;
     } catch (const FileError& e) {
-        report(QStringLiteral("Vellumix"),
+        report(this, QStringLiteral("Vellumix"),
                QStringLiteral("The page could not be stored in %1: %2.").arg(e.path(), e.reason()));
         return false;
     }
@@ -258,7 +251,7 @@ void frmCANVAS::turnPage(int step) {
     try {
         goPic(step);
     } catch (const FileError& e) {
-        report(QStringLiteral("Vellumix"),
+        report(this, QStringLiteral("Vellumix"),
                QStringLiteral("The page %1 could not be shown: %2.").arg(e.path(), e.reason()));
     }
 }
@@ -280,7 +273,8 @@ void frmCANVAS::goPic(int step) {
         // Stay on the page still shown, so that it is never stored under
         // another page's number.
         state.CurrentPage = shown;
-        report(QStringLiteral("Vellumix"), QStringLiteral("Cannot locate file: ") + working + ".");
+        report(this, QStringLiteral("Vellumix"),
+               QStringLiteral("Cannot locate file: ") + working + ".");
         return;
     }
     QImage page, outline;
@@ -345,7 +339,7 @@ void frmCANVAS::cmdSEND_Click() {
             composer, this, state.DataFolder, state.WorkingFolder,
             [this] { return canvas->Image(); }, postcardSettings);
     } catch (const FileError& e) {
-        report(QStringLiteral("Vellumix"),
+        report(this, QStringLiteral("Vellumix"),
                QStringLiteral("The postcard cannot be opened: %1: %2.").arg(e.path(), e.reason()));
     }
 }

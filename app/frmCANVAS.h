@@ -4,6 +4,7 @@
 #include "app/DataFolder.h"
 #include "app/PageBook.h"
 #include "colouring/UndoHistory.h"
+#include "controls/MessageReport.h"
 #include "postcard/PostcardSettings.h"
 #include "state/ProgramState.h"
 
@@ -31,9 +32,6 @@ class frmCANVAS : public QWidget {
     Q_PROPERTY(QCursor MouseIcon READ MouseIcon WRITE setMouseIcon)
 
 public:
-    // Shows a message box; tests replace it to read what would be shown.
-    using Report = std::function<void(const QString& title, const QString& text)>;
-
     // userFolder takes the working copies when the data folder cannot be
     // written (see chooseProgramFolders).
     explicit frmCANVAS(const QString& programFolder,
@@ -52,8 +50,8 @@ public:
     void Redo();
 
     ProgramState state;
-    UndoHistory history; // every page's, for the whole run
-    Report report;
+    UndoHistory history;                // every page's, for the whole run
+    MessageReport report = showWarning; // tests replace it to read what would be shown
     // The pause after each frame of a page turn.
     static constexpr int kFramePauseMs = 10;
     int frameIntervalMs = kFramePauseMs;

@@ -84,7 +84,7 @@ void settle() {
 LoadedWindow::LoadedWindow() {
     ensureApplication();
     window = std::make_unique<frmCANVAS>(folder.programFolder());
-    window->report = [this](const QString& title, const QString& text) {
+    window->report = [this](QWidget*, const QString& title, const QString& text) {
         reports << title + QStringLiteral(": ") + text;
     };
     try {

@@ -30,7 +30,7 @@ QString printPicture(QPrinter& printer, const QImage& picture) {
     return {};
 }
 
-void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const PrintReport& report) {
+void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const MessageReport& report) {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, window);
     dialog.setWindowTitle(QStringLiteral("Print My Picture"));
@@ -42,7 +42,7 @@ void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const PrintRepor
     if (const QString reason = printPicture(printer, picture); !reason.isEmpty()) {
         const QString name =
             printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        report(QStringLiteral("Vellumix"),
+        report(window, QStringLiteral("Vellumix"),
                QStringLiteral("The picture could not be printed.\n\nPrinter: %1\nReason: %2")
                    .arg(name.isEmpty() ? QStringLiteral("(none)") : name, reason));
     }

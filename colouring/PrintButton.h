@@ -1,9 +1,10 @@
 #pragma once
 // The print button: the child's picture on paper, in colour, as large as
 // the printable area allows with its proportions kept, centred, one page.
+#include "controls/MessageReport.h"
+
 #include <QRect>
 #include <QString>
-#include <functional>
 
 class QImage;
 class QPrinter;
@@ -19,5 +20,4 @@ QString printPicture(QPrinter& printer, const QImage& picture);
 
 // cmdPRINT's Click: the system's print dialog, modal to window. Cancelled,
 // nothing happens; a failure is told once with the printer's name.
-using PrintReport = std::function<void(const QString& title, const QString& text)>;
-void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const PrintReport& report);
+void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const MessageReport& report);

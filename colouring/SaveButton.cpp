@@ -5,14 +5,9 @@
 
 #include <QDir>
 #include <QImage>
-#include <QMessageBox>
-
-void showSaveWarning(QWidget* window, const QString& title, const QString& text) {
-    QMessageBox::warning(window, title, text);
-}
 
 void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatform& platform,
-                   const SaveReport& report) {
+                   const MessageReport& report) {
     ComDLG dialog(platform);
     dialog.setDialogTitle(QStringLiteral("Save My Picture"));
     dialog.setExtension(QStringLiteral(".bmp"));

@@ -161,8 +161,8 @@ void frmPostcard::setStatus(const char* text) {
 void frmPostcard::SendPostCard() {
     const QString recipient = txtMailTO->text();
     if (!passesAddressTest(recipient, QString::fromLatin1(PlaceholderAddress))) {
-        settings_.report(parentWidget(), QString::fromLatin1(InvalidAddressText),
-                         QString::fromLatin1(InvalidAddressTitle));
+        settings_.report(parentWidget(), QString::fromLatin1(InvalidAddressTitle),
+                         QString::fromLatin1(InvalidAddressText));
         return;
     }
     deliveryStarted_ = true;

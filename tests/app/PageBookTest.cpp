@@ -178,7 +178,7 @@ protected:
         if (!disk.ok())
             GTEST_SKIP() << disk.why().toStdString();
         ASSERT_TRUE(copyTree(shippedDataFolder(), program.path() + "/res"));
-        window.report = [&](const QString&, const QString& text) { reports << text; };
+        window.report = [&](QWidget*, const QString&, const QString& text) { reports << text; };
         window.frameIntervalMs = 0;
         window.Form_Load();
     }

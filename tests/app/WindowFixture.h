@@ -20,7 +20,7 @@ protected:
 
     std::unique_ptr<frmCANVAS> makeWindow() {
         auto w = std::make_unique<frmCANVAS>(scratch.programFolder(), userFolder());
-        w->report = [this](const QString& title, const QString& text) {
+        w->report = [this](QWidget*, const QString& title, const QString& text) {
             reports << title + ": " + text;
         };
         w->frameIntervalMs = 0;

@@ -6,7 +6,7 @@
 void WindowHarness::SetUp() {
     prepareDataFolder();
     window = std::make_unique<frmCANVAS>(scratch.programFolder());
-    window->report = [this](const QString& title, const QString& text) {
+    window->report = [this](QWidget*, const QString& title, const QString& text) {
         reports << title + ": " + text;
     };
     window->frameIntervalMs = 0;

@@ -23,7 +23,7 @@ PostcardHarness::PostcardHarness() : canvas_(samplePicture(523, 393)) {
     }
     owner_.resize(700, 500);
     owner_.show();
-    settings_.report = [this](QWidget* parent, const QString& text, const QString& title) {
+    settings_.report = [this](QWidget* parent, const QString& title, const QString& text) {
         reports_.append({parent, text, title});
     };
     settings_.outcomeDisplayTime = 150ms;
