@@ -12,6 +12,7 @@
 #include "colouring/pixels/PixelOps.h"
 #include "colouring/pixels/PixelPaths.h"
 #include "colouring/pixels/SurfaceFill.h"
+#include "tests/support/ConnectedArea.h"
 
 #include <QFile>
 #include <QPainter>
@@ -131,14 +132,10 @@ std::vector<Area> whiteAreas(const QImage& page) {
         for (int x = 0; x < marked.width(); ++x) {
             if (marked.pixel(x, y) != qRgb(255, 255, 255))
                 continue;
-            const QRect rect = surfaceFill(marked, x, y, kBlue);
-            int pixels = 0;
-            for (int v = rect.top(); v <= rect.bottom(); ++v)
-                for (int u = rect.left(); u <= rect.right(); ++u)
-                    pixels += marked.pixel(u, v) == rgbFromColour(kBlue);
-            surfaceFill(marked, x, y, packColour(1, 2, 3)); // done, out of the next count
-            if (pixels >= 300)
-                areas.push_back({QPoint(x, y), pixels});
+            const ConnectedArea area(marked, {x, y});
+            marked = area.paintedOn(marked, qRgb(1, 2, 3)); // done, out of the next count
+            if (area.size() >= 300)
+                areas.push_back({QPoint(x, y), area.size()});
         }
     std::sort(areas.begin(), areas.end(), [](Area a, Area b) { return a.pixels < b.pixels; });
     return areas;

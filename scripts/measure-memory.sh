@@ -83,8 +83,8 @@ now_kb="$(awk '/^VmRSS:/ { print $2 }' "$status")"
 
 # Close it as the close box would, where the helper is built; that also
 # stores page 16.
-if [ -x "$build/tests/whole/xclose" ]; then
-  "$build/tests/whole/xclose" "$window"
+if [ -x "$build/tests/support/xclose" ]; then
+  "$build/tests/support/xclose" "$window"
   for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 fi
 

@@ -1,6 +1,7 @@
 // Paint mode on the canvas: pouring colour into areas, the white eraser,
 // and presses that must change nothing.
 #include "tests/colouring/WindowHarness.h"
+#include "tests/support/ConnectedArea.h"
 
 namespace {
 
@@ -46,8 +47,8 @@ TEST_F(CanvasPaintTest, FillColoursExactlyTheConnectedArea) {
     pickSlot(kBlueSlot);
     for (QPoint start : {kPane, kWall}) {
         const QImage before = canvasImage();
-        const auto area = connectedArea(before, start);
-        ASSERT_GT(area.size(), 500u);
+        const ConnectedArea area(before, start);
+        ASSERT_GT(area.size(), 500);
         canvasClick(start);
         EXPECT_TRUE(onlyAreaChanged(before, canvasImage(), area, kBlue))
             << "from " << start.x() << ", " << start.y();
@@ -66,7 +67,7 @@ TEST_F(CanvasPaintTest, PressOnOutlineBlackFillsNothing) {
 TEST_F(CanvasPaintTest, NearBlackAreaCanBeFilledAgain) {
     pickSlot(kNearBlackSlot);
     const QImage before = canvasImage();
-    const auto area = connectedArea(before, kPane);
+    const ConnectedArea area(before, kPane);
     canvasClick(kPane);
     ASSERT_TRUE(onlyAreaChanged(before, canvasImage(), area, kNearBlack));
 
@@ -113,7 +114,7 @@ TEST_F(CanvasPaintTest, ADragAfterTheFillChangesNothingMore) {
     const QImage page = canvasImage();
     pickSlot(kBlueSlot);
     stroke({kPane, {100, 60}, kOtherPane, {180, 200}, kWall});
-    EXPECT_TRUE(onlyAreaChanged(page, canvasImage(), connectedArea(page, kPane), kBlue));
+    EXPECT_TRUE(onlyAreaChanged(page, canvasImage(), ConnectedArea(page, kPane), kBlue));
 }
 
 TEST_F(CanvasPaintTest, RightOrMiddlePressFillsNothing) {
@@ -130,7 +131,7 @@ TEST_F(CanvasPaintTest, EraserFillsWhiteAndDraggingDoesNothing) {
     canvasClick(kPane);
     canvasClick(kOtherPane);
     const QImage coloured = canvasImage();
-    const auto otherPane = connectedArea(page, kOtherPane);
+    const ConnectedArea otherPane(page, kOtherPane);
 
     pressEraserSlot();
     // Pressed in one pane, dragged across the other.

@@ -1,7 +1,6 @@
 #include "tests/colouring/WindowHarness.h"
 
 #include <QTest>
-#include <deque>
 
 void WindowHarness::SetUp() {
     prepareDataFolder();
@@ -105,46 +104,4 @@ std::string cursorName(const QCursor& cursor) {
             return hotSpotFits(known.name, cursor.hotSpot()) ? known.name
                                                              : known.name + " (wrong hot spot)";
     return "unknown";
-}
-
-std::vector<QPoint> connectedArea(const QImage& image, QPoint start) {
-    const QRgb colour = image.pixel(start) & 0xffffff;
-    std::vector<bool> seen(std::size_t(image.width()) * image.height());
-    auto visit = [&](QPoint p) {
-        if (!image.rect().contains(p) || (image.pixel(p) & 0xffffff) != colour)
-            return false;
-        const std::size_t index = std::size_t(p.y()) * image.width() + p.x();
-        if (seen[index])
-            return false;
-        seen[index] = true;
-        return true;
-    };
-    std::vector<QPoint> area;
-    std::deque<QPoint> queue;
-    if (visit(start))
-        queue.push_back(start);
-    while (!queue.empty()) {
-        const QPoint p = queue.front();
-        queue.pop_front();
-        area.push_back(p);
-        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
-            if (visit(p + step))
-                queue.push_back(p + step);
-    }
-    return area;
-}
-
-::testing::AssertionResult onlyAreaChanged(const QImage& before, const QImage& after,
-                                           const std::vector<QPoint>& area, QRgb colour) {
-    if (before.size() != after.size())
-        return ::testing::AssertionFailure() << "the picture changed size";
-    QImage expected = before.convertToFormat(QImage::Format_RGB32);
-    for (const QPoint p : area)
-        expected.setPixel(p, colour);
-    const PixelDifference wrong = differingPixels(expected, after);
-    if (wrong.count == 0)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << wrong.count << " pixels differ from the expected picture, the first at ("
-           << wrong.first.x() << ", " << wrong.first.y() << ")";
 }

@@ -73,11 +73,3 @@ std::vector<Colour> slotColours();
 // Which of the program's cursors this is: "HANDY", "ERASER", "101" to "124",
 // or "unknown". A match needs the same picture and the same hot spot.
 std::string cursorName(const QCursor& cursor);
-
-// The 4-connected region of pixels with exactly the colour of start.
-std::vector<QPoint> connectedArea(const QImage& image, QPoint start);
-
-// Whether the two pictures differ only inside area (every pixel in area
-// having colour) and nowhere else.
-::testing::AssertionResult onlyAreaChanged(const QImage& before, const QImage& after,
-                                           const std::vector<QPoint>& area, QRgb colour);

@@ -2,9 +2,9 @@
 
 #include "colouring/pixels/BitmapFile.h"
 #include "colouring/pixels/PixelPaths.h"
+#include "tests/support/ConnectedArea.h"
 #include "tests/support/TestSupport.h"
 
-#include <deque>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -12,27 +12,6 @@ namespace {
 
 const QStringList kLegend{"b=#0000ff", "w=#fefefe", "g=#1e1e1e"};
 constexpr Colour kBlue = packColour(0, 0, 255);
-
-// The region a 4-connected fill must paint, found the slow obvious way.
-QImage referenceFill(QImage image, int x, int y, QRgb fill) {
-    const QRgb start = image.pixel(x, y);
-    if (start == fill)
-        return image;
-    std::deque<QPoint> queue{QPoint(x, y)};
-    image.setPixel(x, y, fill);
-    while (!queue.empty()) {
-        const QPoint p = queue.front();
-        queue.pop_front();
-        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-            const QPoint n = p + step;
-            if (image.rect().contains(n) && image.pixel(n) == start) {
-                image.setPixel(n, fill);
-                queue.push_back(n);
-            }
-        }
-    }
-    return image;
-}
 
 QRect changedRect(const QImage& before, const QImage& after) {
     QRect changed;
@@ -146,7 +125,8 @@ TEST(SurfaceFill, EveryPathMatchesAPlainBreadthFirstFillOnRandomPictures) {
             const int y = int(random() % unsigned(height));
             QImage image = original;
             const QRect changed = surfaceFill(image, x, y, kBlue);
-            const QImage expected = referenceFill(original, x, y, rgbFromColour(kBlue));
+            const QImage expected =
+                ConnectedArea(original, {x, y}).paintedOn(original, rgbFromColour(kBlue));
             ASSERT_EQ(asciiRows(image, kLegend), asciiRows(expected, kLegend))
                 << "round " << round << " start " << x << "," << y;
             ASSERT_EQ(changed, changedRect(original, expected)) << "round " << round;
@@ -164,7 +144,8 @@ TEST(SurfaceFill, EveryPathMatchesAPlainBreadthFirstFillOnTheShippedPages) {
         for (int seed = 0; seed < 6; ++seed) {
             const int x = int(random() % unsigned(original.width()));
             const int y = int(random() % unsigned(original.height()));
-            const QImage expected = referenceFill(original, x, y, rgbFromColour(kBlue));
+            const QImage expected =
+                ConnectedArea(original, {x, y}).paintedOn(original, rgbFromColour(kBlue));
             for (const PixelPath* path : runnablePixelPaths()) {
                 usePixelPath(*path);
                 QImage image = original;
@@ -182,7 +163,8 @@ TEST(SurfaceFill, FollowsALongSpiralCorridorToItsEnd) {
     const QPoint end = carveSpiral(original);
     QImage image = original;
     const QRect changed = surfaceFill(image, 1, 1, kBlue);
-    const QImage expected = referenceFill(original, 1, 1, rgbFromColour(kBlue));
+    const QImage expected =
+        ConnectedArea(original, {1, 1}).paintedOn(original, rgbFromColour(kBlue));
     EXPECT_EQ(image, expected);
     EXPECT_EQ(changed, QRect(1, 1, 99, 99));
     EXPECT_EQ(image.pixel(end), rgbFromColour(kBlue));

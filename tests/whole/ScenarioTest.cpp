@@ -2,7 +2,8 @@
 // step is checked on a screenshot against the untouched outline page.
 #include "colouring/pixels/BitmapFile.h"
 #include "state/ControlPlaces.h"
-#include "tests/whole/ProgramHarness.h"
+#include "tests/support/ConnectedArea.h"
+#include "tests/support/ProgramHarness.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -89,35 +90,6 @@ int countOf(const QImage& picture, QRgb colour, QRect box = {}) {
         picture, [&](int x, int y) { return picture.pixel(x, y) != colour; }, box);
     return d.count;
 }
-
-// The 4-connected area of pixels that have the seed's colour, worked out
-// here, apart from the program's own fill.
-class Area {
-public:
-    Area(const QImage& page, QPoint seed)
-        : width_(page.width()), in_(std::size_t(page.width()) * page.height(), false) {
-        const QRgb colour = page.pixel(seed);
-        std::vector<QPoint> todo{seed};
-        while (!todo.empty()) {
-            const QPoint p = todo.back();
-            todo.pop_back();
-            if (!page.rect().contains(p) || contains(p.x(), p.y()) || page.pixel(p) != colour)
-                continue;
-            in_[index(p.x(), p.y())] = true;
-            ++size_;
-            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
-                todo.push_back(p + step);
-        }
-    }
-    bool contains(int x, int y) const { return in_[index(x, y)]; }
-    int size() const { return size_; }
-
-private:
-    std::size_t index(int x, int y) const { return std::size_t(y) * width_ + x; }
-    int width_;
-    std::vector<bool> in_;
-    int size_ = 0;
-};
 
 double distanceToSegment(QPointF p, QPointF a, QPointF b) {
     const QPointF ab = b - a;
@@ -250,9 +222,9 @@ TEST(ChildSession, FillsDrawsErasesTurnsAndSavesThroughTheRealDialog) {
     const QPoint margin(3, 3), belly(300, 270), wall(215, 30);
     for (const QPoint p : {margin, belly, wall})
         ASSERT_EQ(outline.pixel(p), kWhite);
-    const Area around(outline, margin), inside(outline, belly), behind(outline, wall);
+    const ConnectedArea around(outline, margin), inside(outline, belly), behind(outline, wall);
     ASSERT_LT(inside.size(), outline.width() * outline.height() / 10) << "the belly is not closed";
-    ASSERT_FALSE(behind.contains(margin.x(), margin.y())) << "the wall runs into the margin";
+    ASSERT_FALSE(behind.contains(margin)) << "the wall runs into the margin";
     program.click(onCanvas(margin));
     program.click(onCanvas(belly));
     program.click(paletteSlot(1));
@@ -263,9 +235,9 @@ TEST(ChildSession, FillsDrawsErasesTurnsAndSavesThroughTheRealDialog) {
     QImage expected = outline;
     for (int y = 0; y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x)
-            if (around.contains(x, y) || inside.contains(x, y))
+            if (around.contains({x, y}) || inside.contains({x, y}))
                 expected.setPixel(x, y, kBlue);
-            else if (behind.contains(x, y))
+            else if (behind.contains({x, y}))
                 expected.setPixel(x, y, kYellow);
     const QImage filledShot = waitForCanvas(program, expected);
     keep(filledShot, "2-filled");

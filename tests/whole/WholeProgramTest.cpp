@@ -1,5 +1,5 @@
 #include "colouring/pixels/BitmapFile.h"
-#include "tests/whole/ProgramHarness.h"
+#include "tests/support/ProgramHarness.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "tests/whole/ProgramHarness.h"
+#include "tests/support/ProgramHarness.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -50,6 +50,9 @@ void RunningProgram::setWorkingFolder(const QString& folder) {
 bool RunningProgram::start(const QString& title) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("HOME"), home_.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home_.path() + QStringLiteral("/.local/share"));
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
     process_.start(program_, {});

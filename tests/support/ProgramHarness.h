@@ -1,12 +1,14 @@
 #pragma once
 // Runs the real program from a scratch program folder under the virtual X
-// server and drives it as a child would, with xdotool.
+// server and drives it as a child would, with xdotool. The program gets a
+// home of its own, so that what it and its dialogs remember stays private.
 #include "tests/support/TestSupport.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 
 class RunningProgram {
 public:
@@ -55,6 +57,7 @@ private:
     QStringList windowsTitled(const QString& title) const;
 
     QString program_;
+    QTemporaryDir home_;
     QProcess process_;
     QString windowId_;
     QPoint origin_;

@@ -1,0 +1,29 @@
+#pragma once
+// The 4-connected area of pixels with exactly the colour of a start pixel
+// (alpha aside), found the slow obvious way: the reference the program's
+// fill is checked against.
+#include <QImage>
+#include <QPoint>
+#include <gtest/gtest.h>
+#include <vector>
+
+class ConnectedArea {
+public:
+    ConnectedArea(const QImage& image, QPoint start);
+
+    bool contains(QPoint p) const;
+    int size() const { return int(points_.size()); }
+    const std::vector<QPoint>& points() const { return points_; }
+    // image with every pixel of the area set to colour.
+    QImage paintedOn(QImage image, QRgb colour) const;
+
+private:
+    QRect rect_;
+    std::vector<bool> in_;
+    std::vector<QPoint> points_;
+};
+
+// Whether after differs from before only inside area, every pixel of which
+// has colour.
+::testing::AssertionResult onlyAreaChanged(const QImage& before, const QImage& after,
+                                           const ConnectedArea& area, QRgb colour);
