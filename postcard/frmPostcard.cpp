@@ -3,8 +3,6 @@
 #include "colouring/pixels/BitmapFile.h"
 #include "controls/Twips.h"
 #include "postcard/BmpToJpeg.h"
-#include "postcard/CurlHttpClient.h"
-#include "postcard/CurlMailClient.h"
 #include "postcard/LimitedPlainTextEdit.h"
 #include "postcard/PostcardRequest.h"
 #include "postcard/PostcardStyle.h"
@@ -66,7 +64,7 @@ frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QStrin
     : PictureWindow(owner, loadPicture(dataFolder + DataFiles::PostcardBackground),
                     layoutRect(0, 0, 7770, 3165).size()),
       DataFolder(dataFolder), workingFolder_(workingFolder), canvasImage_(std::move(canvasImage)),
-      settings_(std::move(settings)), Net(std::make_unique<CurlHttpClient>()) {
+      settings_(std::move(settings)), Net(settings_.makeHttpClient()) {
     setObjectName(QStringLiteral("frmPostcard"));
     setWindowTitle(QStringLiteral("Send Drawing"));
     const auto right = Qt::AlignRight | Qt::AlignTop;
@@ -187,7 +185,7 @@ void frmPostcard::SendPostCard() {
         const ServiceReply fields = parseServiceReply(reply);
         // A fresh mail client for every attempt, gone when the attempt ends.
         const std::unique_ptr<MailClient> QZSMTP =
-            std::make_unique<CurlMailClient>(settings_.mailTimeouts, settings_.mailCaBundle);
+            settings_.makeMailClient(settings_.mailTimeouts, settings_.mailCaBundle);
         const PostcardMail mail = composePostcardMail(fields, recipient, settings_.smtpPort,
                                                       QDateTime::currentDateTime(), picture);
         setStatus(StatusSendingPostcard);

@@ -8,7 +8,6 @@
 #include <functional>
 #include <memory>
 
-class HttpClient;
 class LimitedPlainTextEdit;
 class QLabel;
 class QLineEdit;

@@ -1,5 +1,7 @@
-// A postcard sent through the composer's Send button, end to end: a real
-// postcard service and a real SMTP server on loopback.
+// A postcard sent through the composer's Send button: what the window hands
+// the postcard service and the mail server and how the delivery ends, with
+// in-process clients; and once end to end, through a real postcard service
+// and a real SMTP server on loopback.
 #include "postcard/LimitedPlainTextEdit.h"
 #include "postcard/PostcardConstants.h"
 #include "tests/postcard/LoopbackPeer.h"
@@ -35,15 +37,12 @@ struct ShownStatus {
 class PostcardDeliveryTest : public PostcardHarness {
 protected:
     void SetUp() override {
-        inbox_ = dir_.path() + "/inbox";
-        serviceLog_ = dir_.path() + "/requests.log";
-        QDir().mkpath(inbox_);
+        network_.reply = kAccountReply;
         settings_.mailTimeouts = {2s, 2s, 5s};
     }
 
-    void useService(const ScriptPeer& service) {
-        settings_.serviceHost = QStringLiteral("127.0.0.1:%1").arg(service.port());
-    }
+    // As when nothing listens at the service's address.
+    void failService() { network_.serviceFailure = "Could not connect to server"; }
 
     // Opens the composer, fills it in and presses Send; returns once the
     // delivery is over, as it runs inside the click.
@@ -72,24 +71,7 @@ protected:
         return texts;
     }
 
-    QStringList received() const {
-        return QDir(inbox_).entryList({"*.json"}, QDir::Files, QDir::Name);
-    }
-
-    QJsonObject receivedMessage(const QString& name) const {
-        QFile file(inbox_ + "/" + name);
-        file.open(QIODevice::ReadOnly);
-        return QJsonDocument::fromJson(file.readAll()).object();
-    }
-
-    QStringList serviceRequests() const {
-        QFile file(serviceLog_);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    }
-
-    // Both windows closed, and the failure text was the last word.
+    // Both windows closed, the failure text was the last word, no mail went.
     void expectFailureEnding() {
         ASSERT_FALSE(shown_.isEmpty());
         EXPECT_EQ(shown_.last().text, StatusFailed);
@@ -97,24 +79,42 @@ protected:
         settle();
         EXPECT_TRUE(composer_.isNull());
         EXPECT_EQ(statusWindow(), nullptr);
-        EXPECT_TRUE(received().isEmpty());
+        EXPECT_TRUE(network_.delivered().isEmpty());
+    }
+
+    // The picture as sent arrived whole, as the canvas showed it.
+    void expectTheCanvasPicture(const QImage& picture) const {
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_EQ(picture.size(), canvas_.size());
+        EXPECT_LT(meanAbsoluteDifference(picture, canvas_), 4.0);
+    }
+
+    QList<ShownStatus> shown_;
+    std::function<void()> duringOutcome_; // runs 200 ms into the outcome's display
+};
+
+// The program's own clients, a real postcard service and a real SMTP server.
+class PostcardEndToEndTest : public PostcardDeliveryTest {
+protected:
+    void SetUp() override {
+        PostcardDeliveryTest::SetUp();
+        bypassProxies();
+        settings_.makeHttpClient = makeCurlHttpClient;
+        settings_.makeMailClient = makeCurlMailClient;
+        settings_.mailCaBundle = testCertificates().caFile;
+        inbox_ = dir_.path() + "/inbox";
+        QDir().mkpath(inbox_);
     }
 
     QString inbox_;
-    QString serviceLog_;
-    QList<ShownStatus> shown_;
-    std::function<void()> duringOutcome_; // runs 200 ms into the outcome's display
 };
 
 } // namespace
 
 TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
-    const auto smtp = startSmtpServer(inbox_, /*requireAuth=*/true);
-    const auto service = startPostcardService(kAccountReply, 200, serviceLog_);
-    ASSERT_NE(smtp->port(), 0) << smtp->error().toStdString();
-    ASSERT_NE(service->port(), 0) << service->error().toStdString();
-    useService(*service);
-    settings_.smtpPort = smtp->port();
+    settings_.serviceHost = "postcards.example.net:8080";
+    settings_.smtpPort = 2525;
+    settings_.mailCaBundle = "/etc/vellumix/ca.pem";
     QFile::copy(dataFile(DataFiles::PostcardBackground),
                 dataFile(DataFiles::TempPicture)); // left over
 
@@ -133,11 +133,14 @@ TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
     EXPECT_FALSE(QFile::exists(dataFile(DataFiles::TempPicture)));
     EXPECT_TRUE(QFile::exists(dataFile(DataFiles::PostcardPicture)));
 
-    // The service heard the texts exactly as typed.
-    const QStringList requests = serviceRequests();
-    ASSERT_EQ(requests.size(), 1);
-    const QUrlQuery query(QUrl(requests.first()).query(QUrl::FullyEncoded));
-    EXPECT_EQ(QUrl(requests.first()).path(), "/qzsmtp.asp");
+    // The service heard the texts exactly as typed, within its time-out.
+    EXPECT_EQ(network_.serviceTimeouts, QList{settings_.serviceTimeout});
+    ASSERT_EQ(network_.urls.size(), 1);
+    const QUrl request(network_.urls.first());
+    const QUrlQuery query(request.query(QUrl::FullyEncoded));
+    EXPECT_EQ(request.host(), "postcards.example.net");
+    EXPECT_EQ(request.port(), 8080);
+    EXPECT_EQ(request.path(), "/qzsmtp.asp");
     EXPECT_EQ(query.queryItemValue("ID"), "QZ");
     EXPECT_EQ(query.queryItemValue("mailFrom", QUrl::FullyDecoded), "Tom <kid@example.org>");
     EXPECT_EQ(query.queryItemValue("mailTo", QUrl::FullyDecoded), "gran@example.org");
@@ -145,35 +148,29 @@ TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
               "Dear gran,\nthis is Tom & Jerry #1 = cat");
     EXPECT_EQ(query.queryItemValue("serial"), PostcardSerial);
 
-    // Exactly one mail, from the program's sender, with the service's text.
-    const QStringList mails = received();
-    ASSERT_EQ(mails.size(), 1);
-    const QJsonObject mail = receivedMessage(mails.first());
-    EXPECT_EQ(mail["login"].toString(), "postcard-user");
-    EXPECT_TRUE(mail["tls"].toBool());
-    EXPECT_EQ(mail["mail_from"].toString(), PostcardSenderAddress);
-    EXPECT_EQ(mail["rcpt_tos"].toArray(), QJsonArray{"gran@example.org"});
-    const QJsonObject headers = mail["headers"].toObject();
-    EXPECT_EQ(headers["From"].toString(), PostcardSenderAddress);
-    EXPECT_EQ(headers["To"].toString(), "gran@example.org");
-    EXPECT_EQ(headers["Subject"].toString(), "Vellumix email-postcard!");
-    const qint64 dated = qint64(mail["date_epoch"].toDouble());
+    // Exactly one mail, from the program's sender, through the service's
+    // account, with its text and the picture on disk attached.
+    ASSERT_EQ(network_.mails.size(), 1);
+    const FakeNetwork::GivenMail& given = network_.mails.first();
+    EXPECT_EQ(given.mail.server, "127.0.0.1");
+    EXPECT_EQ(given.mail.port, 2525);
+    EXPECT_EQ(given.mail.username, "postcard-user");
+    EXPECT_EQ(given.mail.password, "secret");
+    EXPECT_EQ(given.caBundle, "/etc/vellumix/ca.pem");
+    EXPECT_EQ(given.mail.mailfrom, PostcardSenderAddress);
+    EXPECT_EQ(given.mail.sendto, "gran@example.org");
+    EXPECT_EQ(given.mail.messagesubject, "Vellumix email-postcard!");
+    EXPECT_EQ(given.mail.messagetext, "A postcard for you!");
+    const qint64 dated =
+        QDateTime::fromString(given.mail.maildate, Qt::RFC2822Date).toSecsSinceEpoch();
     EXPECT_GE(dated, before - 1);
     EXPECT_LE(dated, QDateTime::currentSecsSinceEpoch() + 1);
-    EXPECT_EQ(mail["body"].toString(), "A postcard for you!");
-
-    const QJsonArray attachments = mail["attachments"].toArray();
-    ASSERT_EQ(attachments.size(), 1);
-    EXPECT_EQ(attachments[0]["filename"].toString(), "MyPicture.jpg");
-    EXPECT_EQ(attachments[0]["type"].toString(), "image/jpeg");
-    const QImage picture(inbox_ + "/1-0.bin", "JPEG");
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_EQ(picture.size(), canvas_.size());
-    EXPECT_LT(meanAbsoluteDifference(picture, canvas_), 4.0);
+    EXPECT_EQ(given.mail.attachmentPath, dataFile(DataFiles::PostcardPicture));
+    expectTheCanvasPicture(QImage::fromData(given.attachment, "JPEG"));
 }
 
 TEST_F(PostcardDeliveryTest, TheOutcomeStaysWhileTheWindowsKeepWorking) {
-    settings_.serviceHost = QStringLiteral("127.0.0.1:%1").arg(closedPort());
+    failService();
     settings_.outcomeDisplayTime = 600ms;
     QStringList duringTheWait;
     QElapsedTimer clock;
@@ -193,80 +190,70 @@ TEST_F(PostcardDeliveryTest, TheOutcomeStaysWhileTheWindowsKeepWorking) {
 }
 
 TEST_F(PostcardDeliveryTest, NoServiceRunningFails) {
-    settings_.serviceHost = QStringLiteral("127.0.0.1:%1").arg(closedPort());
+    failService();
     sendPostcard("gran@example.org");
     EXPECT_EQ(shownTexts(), (QStringList{StatusPreparing, StatusChecking, StatusFailed}));
     expectFailureEnding();
+    EXPECT_TRUE(network_.mails.isEmpty());
     EXPECT_TRUE(QFile::exists(dataFile(DataFiles::PostcardPicture)))
         << "the picture stays for next time";
     EXPECT_FALSE(QFile::exists(dataFile(DataFiles::TempPicture)));
 }
 
 TEST_F(PostcardDeliveryTest, AnHtmlPageFromTheServiceFails) {
-    const auto smtp = startSmtpServer(inbox_, false);
     for (const char* page : {"<html><body>Oops</body></html>", " <!DOCTYPE html>^a^b^c"}) {
-        const auto service = startPostcardService(page);
-        ASSERT_NE(service->port(), 0) << service->error().toStdString();
-        useService(*service);
-        settings_.smtpPort = smtp->port();
+        network_.reply = page;
         shown_.clear();
         sendPostcard("gran@example.org");
         expectFailureEnding();
         EXPECT_FALSE(shownTexts().contains(StatusSendingPostcard)) << page;
+        EXPECT_TRUE(network_.mails.isEmpty()) << page;
     }
 }
 
 TEST_F(PostcardDeliveryTest, AnHttpErrorStatusFailsWhateverTheBody) {
-    const auto smtp = startSmtpServer(inbox_, true);
-    const auto service = startPostcardService(kAccountReply, 500);
-    ASSERT_NE(service->port(), 0) << service->error().toStdString();
-    useService(*service);
-    settings_.smtpPort = smtp->port();
+    network_.serviceFailure = "HTTP status 500"; // the body would have been kAccountReply
     sendPostcard("gran@example.org");
     expectFailureEnding();
+    EXPECT_TRUE(network_.mails.isEmpty());
 }
 
 TEST_F(PostcardDeliveryTest, AReplyOfThreeFieldsFails) {
-    const auto service = startPostcardService("127.0.0.1^postcard-user^secret");
-    ASSERT_NE(service->port(), 0) << service->error().toStdString();
-    useService(*service);
+    network_.reply = "127.0.0.1^postcard-user^secret";
     sendPostcard("gran@example.org");
     EXPECT_EQ(shownTexts(), (QStringList{StatusPreparing, StatusChecking, StatusFailed}));
     expectFailureEnding();
+    EXPECT_TRUE(network_.mails.isEmpty());
 }
 
 TEST_F(PostcardDeliveryTest, AMailServerRefusingTheRecipientFails) {
-    const auto smtp = startSmtpServer(inbox_, true, /*refuseRecipients=*/true);
-    const auto service = startPostcardService(kAccountReply);
-    ASSERT_NE(smtp->port(), 0) << smtp->error().toStdString();
-    ASSERT_NE(service->port(), 0) << service->error().toStdString();
-    useService(*service);
-    settings_.smtpPort = smtp->port();
+    network_.mailFailure = "550 5.1.1 No such mailbox here";
     sendPostcard("nobody@example.org");
     EXPECT_EQ(shownTexts(),
               (QStringList{StatusPreparing, StatusChecking, StatusSendingPostcard, StatusFailed}));
     expectFailureEnding();
+    ASSERT_EQ(network_.mails.size(), 1);
+    EXPECT_EQ(network_.mails.first().mail.sendto, "nobody@example.org");
 }
 
 TEST_F(PostcardDeliveryTest, ASilentMailServerIsGivenUpWithinTheTimeOut) {
-    SilentServer silent;
-    const auto service = startPostcardService(kAccountReply);
-    ASSERT_NE(service->port(), 0) << service->error().toStdString();
-    useService(*service);
-    settings_.smtpPort = silent.port();
+    network_.mailFailure = "Timeout was reached";
     settings_.mailTimeouts = {1s, 1s, 2s};
-    QElapsedTimer clock;
-    clock.start();
     sendPostcard("gran@example.org");
-    EXPECT_LT(clock.elapsed(), 15000) << "the default time-outs, not the ones given";
     expectFailureEnding();
+    ASSERT_EQ(network_.mails.size(), 1);
+    const MailTimeouts& given = network_.mails.first().timeouts;
+    EXPECT_EQ(given.connect, 1s) << "the time-outs given, not the defaults";
+    EXPECT_EQ(given.serverResponse, 1s);
+    EXPECT_EQ(given.wholeSend, 2s);
 }
 
 TEST_F(PostcardDeliveryTest, ARecipientOfJustAnAtSignPassesTheAddressTest) {
-    settings_.serviceHost = QStringLiteral("127.0.0.1:%1").arg(closedPort());
+    failService();
     sendPostcard("@");
     EXPECT_TRUE(reports_.isEmpty());
     EXPECT_EQ(shownTexts().first(), StatusPreparing);
+    EXPECT_EQ(network_.urls.size(), 1);
     expectFailureEnding();
 }
 
@@ -286,6 +273,7 @@ TEST_F(PostcardDeliveryTest, InvalidRecipientsAreTurnedBackWithTheComposerKept) 
         EXPECT_EQ(reports_[0].text, "Please enter a valid email address to send your ePostcard.");
         EXPECT_EQ(reports_[0].title, "Trouble");
         EXPECT_TRUE(shown_.isEmpty());
+        EXPECT_TRUE(network_.urls.isEmpty()) << "the service was not asked";
         settle();
         ASSERT_FALSE(composer_.isNull());
         EXPECT_TRUE(composer_->isHidden());
@@ -301,7 +289,7 @@ TEST_F(PostcardDeliveryTest, InvalidRecipientsAreTurnedBackWithTheComposerKept) 
 }
 
 TEST_F(PostcardDeliveryTest, TheSendButtonDuringTheOutcomeOpensAFreshComposer) {
-    settings_.serviceHost = QStringLiteral("127.0.0.1:%1").arg(closedPort());
+    failService();
     settings_.outcomeDisplayTime = 400ms;
     QPointer<frmPostcard> delivering;
     duringOutcome_ = [&] {
@@ -318,7 +306,7 @@ TEST_F(PostcardDeliveryTest, TheSendButtonDuringTheOutcomeOpensAFreshComposer) {
 }
 
 TEST_F(PostcardDeliveryTest, WindowsTakenDownDuringTheOutcomeEndTheDeliveryQuietly) {
-    settings_.serviceHost = QStringLiteral("127.0.0.1:%1").arg(closedPort());
+    failService();
     settings_.outcomeDisplayTime = 400ms;
     // What closing the main window does to the windows it owns.
     duringOutcome_ = [&] {
@@ -330,4 +318,43 @@ TEST_F(PostcardDeliveryTest, WindowsTakenDownDuringTheOutcomeEndTheDeliveryQuiet
     EXPECT_TRUE(composer_.isNull());
     EXPECT_EQ(statusWindow(), nullptr);
     EXPECT_EQ(shown_.last().text, StatusFailed);
+}
+
+TEST_F(PostcardEndToEndTest, APostcardTravelsThroughTheRealServiceAndMailServer) {
+    const QString serviceLog = dir_.path() + "/requests.log";
+    const auto smtp = startSmtpServer(inbox_, /*requireAuth=*/true);
+    const auto service = startPostcardService(kAccountReply, 200, serviceLog);
+    ASSERT_NE(smtp->port(), 0) << smtp->error().toStdString();
+    ASSERT_NE(service->port(), 0) << service->error().toStdString();
+    settings_.serviceHost = QStringLiteral("127.0.0.1:%1").arg(service->port());
+    settings_.smtpPort = smtp->port();
+
+    sendPostcard("gran@example.org", "Dear gran & co");
+    EXPECT_EQ(shownTexts().last(), StatusSent);
+
+    QFile log(serviceLog);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QStringList requests = QString::fromLatin1(log.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(QUrlQuery(QUrl(requests.first()).query(QUrl::FullyEncoded))
+                  .queryItemValue("msg", QUrl::FullyDecoded),
+              "Dear gran & co");
+
+    // One mail, sent inside verified TLS with the service's account.
+    const QStringList mails = QDir(inbox_).entryList({"*.json"}, QDir::Files, QDir::Name);
+    ASSERT_EQ(mails.size(), 1);
+    QFile stored(inbox_ + "/" + mails.first());
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QJsonObject mail = QJsonDocument::fromJson(stored.readAll()).object();
+    EXPECT_EQ(mail["login"].toString(), "postcard-user");
+    EXPECT_TRUE(mail["tls"].toBool());
+    EXPECT_EQ(mail["mail_from"].toString(), PostcardSenderAddress);
+    EXPECT_EQ(mail["rcpt_tos"].toArray(), QJsonArray{"gran@example.org"});
+    EXPECT_EQ(mail["headers"].toObject()["Subject"].toString(), "Vellumix email-postcard!");
+    EXPECT_EQ(mail["body"].toString(), "A postcard for you!");
+    const QJsonArray attachments = mail["attachments"].toArray();
+    ASSERT_EQ(attachments.size(), 1);
+    EXPECT_EQ(attachments[0]["filename"].toString(), "MyPicture.jpg");
+    EXPECT_EQ(attachments[0]["type"].toString(), "image/jpeg");
+    expectTheCanvasPicture(QImage(inbox_ + "/1-0.bin", "JPEG"));
 }

@@ -3,7 +3,6 @@
 // last time is still there.
 #include "postcard/LimitedPlainTextEdit.h"
 #include "postcard/PostcardConstants.h"
-#include "tests/postcard/LoopbackPeer.h"
 #include "tests/postcard/PostcardHarness.h"
 #include "tests/support/TestSupport.h"
 
@@ -17,10 +16,6 @@ namespace {
 
 class PostcardDiskTest : public PostcardHarness {
 protected:
-    void SetUp() override {
-        settings_.serviceHost = QStringLiteral("127.0.0.1:%1").arg(closedPort());
-    }
-
     void writeEarlierPicture() {
         QFile jpeg(dataFile(DataFiles::PostcardPicture));
         ASSERT_TRUE(jpeg.open(QIODevice::WriteOnly));
@@ -54,6 +49,7 @@ TEST_F(PostcardDiskTest, AReadOnlyDataFolderFailsAndKeepsTheEarlierPicture) {
     if (!readOnly.ok())
         GTEST_SKIP() << readOnly.why().toStdString();
     EXPECT_EQ(send(), (QStringList{StatusPreparing, StatusFailed}));
+    EXPECT_TRUE(network_.urls.isEmpty());
     EXPECT_TRUE(composer_.isNull());
     EXPECT_EQ(pictureOnDisk(), earlier_);
     EXPECT_FALSE(QFile::exists(dataFile(DataFiles::TempPicture)));
@@ -82,6 +78,7 @@ TEST_F(PostcardDiskTest, AFullDiskFailsAndKeepsTheEarlierPicture) {
     filler.close();
 
     EXPECT_EQ(send(), (QStringList{StatusPreparing, StatusFailed}));
+    EXPECT_TRUE(network_.urls.isEmpty());
     EXPECT_EQ(pictureOnDisk(), earlier_);
     EXPECT_FALSE(QFile::exists(dataFile(DataFiles::TempPicture)));
 }

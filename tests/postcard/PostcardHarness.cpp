@@ -1,6 +1,5 @@
 #include "tests/postcard/PostcardHarness.h"
 
-#include "tests/postcard/LoopbackPeer.h"
 #include "tests/postcard/PictureCompare.h"
 #include "tests/support/TestSupport.h"
 
@@ -11,7 +10,6 @@
 using namespace std::chrono_literals;
 
 PostcardHarness::PostcardHarness() : canvas_(samplePicture(523, 393)) {
-    bypassProxies();
     QDir().mkpath(dataFolder());
     const QString shipped = shippedDataFolder() + DataFiles::PostcardBackground;
     if (QFile::exists(shipped)) {
@@ -27,7 +25,7 @@ PostcardHarness::PostcardHarness() : canvas_(samplePicture(523, 393)) {
         reports_.append({parent, text, title});
     };
     settings_.outcomeDisplayTime = 150ms;
-    settings_.mailCaBundle = testCertificates().caFile;
+    network_.install(settings_);
 }
 
 PostcardHarness::~PostcardHarness() {

@@ -1,9 +1,11 @@
 #pragma once
 // A stand-in main window for the postcard windows: a data folder with the
 // postcard picture, a canvas picture, settings that record message boxes
-// instead of showing them, and the slot the main window keeps its composer in.
+// instead of showing them and deliver to in-process fakes, and the slot the
+// main window keeps its composer in.
 #include "postcard/frmPostcard.h"
 #include "postcard/frmSTATUS.h"
+#include "tests/postcard/FakeClients.h"
 
 #include <QImage>
 #include <QList>
@@ -41,6 +43,7 @@ protected:
     QTemporaryDir dir_;
     QWidget owner_;
     QImage canvas_;
+    FakeNetwork network_;
     PostcardSettings settings_;
     QList<ReportedMessage> reports_;
     QPointer<frmPostcard> composer_;
