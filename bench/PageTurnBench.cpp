@@ -2,7 +2,7 @@
 // against the raw drawing of the same two pictures, and whole turns against
 // their 27 pauses of 10 ms, measured alone in the same run.
 #include "app/PageSheet.h"
-#include "bench/BenchWindow.h"
+#include "bench/BenchTiming.h"
 #include "colouring/Canvas.h"
 #include "colouring/pixels/BitmapFile.h"
 #include "controls/ucButtonA.h"
@@ -29,7 +29,7 @@ int sheetLeft(std::int64_t iteration, int canvasWidth) {
 }
 
 void BM_TurnFrame(benchmark::State& state) {
-    LoadedWindow w;
+    TestWindow w;
     if (!started(state, w))
         return;
     frmCANVAS& window = *w.window;
@@ -68,7 +68,7 @@ BENCHMARK(BM_Peer_TurnFrameTwoBlits)->UseRealTime()->Unit(benchmark::kMillisecon
 
 // Whole turns from `from` by `step`; every turn starts from the same page.
 void turnRepeatedly(benchmark::State& state, int from, int step) {
-    LoadedWindow w;
+    TestWindow w;
     if (!started(state, w))
         return;
     frmCANVAS& window = *w.window;
@@ -100,7 +100,7 @@ BENCHMARK(BM_PageTurnBackward)->UseManualTime()->Iterations(10)->Unit(benchmark:
 
 // The child's click on the next-page button: the page stored, then turned.
 void BM_NextButtonClick(benchmark::State& state) {
-    LoadedWindow w;
+    TestWindow w;
     if (!started(state, w))
         return;
     frmCANVAS& window = *w.window;
@@ -108,7 +108,7 @@ void BM_NextButtonClick(benchmark::State& state) {
     for (auto _ : state) {
         window.state.CurrentPage = 1;
         const BenchClock::time_point start = BenchClock::now();
-        w.click(button);
+        w.clickAt(button);
         settle();
         state.SetIterationTime(secondsSince(start));
         if (window.state.CurrentPage != 2 || !w.reports.isEmpty()) {

@@ -4,11 +4,11 @@
 // area of page 1, a crayon or eraser move, and the release that stamps the
 // outlines back. Each is held against the 16 ms of one frame on screen; the
 // peer is a click on the bare window background, which changes nothing.
-#include "bench/BenchWindow.h"
+#include "bench/BenchTiming.h"
 #include "colouring/Canvas.h"
-#include "colouring/pixels/SurfaceFill.h"
 #include "controls/ImageControl.h"
 #include "controls/ucButtonA.h"
+#include "tests/support/ConnectedArea.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -22,7 +22,7 @@ constexpr int kBlueSlot = 2;
 
 // Times act() with the repaint it causes; before() and done(), which says
 // whether act() had its effect, run untimed.
-void timeEach(benchmark::State& state, LoadedWindow& w, const std::function<void()>& before,
+void timeEach(benchmark::State& state, TestWindow& w, const std::function<void()>& before,
               const std::function<void()>& act, const std::function<bool()>& done = {}) {
     double total = 0;
     for (auto _ : state) {
@@ -50,21 +50,16 @@ void timeEach(benchmark::State& state, LoadedWindow& w, const std::function<void
 QPoint largestWhiteArea(QImage picture) {
     QPoint best;
     int bestPixels = 0;
-    Colour marker = 1;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
             if (picture.pixel(x, y) != qRgb(255, 255, 255))
                 continue;
-            const QRect rect = surfaceFill(picture, x, y, marker);
-            int pixels = 0;
-            for (int v = rect.top(); v <= rect.bottom(); ++v)
-                for (int u = rect.left(); u <= rect.right(); ++u)
-                    pixels += picture.pixel(u, v) == rgbFromColour(marker);
-            if (pixels > bestPixels) {
-                bestPixels = pixels;
+            const ConnectedArea area(picture, {x, y});
+            picture = area.paintedOn(picture, qRgb(1, 2, 3)); // out of the next count
+            if (area.size() > bestPixels) {
+                bestPixels = area.size();
                 best = QPoint(x, y);
             }
-            ++marker;
         }
     return best;
 }
@@ -77,7 +72,7 @@ QPoint scribblePoint(std::int64_t k) {
 }
 
 void BM_Press_PaletteSlot(benchmark::State& state) {
-    LoadedWindow w;
+    TestWindow w;
     if (!started(state, w))
         return;
     bool blue = false;
@@ -85,7 +80,7 @@ void BM_Press_PaletteSlot(benchmark::State& state) {
         state, w, [] {},
         [&] {
             blue = !blue;
-            w.click(w.centreOf(w.window->cmdCOLOR.at(blue ? kBlueSlot : kRedSlot)));
+            w.clickAt(w.centreOf(w.window->cmdCOLOR.at(blue ? kBlueSlot : kRedSlot)));
         },
         [&] {
             const ImageControl* slot = w.window->cmdCOLOR.at(blue ? kBlueSlot : kRedSlot);
@@ -95,34 +90,34 @@ void BM_Press_PaletteSlot(benchmark::State& state) {
 BENCHMARK(BM_Press_PaletteSlot)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_Press_PaintButton(benchmark::State& state) {
-    LoadedWindow w;
+    TestWindow w;
     if (!started(state, w))
         return;
     frmCANVAS& window = *w.window;
     timeEach(
-        state, w, [&] { w.click(w.centreOf(window.cmdDRAW->face())); },
-        [&] { w.click(w.centreOf(window.cmdPAINT->face())); },
+        state, w, [&] { w.clickAt(w.centreOf(window.cmdDRAW->face())); },
+        [&] { w.clickAt(w.centreOf(window.cmdPAINT->face())); },
         [&] { return window.state.ToolKind == ToolKinds::PaintMode; });
 }
 BENCHMARK(BM_Press_PaintButton)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_Press_FillLargestArea(benchmark::State& state) {
-    LoadedWindow w;
+    TestWindow w;
     if (!started(state, w))
         return;
     frmCANVAS& window = *w.window;
     const QPoint area = largestWhiteArea(window.canvas->Image());
-    const QPoint at = w.canvasPixel(area.x(), area.y());
+    const QPoint at = w.pixel(area.x(), area.y());
     bool blue = false;
     timeEach(
         state, w,
         [&] {
             blue = !blue;
-            w.click(w.centreOf(window.cmdCOLOR.at(blue ? kBlueSlot : kRedSlot)));
+            w.clickAt(w.centreOf(window.cmdCOLOR.at(blue ? kBlueSlot : kRedSlot)));
         },
         [&] {
-            w.press(at);
-            w.release(at);
+            w.pressAt(at);
+            w.releaseAt(at);
         },
         [&] {
             const ImageControl* slot = window.cmdCOLOR.at(blue ? kBlueSlot : kRedSlot);
@@ -132,12 +127,12 @@ void BM_Press_FillLargestArea(benchmark::State& state) {
 BENCHMARK(BM_Press_FillLargestArea)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // One move of a stroke held down across the page, with the given tool.
-void moveRepeatedly(benchmark::State& state, LoadedWindow& w, const QWidget* tool) {
+void moveRepeatedly(benchmark::State& state, TestWindow& w, const QWidget* tool) {
     frmCANVAS& window = *w.window;
-    w.click(w.centreOf(window.cmdDRAW->face()));
-    w.click(w.centreOf(tool));
+    w.clickAt(w.centreOf(window.cmdDRAW->face()));
+    w.clickAt(w.centreOf(tool));
     const QPoint first = scribblePoint(0);
-    w.press(w.canvasPixel(first.x(), first.y()));
+    w.pressAt(w.pixel(first.x(), first.y()));
     const QImage before = window.canvas->Image().copy();
     std::int64_t k = 0;
     QPoint last = first;
@@ -145,15 +140,15 @@ void moveRepeatedly(benchmark::State& state, LoadedWindow& w, const QWidget* too
         state, w, [] {},
         [&] {
             last = scribblePoint(++k);
-            w.move(w.canvasPixel(last.x(), last.y()));
+            w.moveTo(w.pixel(last.x(), last.y()));
         });
-    w.release(w.canvasPixel(last.x(), last.y()));
+    w.releaseAt(w.pixel(last.x(), last.y()));
     if (window.canvas->Image() == before)
         state.SkipWithError("the moves left no mark");
 }
 
 void BM_Move_Crayon(benchmark::State& state) {
-    LoadedWindow w;
+    TestWindow w;
     if (!started(state, w))
         return;
     moveRepeatedly(state, w, w.window->cmdCOLOR.at(kBlueSlot));
@@ -161,7 +156,7 @@ void BM_Move_Crayon(benchmark::State& state) {
 BENCHMARK(BM_Move_Crayon)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_Move_Eraser(benchmark::State& state) {
-    LoadedWindow w;
+    TestWindow w;
     if (!started(state, w))
         return;
     // Something to erase: the whole page coloured.
@@ -175,12 +170,12 @@ BENCHMARK(BM_Move_Eraser)->UseManualTime()->Unit(benchmark::kMillisecond);
 // The release at the end of a short crayon stroke: the outlines of the whole
 // page are stamped back on top.
 void BM_Release_CrayonStroke(benchmark::State& state) {
-    LoadedWindow w;
+    TestWindow w;
     if (!started(state, w))
         return;
     frmCANVAS& window = *w.window;
-    w.click(w.centreOf(window.cmdDRAW->face()));
-    w.click(w.centreOf(window.cmdCOLOR.at(kBlueSlot)));
+    w.clickAt(w.centreOf(window.cmdDRAW->face()));
+    w.clickAt(w.centreOf(window.cmdCOLOR.at(kBlueSlot)));
     std::int64_t k = 0;
     QPoint end;
     timeEach(
@@ -188,19 +183,19 @@ void BM_Release_CrayonStroke(benchmark::State& state) {
         [&] {
             const QPoint from = scribblePoint(k += 7);
             end = scribblePoint(k + 3);
-            w.press(w.canvasPixel(from.x(), from.y()));
-            w.move(w.canvasPixel(end.x(), end.y()));
+            w.pressAt(w.pixel(from.x(), from.y()));
+            w.moveTo(w.pixel(end.x(), end.y()));
         },
-        [&] { w.release(w.canvasPixel(end.x(), end.y())); });
+        [&] { w.releaseAt(w.pixel(end.x(), end.y())); });
 }
 BENCHMARK(BM_Release_CrayonStroke)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_Peer_BareBackgroundClick(benchmark::State& state) {
-    LoadedWindow w;
+    TestWindow w;
     if (!started(state, w))
         return;
     timeEach(
-        state, w, [] {}, [&] { w.click(QPoint(400, 15)); });
+        state, w, [] {}, [&] { w.clickAt(QPoint(400, 15)); });
 }
 BENCHMARK(BM_Peer_BareBackgroundClick)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -2,7 +2,7 @@
 // (a temporary file synced to disk, renamed over the working copy, and the
 // folder synced). Peers in the same run: a plain write of the same bytes
 // without rename or sync, and the bitmap encoding alone.
-#include "bench/BenchWindow.h"
+#include "bench/BenchTiming.h"
 #include "colouring/Canvas.h"
 #include "colouring/pixels/BitmapFile.h"
 
@@ -13,7 +13,7 @@
 namespace {
 
 void BM_SavePic(benchmark::State& state) {
-    LoadedWindow w;
+    TestWindow w;
     if (!started(state, w))
         return;
     for (auto _ : state) {

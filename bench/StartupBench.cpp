@@ -2,7 +2,7 @@
 // restored from their outline copies and page 1 painted. Peers measured in
 // the same run: the bare copy of the sixteen page files, and an empty window
 // of the same size shown to its first paint.
-#include "bench/BenchWindow.h"
+#include "bench/BenchTiming.h"
 #include "colouring/pixels/FileError.h"
 
 #include <QFile>
@@ -29,7 +29,7 @@ void BM_StartupToFirstPaint(benchmark::State& state) {
     const BenchClock::time_point appStart = BenchClock::now();
     ensureApplication();
     const double appSeconds = secondsSince(appStart);
-    ScratchProgramFolder folder;
+    ScratchDataFolder folder;
     for (auto _ : state) {
         const BenchClock::time_point start = BenchClock::now();
         auto window = std::make_unique<frmCANVAS>(folder.programFolder());
@@ -60,7 +60,7 @@ BENCHMARK(BM_StartupToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond
 // disk; the second peer copies the same files without syncing, to show how
 // much of start-up is waiting for the disk.
 void copySixteenPages(benchmark::State& state, bool (*copy)(const QString&, const QString&)) {
-    ScratchProgramFolder folder;
+    ScratchDataFolder folder;
     const QString pages = folder.dataFolder() + QStringLiteral("pages/");
     for (auto _ : state) {
         for (int page = 1; page <= kPages; ++page) {

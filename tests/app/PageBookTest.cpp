@@ -1,16 +1,8 @@
 #include "controls/ucButtonA.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/support/WindowTest.h"
 
 #include <QDir>
 #include <QTest>
-
-namespace {
-
-void click(ucButtonA* button) {
-    QTest::mouseClick(button->face(), Qt::LeftButton, {}, QPoint(20, 20));
-}
-
-} // namespace
 
 class PageBookTest : public WindowTest {
 protected:
@@ -23,12 +15,12 @@ protected:
 TEST_F(PageBookTest, TurningAwayAndBackKeepsTheColouring) {
     colourCanvas(qRgb(0, 0, 255));
     const QImage coloured = window->canvas->Image();
-    click(window->cmdNEXT);
+    clickFace(window->cmdNEXT);
     EXPECT_EQ(window->state.CurrentPage, 2);
     EXPECT_EQ(window->lastTurnFrames(), 27);
     EXPECT_EQ(window->canvas->Image(), outline(2)) << "page 2 is uncoloured on its first visit";
     EXPECT_EQ(window->picOrig->Image(), outline(2));
-    click(window->cmdPREV);
+    clickFace(window->cmdPREV);
     EXPECT_EQ(window->state.CurrentPage, 1);
     EXPECT_EQ(window->lastTurnFrames(), 27);
     EXPECT_EQ(window->canvas->Image(), coloured);
@@ -40,7 +32,7 @@ TEST_F(PageBookTest, TheSheetSlidesTwentyPixelsAFrameAndPausesAfterEach) {
     window->frameIntervalMs = frmCANVAS::kFramePauseMs;
     for (const int step : {+1, -1}) {
         SCOPED_TRACE(step > 0 ? "forward" : "backward");
-        click(step > 0 ? window->cmdNEXT : window->cmdPREV);
+        clickFace(step > 0 ? window->cmdNEXT : window->cmdPREV);
         const std::vector<frmCANVAS::TurnFrame>& frames = window->lastTurn();
         ASSERT_EQ(frames.size(), 27u);
         for (int k = 0; k < 27; ++k) {
@@ -55,7 +47,7 @@ TEST_F(PageBookTest, TheSheetSlidesTwentyPixelsAFrameAndPausesAfterEach) {
 
 TEST_F(PageBookTest, TheBookStopsAtItsCoversButStillStores) {
     colourCanvas(qRgb(255, 0, 0));
-    click(window->cmdPREV);
+    clickFace(window->cmdPREV);
     EXPECT_EQ(window->state.CurrentPage, 1);
     EXPECT_EQ(window->lastTurnFrames(), 0);
     EXPECT_EQ(working(1), window->canvas->Image());
@@ -63,7 +55,7 @@ TEST_F(PageBookTest, TheBookStopsAtItsCoversButStillStores) {
     window->goPic(15);
     ASSERT_EQ(window->state.CurrentPage, 16);
     colourCanvas(qRgb(0, 255, 0));
-    click(window->cmdNEXT);
+    clickFace(window->cmdNEXT);
     EXPECT_EQ(window->state.CurrentPage, 16);
     EXPECT_EQ(window->lastTurnFrames(), 0);
     EXPECT_EQ(working(16), window->canvas->Image());
@@ -77,10 +69,10 @@ TEST_F(PageBookTest, StepZeroShowsThePageWithoutAnimation) {
 }
 
 TEST_F(PageBookTest, AMissingWorkingCopyIsReportedAndThePageShownStays) {
-    click(window->cmdNEXT);
+    clickFace(window->cmdNEXT);
     const QImage page2 = window->canvas->Image();
     QFile::remove(scratch.file(workingName(3)));
-    click(window->cmdNEXT);
+    clickFace(window->cmdNEXT);
     ASSERT_EQ(reports.size(), 1);
     EXPECT_EQ(reports[0], "Vellumix: Cannot locate file: " + scratch.file(workingName(3)) + ".");
     EXPECT_EQ(window->canvas->Image(), page2);
@@ -96,7 +88,7 @@ TEST_F(PageBookTest, AMissingOutlineCopyKeepsThePreviousOutline) {
     window->goPic(2);
     ASSERT_EQ(window->state.CurrentPage, 3);
     QFile::remove(scratch.file(outlineName(4)));
-    click(window->cmdNEXT);
+    clickFace(window->cmdNEXT);
     EXPECT_EQ(window->state.CurrentPage, 4);
     EXPECT_EQ(window->canvas->Image(), working(4));
     EXPECT_EQ(window->picOrig->Image(), outline(3));
@@ -108,7 +100,7 @@ TEST_F(PageBookTest, ADamagedPageIsReportedAndTheBookStaysUsable) {
     ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
     page.write("BM this is not a bitmap");
     page.close();
-    click(window->cmdNEXT);
+    clickFace(window->cmdNEXT);
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(scratch.file(workingName(2)))) << reports[0].toStdString();
     EXPECT_EQ(window->state.CurrentPage, 1);
@@ -159,14 +151,14 @@ TEST_F(PageBookTest, ATurnWhoseStoreFailsStaysOnThePage) {
         ReadOnlyMount readOnly(scratch.file("pages"));
         if (!readOnly.ok())
             GTEST_SKIP() << readOnly.why().toStdString();
-        click(window->cmdNEXT);
+        clickFace(window->cmdNEXT);
         ASSERT_EQ(reports.size(), 1);
         EXPECT_TRUE(reports[0].contains(scratch.file(workingName(1))));
         EXPECT_EQ(window->state.CurrentPage, 1);
         EXPECT_EQ(window->lastTurnFrames(), 0);
         EXPECT_EQ(window->canvas->Image(), coloured);
     }
-    click(window->cmdNEXT);
+    clickFace(window->cmdNEXT);
     EXPECT_EQ(reports.size(), 1);
     EXPECT_EQ(window->state.CurrentPage, 2);
     EXPECT_EQ(working(1), coloured);
@@ -215,18 +207,18 @@ TEST_F(PageBookFullDisk, AStoreOnAFullDiskIsReportedAndSucceedsOnceThereIsRoom) 
 }
 
 TEST_F(PageBookFullDisk, ATurnWhoseStoreFailsStaysOnThePage) {
-    click(window.cmdNEXT);
+    clickFace(window.cmdNEXT);
     ASSERT_EQ(window.state.CurrentPage, 2);
     window.canvas->Image().fill(Qt::magenta);
     const QImage coloured = window.canvas->Image().copy();
     fillDisk();
-    click(window.cmdPREV);
+    clickFace(window.cmdPREV);
     ASSERT_EQ(reports.size(), 1);
     EXPECT_EQ(window.state.CurrentPage, 2);
     EXPECT_EQ(window.canvas->Image(), coloured);
 
     filler.remove();
-    click(window.cmdPREV);
+    clickFace(window.cmdPREV);
     EXPECT_EQ(reports.size(), 1);
     EXPECT_EQ(window.state.CurrentPage, 1);
     EXPECT_EQ(loadPicture(page(2)), coloured);

@@ -1,4 +1,4 @@
-#include "tests/app/WindowFixture.h"
+#include "tests/support/WindowTest.h"
 
 #include <QDir>
 

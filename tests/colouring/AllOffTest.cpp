@@ -1,12 +1,12 @@
 // The window putting its image buttons back to their normal picture.
-#include "tests/colouring/WindowHarness.h"
+#include "tests/support/WindowTest.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 
 namespace {
 
-class AllOffTest : public WindowHarness {
+class AllOffTest : public ShownWindowTest {
 protected:
     std::vector<ucButtonA*> buttons() const {
         return {window->cmdNEXT, window->cmdPREV,  window->cmdSAVE,

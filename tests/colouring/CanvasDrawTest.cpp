@@ -3,7 +3,7 @@
 #include "colouring/CanvasInput.h"
 #include "colouring/pixels/BitmapFile.h"
 #include "controls/Twips.h"
-#include "tests/colouring/WindowHarness.h"
+#include "tests/support/WindowTest.h"
 
 #include <QGuiApplication>
 #include <QLineF>
@@ -36,7 +36,7 @@ std::vector<QPoint> pixelsAlong(QLineF segment) {
     return pixels;
 }
 
-class CanvasDrawTest : public WindowHarness {
+class CanvasDrawTest : public ShownWindowTest {
 protected:
     void drawWith(int slot) {
         click(window->cmdDRAW);

@@ -1,7 +1,7 @@
 // Paint mode on the canvas: pouring colour into areas, the white eraser,
 // and presses that must change nothing.
-#include "tests/colouring/WindowHarness.h"
 #include "tests/support/ConnectedArea.h"
+#include "tests/support/WindowTest.h"
 
 namespace {
 
@@ -17,10 +17,10 @@ const QPoint kPane(60, 60);
 const QPoint kOtherPane(140, 60);
 const QPoint kWall(210, 240);
 
-class CanvasPaintTest : public WindowHarness {
+class CanvasPaintTest : public ShownWindowTest {
 protected:
     void SetUp() override {
-        WindowHarness::SetUp();
+        ShownWindowTest::SetUp();
         ASSERT_EQ(window->state.ToolKind, ToolKinds::PaintMode);
         for (QPoint p : {kPane, kOtherPane, kWall})
             ASSERT_FALSE(outlineBlack(p)) << "page 1 has no white at " << p.x() << ", " << p.y();

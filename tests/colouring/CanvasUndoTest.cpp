@@ -1,7 +1,7 @@
 // Undo and redo in the window: a child's fills, strokes and erasing taken
 // back and put back exactly, page by page, and presses that change nothing
 // leaving the history alone.
-#include "tests/colouring/WindowHarness.h"
+#include "tests/support/WindowTest.h"
 
 #include <QTest>
 
@@ -12,7 +12,7 @@ constexpr int kRedSlot = 0;
 const QPoint kPane(60, 60);   // a window pane of page 1
 const QPoint kWall(210, 240); // a large white area of page 1
 
-class CanvasUndoTest : public WindowHarness {
+class CanvasUndoTest : public ShownWindowTest {
 protected:
     int steps() const { return window->history.steps(window->state.CurrentPage); }
     void expectShows(const QImage& picture, const char* what) {

@@ -1,13 +1,72 @@
 // The tool box: picking and putting back colours and the eraser, and the
 // two mode buttons, pressed where a child would press them.
-#include "tests/colouring/WindowHarness.h"
+#include "tests/support/WindowTest.h"
+
+#include <QCursor>
+#include <string>
+#include <vector>
 
 namespace {
+
+// The colours of the twelve slots as packed values, from their red, green
+// and blue parts.
+std::vector<Colour> slotColours() {
+    const int rgb[12][3] = {{255, 0, 0},     {255, 255, 0},  {0, 0, 255},     {0, 255, 0},
+                            {255, 128, 0},   {30, 30, 30},   {85, 56, 47},    {128, 128, 128},
+                            {255, 128, 192}, {204, 28, 173}, {240, 190, 139}, {0, 255, 255}};
+    std::vector<Colour> colours;
+    for (const auto& c : rgb)
+        colours.push_back(Colour(c[0] + 256 * c[1] + 65536 * c[2]));
+    return colours;
+}
+
+struct KnownCursor {
+    std::string name;
+    QImage picture;
+};
+
+const std::vector<KnownCursor>& knownCursors() {
+    static const std::vector<KnownCursor> cursors = [] {
+        std::vector<KnownCursor> list;
+        QStringList names{"HANDY", "ERASER"};
+        for (int n = 101; n <= 124; ++n)
+            names << QString::number(n);
+        for (const QString& name : names) {
+            const QImage picture(":/cursors/" + name + ".png");
+            list.push_back(
+                {name.toStdString(), picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)});
+        }
+        return list;
+    }();
+    return cursors;
+}
+
+bool hotSpotFits(const std::string& name, QPoint hot) {
+    if (name == "HANDY")
+        return hot == QPoint(12, 1);
+    if (name == "ERASER")
+        return hot == QPoint(1, 25);
+    return hot.x() <= 1 && hot.y() >= 30 && hot.y() <= 31; // the drawing tip
+}
+
+// Which of the program's cursors this is: "HANDY", "ERASER", "101" to "124",
+// or "unknown". A match needs the same picture and the same hot spot.
+std::string cursorName(const QCursor& cursor) {
+    if (cursor.shape() != Qt::BitmapCursor)
+        return "shape " + std::to_string(int(cursor.shape()));
+    const QImage picture =
+        cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (const KnownCursor& known : knownCursors())
+        if (!known.picture.isNull() && known.picture == picture)
+            return hotSpotFits(known.name, cursor.hotSpot()) ? known.name
+                                                             : known.name + " (wrong hot spot)";
+    return "unknown";
+}
 
 constexpr Colour kRed = 255;
 constexpr Colour kWhite = 16777215;
 
-class ToolBoxTest : public WindowHarness {
+class ToolBoxTest : public ShownWindowTest {
 protected:
     void expectColours(Colour colour) {
         EXPECT_EQ(window->canvas->ForeColor, colour);

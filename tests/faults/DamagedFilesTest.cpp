@@ -6,7 +6,7 @@
 
 #include "controls/ucButtonA.h"
 #include "postcard/frmPostcard.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/support/WindowTest.h"
 
 #include <QTest>
 
@@ -14,10 +14,6 @@ namespace {
 
 constexpr double kMemoryBoundMb = 100;
 const QSize kCanvasSize(523, 393);
-
-void click(ucButtonA* button) {
-    QTest::mouseClick(button->face(), Qt::LeftButton, {}, QPoint(20, 20));
-}
 
 template <typename Param> std::string damageName(const ::testing::TestParamInfo<Param>& info) {
     return info.param.name;
@@ -86,7 +82,7 @@ class DamagedPageLater : public WindowTest, public ::testing::WithParamInterface
 protected:
     void turnToDamagedPage(const QString& victim) {
         const PeakMemory memory;
-        click(window->cmdNEXT);
+        clickFace(window->cmdNEXT);
         EXPECT_LT(memory.growthMb(), kMemoryBoundMb);
         ASSERT_EQ(reports.size(), 1);
         EXPECT_TRUE(reports[0].startsWith("Vellumix: "));
@@ -102,12 +98,12 @@ protected:
         const QImage coloured = window->canvas->Image();
         ASSERT_TRUE(QFile::remove(victim));
         ASSERT_TRUE(QFile::copy(scratch.file(mend), victim));
-        click(window->cmdNEXT);
+        clickFace(window->cmdNEXT);
         EXPECT_EQ(reports.size(), 1) << reports.join('\n').toStdString();
         EXPECT_EQ(window->state.CurrentPage, 2);
         EXPECT_EQ(window->canvas->Image(), outline(2));
         EXPECT_EQ(working(1), coloured) << "page 1 was not stored on the way out";
-        click(window->cmdPREV);
+        clickFace(window->cmdPREV);
         EXPECT_EQ(window->canvas->Image(), coloured);
     }
 };
@@ -143,7 +139,7 @@ TEST_P(DamagedPostcardArtwork, TheSendButtonReportsItAndOpensNothing) {
     const QString victim = scratch.file("pc.kyr");
     ASSERT_TRUE(overwriteFile(victim, GetParam().make(readFile(victim))));
     const PeakMemory memory;
-    click(window->cmdSEND);
+    clickFace(window->cmdSEND);
     EXPECT_LT(memory.growthMb(), kMemoryBoundMb);
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(victim)) << reports[0].toStdString();

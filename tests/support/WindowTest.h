@@ -1,28 +1,21 @@
 #pragma once
-// A main window over a scratch copy of the data folder, with message boxes
-// captured instead of shown.
+// Test fixtures over the main window: WindowTest makes it and leaves the
+// loading to the test; ShownWindowTest loads and shows it first, and fails
+// a test that leaves a message behind.
 #include "app/PageSheet.h"
-#include "app/frmCANVAS.h"
-#include "colouring/Canvas.h"
 #include "colouring/pixels/BitmapFile.h"
-#include "controls/ImageControl.h"
 #include "state/DataFiles.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/TestWindow.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test, protected TestWindow {
 protected:
     void SetUp() override { window = makeWindow(); }
 
     std::unique_ptr<frmCANVAS> makeWindow() {
-        auto w = std::make_unique<frmCANVAS>(scratch.programFolder(), userFolder());
-        w->report = [this](QWidget*, const QString& title, const QString& text) {
-            reports << title + ": " + text;
-        };
+        auto w = TestWindow::makeWindow(userFolder());
         w->frameIntervalMs = 0;
         return w;
     }
@@ -30,6 +23,7 @@ protected:
     // Where the pages go when the data folder cannot be written.
     QString userFolder() const { return userHome.filePath("Vellumix"); }
 
+    using TestWindow::outline;
     QImage outline(int page) const { return loadPicture(scratch.file(outlineName(page))); }
     QImage working(int page) const { return loadPicture(scratch.file(workingName(page))); }
     static QString outlineName(int page) { return DataFiles::outlinePage(page); }
@@ -42,8 +36,17 @@ protected:
                 window->canvas->Image().setPixel(x, y, rgb);
     }
 
-    ScratchDataFolder scratch;
     QTemporaryDir userHome;
-    std::unique_ptr<frmCANVAS> window;
-    QStringList reports;
+};
+
+class ShownWindowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        prepareDataFolder();
+        WindowTest::SetUp();
+        ASSERT_TRUE(open()) << reports.join('\n').toStdString();
+    }
+    void TearDown() override { EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString(); }
+    // Runs before the window loads; tests change the data folder here.
+    virtual void prepareDataFolder() {}
 };

@@ -1,31 +1,38 @@
 #pragma once
-// The main window over a scratch data folder, loaded and shown offscreen,
-// driven by mouse events that go through the platform's own dispatch: a
-// press lands on whatever control lies on top at that place.
+// The main window over its own scratch copy of the shipped data folder, its
+// message boxes collected in reports instead of shown, driven by mouse
+// events that go through the platform's own dispatch: a press lands on
+// whatever control lies on top at that place. Shared by the window tests
+// and the benchmarks.
 #include "app/frmCANVAS.h"
 #include "colouring/Canvas.h"
-#include "colouring/pixels/Colour.h"
 #include "controls/ImageControl.h"
 #include "controls/ucButtonA.h"
 #include "tests/support/TestSupport.h"
 
-#include <QCursor>
 #include <QImage>
-#include <gtest/gtest.h>
+#include <QPoint>
+#include <QStringList>
 #include <memory>
-#include <string>
 #include <vector>
 
-class WindowHarness : public ::testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-    // Runs before the window loads; tests change the data folder here.
-    virtual void prepareDataFolder() {}
+class TestWindow {
+public:
+    TestWindow();
+
+    // A window over the scratch folder, not loaded yet. userFolder takes
+    // the pages when the data folder cannot be written.
+    std::unique_ptr<frmCANVAS> makeWindow(const QString& userFolder = userFolderOfThisProgram());
+    // Makes window when there is none, loads, shows and paints it; false,
+    // with the reason in reports, when it did not start.
+    bool open();
 
     // Window positions of a place on a control.
     QPoint at(const QWidget* control, QPoint local) const;
     QPoint centreOf(const QWidget* control) const;
+    // The canvas, by pixel of its picture (inside the canvas's 2-pixel border).
+    QPoint pixel(int x, int y) const { return at(window->canvas, {x + 2, y + 2}); }
+
     void pressAt(QPoint windowPos, Qt::MouseButton which = Qt::LeftButton);
     void releaseAt(QPoint windowPos, Qt::MouseButton which = Qt::LeftButton);
     void clickAt(QPoint windowPos, Qt::MouseButton which = Qt::LeftButton);
@@ -40,9 +47,6 @@ protected:
         clickAt(centreOf(window->cmdERASER), which);
     }
 
-    // The canvas, by pixel of its picture (the client area starts inside a
-    // 2-pixel border).
-    QPoint pixel(int x, int y) const { return at(window->canvas, {x + 2, y + 2}); }
     void canvasPress(QPoint p, Qt::MouseButton which = Qt::LeftButton) {
         pressAt(pixel(p.x(), p.y()), which);
     }
@@ -66,10 +70,19 @@ protected:
     QStringList reports;
 };
 
-// The colours of the twelve slots as packed values, from their red, green
-// and blue parts.
-std::vector<Colour> slotColours();
+// The QApplication (offscreen unless told otherwise), made on first use
+// where no main() made one.
+void ensureApplication();
 
-// Which of the program's cursors this is: "HANDY", "ERASER", "101" to "124",
-// or "unknown". A match needs the same picture and the same hot spot.
-std::string cursorName(const QCursor& cursor);
+// Shows widget and handles events until its first paint is complete.
+// False when no paint came within a few seconds.
+bool showAndWaitForFirstPaint(QWidget& widget);
+// True once any window of this process has been painted: the first start-up
+// pays for fonts, image plug-ins and resources that later ones find ready.
+bool anyWindowPaintedYet();
+
+// A click on the button's own face, for a window that is not shown.
+void clickFace(ucButtonA* button);
+
+// Handles what the last input left pending, the repaint above all.
+void settle();

@@ -1,0 +1,124 @@
+#include "tests/support/TestWindow.h"
+
+#include "colouring/pixels/FileError.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+namespace {
+
+bool painted = false;
+
+// Sees a widget's paint event arrive; the paint is complete once the event
+// loop pass that delivered it returns.
+class PaintWatcher : public QObject {
+public:
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            seen = true;
+        return false;
+    }
+};
+
+} // namespace
+
+void ensureApplication() {
+    if (QApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "vellumix-test";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static const QApplication app(argc, argv);
+}
+
+bool showAndWaitForFirstPaint(QWidget& widget) {
+    PaintWatcher watcher;
+    widget.installEventFilter(&watcher);
+    widget.show();
+    QElapsedTimer clock;
+    clock.start();
+    while (!watcher.seen && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    widget.removeEventFilter(&watcher);
+    painted = painted || watcher.seen;
+    return watcher.seen;
+}
+
+bool anyWindowPaintedYet() {
+    return painted;
+}
+
+void clickFace(ucButtonA* button) {
+    QTest::mouseClick(button->face(), Qt::LeftButton, {}, QPoint(20, 20));
+}
+
+void settle() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+TestWindow::TestWindow() {
+    ensureApplication();
+}
+
+std::unique_ptr<frmCANVAS> TestWindow::makeWindow(const QString& userFolder) {
+    auto w = std::make_unique<frmCANVAS>(scratch.programFolder(), userFolder);
+    w->report = [this](QWidget*, const QString& title, const QString& text) {
+        reports << title + QStringLiteral(": ") + text;
+    };
+    return w;
+}
+
+bool TestWindow::open() {
+    if (!window)
+        window = makeWindow();
+    try {
+        window->Form_Load();
+    } catch (const FileError& e) {
+        reports << e.path() + QStringLiteral(": ") + e.reason();
+        return false;
+    }
+    if (showAndWaitForFirstPaint(*window))
+        return true;
+    reports << QStringLiteral("the window was never painted");
+    return false;
+}
+
+QPoint TestWindow::at(const QWidget* control, QPoint local) const {
+    return control->mapTo(window.get(), local);
+}
+
+QPoint TestWindow::centreOf(const QWidget* control) const {
+    return at(control, control->rect().center());
+}
+
+void TestWindow::pressAt(QPoint windowPos, Qt::MouseButton which) {
+    QTest::mousePress(window->windowHandle(), which, {}, windowPos);
+}
+
+void TestWindow::releaseAt(QPoint windowPos, Qt::MouseButton which) {
+    QTest::mouseRelease(window->windowHandle(), which, {}, windowPos);
+}
+
+void TestWindow::clickAt(QPoint windowPos, Qt::MouseButton which) {
+    QTest::mouseClick(window->windowHandle(), which, {}, windowPos);
+}
+
+void TestWindow::moveTo(QPoint windowPos) {
+    QTest::mouseMove(window->windowHandle(), windowPos);
+}
+
+void TestWindow::stroke(const std::vector<QPoint>& points) {
+    canvasPress(points.front());
+    for (std::size_t i = 1; i < points.size(); ++i)
+        canvasMove(points[i]);
+    // Released where the last move left the pointer, so that the platform
+    // adds no move of its own.
+    canvasRelease(points.back());
+}
