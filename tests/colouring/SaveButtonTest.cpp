@@ -2,8 +2,8 @@
 
 #include "colouring/pixels/BitmapFile.h"
 #include "controls/QtFileDialog.h"
-#include "tests/dialog/ModalDriver.h"
-#include "tests/dialog/ScriptedDialog.h"
+#include "tests/controls/ModalDriver.h"
+#include "tests/controls/ScriptedDialog.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The button's stored properties and its tooltip.
 #include "controls/PropertyBag.h"
-#include "tests/buttons/ButtonHarness.h"
+#include "tests/controls/ButtonHarness.h"
 
 #include <QHelpEvent>
 #include <QToolTip>

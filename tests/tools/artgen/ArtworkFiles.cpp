@@ -1,4 +1,4 @@
-#include "tests/artwork/ArtworkFiles.h"
+#include "tests/tools/artgen/ArtworkFiles.h"
 
 #include "tests/support/TestSupport.h"
 

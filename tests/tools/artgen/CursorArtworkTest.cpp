@@ -1,7 +1,7 @@
 // The 26 pointers: 32 x 32 pictures on transparency, each with its hot spot
 // on the drawing, and the numbered ones in their palette colours.
 #include "state/PaletteTable.h"
-#include "tests/artwork/ArtworkFiles.h"
+#include "tests/tools/artgen/ArtworkFiles.h"
 
 #include <gtest/gtest.h>
 

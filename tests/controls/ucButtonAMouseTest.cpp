@@ -1,5 +1,5 @@
 // The button's three pictures under real mouse events on its face.
-#include "tests/buttons/ButtonHarness.h"
+#include "tests/controls/ButtonHarness.h"
 
 #include <QEvent>
 #include <QObject>

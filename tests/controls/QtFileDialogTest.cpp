@@ -1,7 +1,7 @@
 #include "controls/QtFileDialog.h"
 
 #include "controls/ComDLG.h"
-#include "tests/dialog/ModalDriver.h"
+#include "tests/controls/ModalDriver.h"
 
 #include <QCheckBox>
 #include <QDir>

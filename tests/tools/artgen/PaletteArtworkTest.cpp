@@ -2,7 +2,7 @@
 // exactly, centred where the window takes the press; the empty pocket and
 // the empty eraser box match the boxes they are laid over.
 #include "state/PaletteTable.h"
-#include "tests/artwork/ArtworkFiles.h"
+#include "tests/tools/artgen/ArtworkFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "controls/ComDLG.h"
 
-#include "tests/dialog/ScriptedDialog.h"
+#include "tests/controls/ScriptedDialog.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -2,8 +2,8 @@
 // formats, buttons that blend into the desk behind them, and a postcard
 // background dark enough for the white labels.
 #include "colouring/pixels/BitmapFile.h"
-#include "tests/artwork/ArtworkFiles.h"
 #include "tests/support/TestSupport.h"
+#include "tests/tools/artgen/ArtworkFiles.h"
 
 #include <gtest/gtest.h>
 
