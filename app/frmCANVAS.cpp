@@ -67,6 +67,18 @@ QImage loadPage(const QString& path, QSize canvasSize) {
     return page;
 }
 
+// The platform's bindings for key; redo also answers to both keys children
+// know from other programs, which a bare X11 session would leave out.
+QList<QKeySequence> keysFor(QKeySequence::StandardKey key) {
+    QList<QKeySequence> sequences = QKeySequence::keyBindings(key);
+    if (key == QKeySequence::Redo)
+        for (const QKeySequence& known :
+             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+            if (!sequences.contains(known)) // a sequence bound twice would never fire
+                sequences << known;
+    return sequences;
+}
+
 } // namespace
 
 frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder)
@@ -163,7 +175,7 @@ void frmCANVAS::connectKeys() {
         {QKeySequence::Print, [this] { cmdPRINT_Click(); }},
     };
     for (const auto& [key, action] : keys)
-        for (const QKeySequence& sequence : QKeySequence::keyBindings(key))
+        for (const QKeySequence& sequence : keysFor(key))
             connect(new QShortcut(sequence, this), &QShortcut::activated, this,
                     [this, action] { whenIdle(action); });
 }
