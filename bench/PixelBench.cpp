@@ -133,7 +133,8 @@ std::vector<Area> whiteAreas(const QImage& page) {
             if (marked.pixel(x, y) != qRgb(255, 255, 255))
                 continue;
             const ConnectedArea area(marked, {x, y});
-            marked = area.paintedOn(marked, qRgb(1, 2, 3)); // done, out of the next count
+            marked =
+                area.paintedOn(std::move(marked), qRgb(1, 2, 3)); // done, out of the next count
             if (area.size() >= 300)
                 areas.push_back({QPoint(x, y), area.size()});
         }

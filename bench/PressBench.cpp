@@ -55,7 +55,7 @@ QPoint largestWhiteArea(QImage picture) {
             if (picture.pixel(x, y) != qRgb(255, 255, 255))
                 continue;
             const ConnectedArea area(picture, {x, y});
-            picture = area.paintedOn(picture, qRgb(1, 2, 3)); // out of the next count
+            picture = area.paintedOn(std::move(picture), qRgb(1, 2, 3)); // out of the next count
             if (area.size() > bestPixels) {
                 bestPixels = area.size();
                 best = QPoint(x, y);

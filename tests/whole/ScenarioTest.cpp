@@ -232,13 +232,8 @@ TEST(ChildSession, FillsDrawsErasesTurnsAndSavesThroughTheRealDialog) {
     EXPECT_TRUE(showsEmpty(movedPick, start, 1)) << "the yellow slot does not show empty";
     EXPECT_FALSE(showsEmpty(movedPick, start, 2)) << "the blue brush did not go back";
     program.click(onCanvas(wall));
-    QImage expected = outline;
-    for (int y = 0; y < expected.height(); ++y)
-        for (int x = 0; x < expected.width(); ++x)
-            if (around.contains({x, y}) || inside.contains({x, y}))
-                expected.setPixel(x, y, kBlue);
-            else if (behind.contains({x, y}))
-                expected.setPixel(x, y, kYellow);
+    const QImage expected =
+        inside.paintedOn(around.paintedOn(behind.paintedOn(outline, kYellow), kBlue), kBlue);
     const QImage filledShot = waitForCanvas(program, expected);
     keep(filledShot, "2-filled");
     const QImage filled = canvasOf(filledShot);
