@@ -5,50 +5,53 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-QPoint paletteSlot(int i) {
+QRect slotArea(int i) {
     const QRect first = controlRect("cmdCOLOR");
-    return first.topLeft() + QPoint(first.width() * i + 17, 100);
+    return first.translated(first.width() * i, 0);
+}
+QPoint paletteSlot(int i) {
+    return slotArea(i).topLeft() + QPoint(17, 100);
 }
 
 QImage canvasOf(const QImage& windowShot) {
     return windowShot.copy(kCanvasArea);
 }
 
+QImage visiblePart(const QImage& page) {
+    return page.copy(QRect(QPoint(0, 0), kCanvasArea.size()));
+}
 QImage outlinePage(const ScratchDataFolder& scratch, int page) {
-    return loadPicture(scratch.file(QStringLiteral("pages/orig/%1.bmp").arg(page)))
-        .copy(QRect(QPoint(0, 0), kCanvasArea.size()));
+    return visiblePart(loadPicture(scratch.file(QStringLiteral("pages/orig/%1.bmp").arg(page))));
 }
 
 QImage waitForCanvas(const RunningProgram& program, const QImage& expected) {
     QElapsedTimer clock;
     clock.start();
-    QImage canvas = canvasOf(program.windowShot());
-    while (differingPixels(canvas, expected).count != 0 && clock.elapsed() < 5000) {
+    QImage shot = program.windowShot();
+    while (differingPixels(canvasOf(shot), expected).count != 0 && clock.elapsed() < 5000) {
         QThread::msleep(100);
-        canvas = canvasOf(program.windowShot());
+        shot = program.windowShot();
     }
-    return canvas;
+    return shot;
 }
 
-QImage settledCanvas(const RunningProgram& program) {
+QImage settledShot(const RunningProgram& program) {
     QElapsedTimer clock;
     clock.start();
-    QImage last = canvasOf(program.windowShot());
+    QImage last = program.windowShot();
     for (;;) {
-        QThread::msleep(100);
-        QImage canvas = canvasOf(program.windowShot());
-        if (canvas == last || clock.elapsed() > 5000)
-            return canvas;
-        last = canvas;
+        QThread::msleep(50);
+        QImage shot = program.windowShot();
+        if (shot == last || clock.elapsed() > 3000)
+            return shot;
+        last = shot;
     }
 }
 
-int countOf(const QImage& picture, QRgb colour) {
-    int count = 0;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            count += picture.pixel(x, y) == colour;
-    return count;
+int countOf(const QImage& picture, QRgb colour, QRect box) {
+    return breaking(
+               picture, [&](int x, int y) { return picture.pixel(x, y) != colour; }, box)
+        .count;
 }
 
 std::string where(const PixelDifference& d) {

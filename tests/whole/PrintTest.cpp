@@ -108,7 +108,7 @@ TEST_F(PrintSession, ConfirmedPrintsTheCanvasFittedAndCentredOnOnePage) {
         program.click(paletteSlot(slot));
         program.click(onCanvas(p));
     }
-    const QImage canvas = settledCanvas(program);
+    const QImage canvas = canvasOf(settledShot(program));
     ASSERT_GT(countOf(canvas, qRgb(0, 0, 255)), 5000) << "the margin was not filled";
 
     QElapsedTimer clock;
@@ -153,7 +153,7 @@ TEST_F(PrintSession, CancelledPrintsNothingAndLeavesTheWindowUsable) {
     // No message box holds the window: a fill still takes.
     program.click(paletteSlot(3));
     program.click(onCanvas({3, 3}));
-    EXPECT_GT(countOf(settledCanvas(program), qRgb(0, 255, 0)), 5000);
+    EXPECT_GT(countOf(canvasOf(settledShot(program)), qRgb(0, 255, 0)), 5000);
     program.close();
     EXPECT_EQ(program.waitForExit(), 0);
 }

@@ -3,7 +3,7 @@
 #include "colouring/pixels/BitmapFile.h"
 #include "state/ControlPlaces.h"
 #include "tests/support/ConnectedArea.h"
-#include "tests/support/ProgramHarness.h"
+#include "tests/whole/CanvasShots.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,8 +19,7 @@
 
 namespace {
 
-// Places in the main window, in pixels of its client area.
-const QRect kCanvasArea = controlRect("canvas").adjusted(2, 2, -2, -2); // inside its border
+// More places in the main window, in pixels of its client area.
 const QRect kPaletteArea = controlRect("imgCRAYONS");
 const QRect kEraserArea = controlRect("cmdERASER");
 const QPoint kEraser = kEraserArea.topLeft() + QPoint(42, 85);
@@ -38,57 +37,8 @@ constexpr QRgb kGreen = qRgb(0, 255, 0);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 
-QPoint onCanvas(QPoint p) {
-    return kCanvasArea.topLeft() + p;
-}
-QRect slotArea(int i) {
-    const QRect first = controlRect("cmdCOLOR");
-    return first.translated(first.width() * i, 0);
-}
-QPoint paletteSlot(int i) {
-    return slotArea(i).topLeft() + QPoint(17, 100);
-}
-
-QImage canvasOf(const QImage& windowShot) {
-    return windowShot.copy(kCanvasArea);
-}
-
-// A page as the canvas shows it: the part inside the border.
-QImage visiblePart(const QImage& page) {
-    return page.copy(QRect(QPoint(0, 0), kCanvasArea.size()));
-}
-QImage outlinePage(const ScratchDataFolder& scratch, int page) {
-    return visiblePart(loadPicture(scratch.file(QStringLiteral("pages/orig/%1.bmp").arg(page))));
-}
 QImage workingCopy(const ScratchDataFolder& scratch, int page) {
     return visiblePart(loadPicture(scratch.file(QStringLiteral("pages/%1.bmp").arg(page))));
-}
-
-void keep(const QImage& shot, const char* step) {
-    shot.save(QStringLiteral(VELLUMIX_BINARY_DIR "/scenario-%1.png").arg(step));
-}
-
-std::string where(const PixelDifference& d) {
-    return std::to_string(d.count) + " pixels, the first at " + std::to_string(d.first.x()) + "," +
-           std::to_string(d.first.y());
-}
-
-// The pixels of box (the whole picture when box is empty) for which ok(x, y)
-// is false.
-template <typename Rule> PixelDifference breaking(const QImage& picture, Rule ok, QRect box = {}) {
-    box = box.isEmpty() ? picture.rect() : box.intersected(picture.rect());
-    PixelDifference result;
-    for (int y = box.top(); y <= box.bottom(); ++y)
-        for (int x = box.left(); x <= box.right(); ++x)
-            if (!ok(x, y) && result.count++ == 0)
-                result.first = {x, y};
-    return result;
-}
-
-int countOf(const QImage& picture, QRgb colour, QRect box = {}) {
-    const PixelDifference d = breaking(
-        picture, [&](int x, int y) { return picture.pixel(x, y) != colour; }, box);
-    return d.count;
 }
 
 double distanceToSegment(QPointF p, QPointF a, QPointF b) {
@@ -96,34 +46,6 @@ double distanceToSegment(QPointF p, QPointF a, QPointF b) {
     const double t =
         std::clamp(QPointF::dotProduct(p - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
     return QLineF(p, a + t * ab).length();
-}
-
-// Shots until the canvas shows expected (a page turn slides in for a few
-// tenths of a second, and a closed dialog leaves a repaint behind); the
-// last shot either way.
-QImage waitForCanvas(const RunningProgram& program, const QImage& expected) {
-    QElapsedTimer clock;
-    clock.start();
-    QImage shot = program.windowShot();
-    while (differingPixels(canvasOf(shot), expected).count != 0 && clock.elapsed() < 5000) {
-        QThread::msleep(100);
-        shot = program.windowShot();
-    }
-    return shot;
-}
-
-// A shot once the program has finished drawing: two in a row alike.
-QImage settledShot(const RunningProgram& program) {
-    QElapsedTimer clock;
-    clock.start();
-    QImage last = program.windowShot();
-    for (;;) {
-        QThread::msleep(50);
-        QImage shot = program.windowShot();
-        if (shot == last || clock.elapsed() > 3000)
-            return shot;
-        last = shot;
-    }
 }
 
 // Whether the empty-slot picture lies over palette slot i (its edges may
@@ -156,7 +78,7 @@ void useSaveDialog(RunningProgram& program, const QString& typed, bool cancel = 
     program.key(cancel ? QStringLiteral("Escape") : QStringLiteral("Return"));
     const bool closed = program.waitUntilGone(kSaveTitle, 5000);
     if (!closed)
-        keep(program.screenshot(), "dialog-left-open");
+        keep(program.screenshot(), "scenario-dialog-left-open");
     ASSERT_TRUE(closed) << "the save dialog is still open (or asks a question)";
 }
 
@@ -212,7 +134,7 @@ TEST(ChildSession, FillsDrawsErasesTurnsAndSavesThroughTheRealDialog) {
     // The blue brush leaves its slot empty; the slots beside it stay.
     program.click(paletteSlot(2));
     const QImage picked = settledShot(program);
-    keep(picked, "1-blue-brush");
+    keep(picked, "scenario-1-blue-brush");
     EXPECT_TRUE(showsEmpty(picked, start, 2)) << "the blue slot does not show empty";
     for (int i : {1, 3})
         EXPECT_FALSE(showsEmpty(picked, start, i)) << "slot " << i << " changed";
@@ -235,7 +157,7 @@ TEST(ChildSession, FillsDrawsErasesTurnsAndSavesThroughTheRealDialog) {
     const QImage expected =
         inside.paintedOn(around.paintedOn(behind.paintedOn(outline, kYellow), kBlue), kBlue);
     const QImage filledShot = waitForCanvas(program, expected);
-    keep(filledShot, "2-filled");
+    keep(filledShot, "scenario-2-filled");
     const QImage filled = canvasOf(filledShot);
     const PixelDifference wrongFill = differingPixels(filled, expected);
     EXPECT_EQ(wrongFill.count, 0) << "the fills are not exactly the three white areas: "
@@ -254,7 +176,7 @@ TEST(ChildSession, FillsDrawsErasesTurnsAndSavesThroughTheRealDialog) {
     const QPoint from(150, 235), to(390, 295);
     program.drag(onCanvas(from), onCanvas(to), 60);
     const QImage strokeShot = settledShot(program);
-    keep(strokeShot, "3-stroke");
+    keep(strokeShot, "scenario-3-stroke");
     const QImage stroked = canvasOf(strokeShot);
     const QRect strokeBox = QRect(from, to).normalized().adjusted(-8, -8, 8, 8);
     const auto onStroke = [&](int x, int y) {
@@ -295,7 +217,7 @@ TEST(ChildSession, FillsDrawsErasesTurnsAndSavesThroughTheRealDialog) {
     for (int y : {250, 258, 266})
         program.drag(onCanvas({200, y}), onCanvas({320, y}), 30);
     const QImage erasedShot = settledShot(program);
-    keep(erasedShot, "4-erased");
+    keep(erasedShot, "scenario-4-erased");
     const QImage erased = canvasOf(erasedShot);
     const QRect rubbed(QPoint(200, 250), QPoint(329, 275));
     const QRect restored = rubbed.adjusted(12, 0, 0, 0);
@@ -315,7 +237,7 @@ TEST(ChildSession, FillsDrawsErasesTurnsAndSavesThroughTheRealDialog) {
     ASSERT_NO_FATAL_FAILURE(turnTo(program, scratch, kNextButton, 2));
     program.click(kPrevButton);
     const QImage backShot = waitForCanvas(program, erased);
-    keep(backShot, "5-back-on-page-1");
+    keep(backShot, "scenario-5-back-on-page-1");
     EXPECT_EQ(differingPixels(canvasOf(backShot), erased).count, 0)
         << "page 1 came back without its colouring";
     EXPECT_EQ(differingPixels(workingCopy(scratch, 1), erased).count, 0);
@@ -352,7 +274,7 @@ TEST(ClosingTheWindow, MidStrokeWithTheButtonHeldStoresTheStroke) {
     for (int x = 165; x <= 260; x += 5)
         program.moveTo(onCanvas({x, 100 + (x - 160) / 4}));
     const QImage shot = settledShot(program);
-    keep(shot, "close-mid-stroke");
+    keep(shot, "scenario-close-mid-stroke");
     const QImage canvas = canvasOf(shot);
     EXPECT_GT(countOf(canvas, kRed), 500) << "the stroke does not show while it is drawn";
     program.close();
@@ -373,7 +295,7 @@ TEST(ClosingTheWindow, WithThePostcardComposerOpenStoresThePage) {
     program.click(kSendButton);
     ASSERT_FALSE(program.waitForOtherWindow(QStringLiteral("Send Drawing"), 10000).isEmpty())
         << "the composer did not open";
-    keep(program.screenshot(), "close-composer-open");
+    keep(program.screenshot(), "scenario-close-composer-open");
     program.close();
     EXPECT_EQ(program.waitForExit(), 0);
     expectStoredAsShown(scratch, 2, canvas);
@@ -394,7 +316,7 @@ TEST(ClosingTheWindow, AfterACancelledSaveDialogStoresThePage) {
     program.click(paletteSlot(3));
     program.click(onCanvas({3, 3}));
     const QImage shot = settledShot(program);
-    keep(shot, "close-after-cancel");
+    keep(shot, "scenario-close-after-cancel");
     const QImage canvas = canvasOf(shot);
     EXPECT_GT(countOf(canvas, kGreen), 10000);
     program.close();

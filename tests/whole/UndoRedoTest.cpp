@@ -21,7 +21,7 @@ protected:
     // One gesture or key, then the canvas must show expected exactly.
     template <typename Act> void expectAfter(Act act, const QImage& expected, const char* what) {
         act();
-        const QImage canvas = waitForCanvas(program, expected);
+        const QImage canvas = canvasOf(waitForCanvas(program, expected));
         const PixelDifference d = differingPixels(canvas, expected);
         if (d.count)
             keep(canvas, QStringLiteral("undo-%1").arg(what));
@@ -33,7 +33,7 @@ protected:
     QImage fill(int slot, QPoint p) {
         program.click(paletteSlot(slot));
         program.click(onCanvas(p));
-        return settledCanvas(program);
+        return canvasOf(settledShot(program));
     }
     void turn(const char* button, const QImage& expected) {
         expectAfter([&] { press(button); }, expected, button);
@@ -58,7 +58,7 @@ TEST_F(UndoSession, ButtonsAndKeysTakeBackAndPutBackEveryStepAcrossPageTurns) {
     press("cmdDRAW");
     program.click(paletteSlot(0));
     program.drag(onCanvas({150, 235}), onCanvas({390, 295}), 40);
-    const QImage stroke = settledCanvas(program);
+    const QImage stroke = canvasOf(settledShot(program));
     ASSERT_GT(countOf(stroke, kRed), 500) << "the crayon drew nothing";
     keep(stroke, "undo-stroke");
 
