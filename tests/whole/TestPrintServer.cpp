@@ -128,16 +128,16 @@ bool TestPrintServer::waitUntilAnswering() {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 20000) {
-        if (cupsd_.state() == QProcess::NotRunning) {
+        // lpstat -r succeeds either way; only its words tell.
+        if (client(QStringLiteral("lpstat"), {"-r"}).trimmed() == "scheduler is running")
+            return true;
+        // Waiting on the process is what notices that it ended.
+        if (cupsd_.waitForFinished(100) || cupsd_.state() == QProcess::NotRunning) {
             const QString said = QString::fromLocal8Bit(cupsd_.readAll()).trimmed();
             why_ = QStringLiteral("cupsd could not start here: ") +
                    (said.isEmpty() ? logTail() : said);
             return false;
         }
-        // lpstat -r succeeds either way; only its words tell.
-        if (client(QStringLiteral("lpstat"), {"-r"}).trimmed() == "scheduler is running")
-            return true;
-        QThread::msleep(100);
     }
     why_ = QStringLiteral("cupsd did not answer within 20 s");
     return false;
