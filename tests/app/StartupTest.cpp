@@ -54,10 +54,10 @@ TEST_F(StartupTest, ThePaletteSlotsLieEdgeToEdgeWithTheirColours) {
 
 // Each missing or unreadable file stops start-up with a FileError that
 // names it, before the window is ever shown.
-class StartupFailure : public WindowTest, public ::testing::WithParamInterface<const char*> {};
+class StartupFailure : public WindowTest, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(StartupFailure, StopsAndNamesTheFile) {
-    const QString victim = scratch.file(GetParam());
+    const QString victim = scratch.file(QString::fromStdString(GetParam()));
     QFile::remove(victim);
     try {
         window->Form_Load();
@@ -70,11 +70,14 @@ TEST_P(StartupFailure, StopsAndNamesTheFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(MissingFiles, StartupFailure,
-                         ::testing::Values("ui.kyr", "stix.kyr", "brsh.kyr", "pages/orig/1.bmp",
-                                           "pages/orig/7.bmp", "pages/orig/16.bmp"));
+                         ::testing::Values(DataFiles::WindowBackground, DataFiles::Crayons,
+                                           DataFiles::Brushes,
+                                           DataFiles::outlinePage(1).toStdString(),
+                                           DataFiles::outlinePage(7).toStdString(),
+                                           DataFiles::outlinePage(16).toStdString()));
 
 TEST_F(StartupTest, APictureThatIsReallyTextStopsStartUp) {
-    QFile fake(scratch.file("stix.kyr"));
+    QFile fake(scratch.file(DataFiles::Crayons));
     ASSERT_TRUE(fake.open(QIODevice::WriteOnly | QIODevice::Truncate));
     fake.write("not a picture\n");
     fake.close();

@@ -49,7 +49,7 @@ struct DamagedArtwork {
 
 std::vector<DamagedArtwork> damagedArtwork() {
     std::vector<DamagedArtwork> all;
-    for (const char* file : {"ui.kyr", "stix.kyr", "brsh.kyr"})
+    for (const char* file : {DataFiles::WindowBackground, DataFiles::Crayons, DataFiles::Brushes})
         for (const Damage& damage : artworkDamages())
             all.push_back(
                 {file, damage, QString(file).section('.', 0, 0).toStdString() + "_" + damage.name});
@@ -136,7 +136,7 @@ class DamagedPostcardArtwork : public WindowTest, public ::testing::WithParamInt
 
 TEST_P(DamagedPostcardArtwork, TheSendButtonReportsItAndOpensNothing) {
     window->Form_Load();
-    const QString victim = scratch.file("pc.kyr");
+    const QString victim = scratch.file(DataFiles::PostcardBackground);
     ASSERT_TRUE(overwriteFile(victim, GetParam().make(readFile(victim))));
     const PeakMemory memory;
     clickFace(window->cmdSEND);
