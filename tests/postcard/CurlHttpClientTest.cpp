@@ -3,6 +3,7 @@
 
 #include "postcard/DeliveryError.h"
 #include "tests/postcard/LoopbackPeer.h"
+#include "tests/support/TestSupport.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "postcard/PostcardConstants.h"
 #include "tests/postcard/LoopbackPeer.h"
 #include "tests/postcard/PictureCompare.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -171,12 +171,6 @@ SilentServer::SilentServer() {
     server_.listen(QHostAddress::LocalHost, 0);
 }
 
-int closedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return int(probe.serverPort());
-}
-
 SilentLookUpOutcome runBesideSilentNameServer(const std::function<void()>& call) {
     QTemporaryDir folder;
     const QByteArray resolvConf = QFile::encodeName(folder.filePath("resolv.conf"));

@@ -62,9 +62,6 @@ private:
     QTcpServer server_;
 };
 
-// A loopback port with nothing listening on it.
-int closedPort();
-
 // How a call run beside a name server that never answers came out.
 struct SilentLookUpOutcome {
     QString refused; // why the machine would not let the test make one; empty when it ran

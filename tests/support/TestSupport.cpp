@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QHash>
 #include <QProcess>
+#include <QTcpServer>
 
 QString sourceDir() {
     return QStringLiteral(VELLUMIX_SOURCE_DIR);
@@ -119,4 +120,10 @@ PixelDifference differingPixels(const QImage& a, const QImage& b) {
             if ((a.pixel(x, y) & 0xffffff) != (b.pixel(x, y) & 0xffffff) && d.count++ == 0)
                 d.first = {x, y};
     return d;
+}
+
+int closedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return int(probe.serverPort());
 }

@@ -75,3 +75,6 @@ public:
 
 // Runs a program and returns its exit status (-1 when it could not start).
 int runCommand(const QString& program, const QStringList& arguments);
+
+// A loopback port with nothing listening on it.
+int closedPort();

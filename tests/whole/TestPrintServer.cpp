@@ -1,10 +1,10 @@
 #include "tests/whole/TestPrintServer.h"
 
+#include "tests/support/TestSupport.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QHostAddress>
-#include <QTcpServer>
 #include <QThread>
 
 namespace {
@@ -30,11 +30,6 @@ QString client(const QString& program, const QStringList& arguments, bool* ok = 
     return done ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
 }
 
-int freePort() {
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
-}
-
 } // namespace
 
 TestPrintServer::TestPrintServer()
@@ -47,7 +42,7 @@ TestPrintServer::TestPrintServer()
     // The filters run as the server's unprivileged user: they must reach the folders.
     QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFile::ExeOther |
                                            QFile::ReadOther | QFile::ExeGroup | QFile::ReadGroup);
-    const int port = freePort();
+    const int port = closedPort();
     if (!dir_.isValid() || port == 0 || !writeFiles(port)) {
         why_ = QStringLiteral("no scratch folder or free port for the print server");
         return;
