@@ -1,6 +1,6 @@
 #include "app/DataFolder.h"
 
-#include "colouring/pixels/FileError.h"
+#include "pixels/FileError.h"
 
 #include <QDir>
 #include <QFileInfo>

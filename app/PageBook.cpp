@@ -1,6 +1,6 @@
 #include "app/PageBook.h"
 
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "state/DataFiles.h"
 
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "colouring/PrintButton.h"
 #include "colouring/SaveButton.h"
 #include "colouring/ToolBox.h"
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "controls/Cursors.h"
 #include "controls/ImageControl.h"
 #include "controls/QtFileDialog.h"

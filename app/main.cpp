@@ -2,7 +2,7 @@
 #include "app/DataFolder.h"
 #include "app/SingleWindow.h"
 #include "app/frmCANVAS.h"
-#include "colouring/pixels/FileError.h"
+#include "pixels/FileError.h"
 
 #include <QApplication>
 #include <QMessageBox>

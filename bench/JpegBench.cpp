@@ -1,9 +1,9 @@
 // The postcard's conversion: BmpToJpeg reads the temporary bitmap, compresses
 // it at quality 80 and writes the JPEG atomically. Its peer, in the same run:
 // libjpeg-turbo compressing the same pixels in memory, with the same settings.
-#include "colouring/pixels/BitmapFile.h"
-#include "colouring/pixels/SurfaceFill.h"
-#include "colouring/pixels/TurboJpegHandles.h"
+#include "pixels/BitmapFile.h"
+#include "pixels/SurfaceFill.h"
+#include "pixels/TurboJpegHandles.h"
 #include "postcard/BmpToJpeg.h"
 
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 #include "app/PageSheet.h"
 #include "bench/BenchTiming.h"
 #include "colouring/Canvas.h"
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "controls/ucButtonA.h"
 
 #include <QElapsedTimer>

@@ -7,11 +7,11 @@
 // slower, so a figure holds only if it holds in both. They run on each code
 // path the processor can run (/path:0 is the one the program uses; the label
 // names it).
-#include "colouring/pixels/BitmapFile.h"
-#include "colouring/pixels/PenLine.h"
-#include "colouring/pixels/PixelOps.h"
-#include "colouring/pixels/PixelPaths.h"
-#include "colouring/pixels/SurfaceFill.h"
+#include "pixels/BitmapFile.h"
+#include "pixels/PenLine.h"
+#include "pixels/PixelOps.h"
+#include "pixels/PixelPaths.h"
+#include "pixels/SurfaceFill.h"
 #include "tests/support/ConnectedArea.h"
 
 #include <QFile>

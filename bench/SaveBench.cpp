@@ -4,7 +4,7 @@
 // without rename or sync, and the bitmap encoding alone.
 #include "bench/BenchTiming.h"
 #include "colouring/Canvas.h"
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

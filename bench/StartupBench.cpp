@@ -3,7 +3,7 @@
 // the same run: the bare copy of the sixteen page files, and an empty window
 // of the same size shown to its first paint.
 #include "bench/BenchTiming.h"
-#include "colouring/pixels/FileError.h"
+#include "pixels/FileError.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>

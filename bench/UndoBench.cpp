@@ -2,7 +2,7 @@
 // filled (every row of the page touched, around every outline), and the
 // blank page filled (every pixel). The peer is a memcpy of the page's bytes.
 #include "colouring/UndoHistory.h"
-#include "colouring/pixels/SurfaceFill.h"
+#include "pixels/SurfaceFill.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>

@@ -3,7 +3,7 @@
 // page being coloured. Mouse positions go to the handlers in twips relative
 // to the client area, read against the screen's resolution at each event.
 #include "colouring/PictureBox.h"
-#include "colouring/pixels/Colour.h"
+#include "pixels/Colour.h"
 
 class Canvas : public PictureBox {
     Q_OBJECT

@@ -2,9 +2,9 @@
 
 #include "colouring/Canvas.h"
 #include "colouring/UndoHistory.h"
-#include "colouring/pixels/PenLine.h"
-#include "colouring/pixels/PixelOps.h"
-#include "colouring/pixels/SurfaceFill.h"
+#include "pixels/PenLine.h"
+#include "pixels/PixelOps.h"
+#include "pixels/SurfaceFill.h"
 #include "controls/Twips.h"
 
 CanvasInput::CanvasInput(ProgramState& state, Canvas& canvas, PictureBox& picOrig,

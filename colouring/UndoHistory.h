@@ -5,7 +5,7 @@
 // ends. Only the changed pixels are kept, with their old and new colours, so
 // undo and redo put the picture back exactly. A gesture that changed nothing
 // adds no step; a new step after an undo drops what could have been redone.
-#include "colouring/pixels/PixelPatch.h"
+#include "pixels/PixelPatch.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,8 +1,8 @@
 #include "postcard/BmpToJpeg.h"
 
-#include "colouring/pixels/BitmapFile.h"
-#include "colouring/pixels/FileError.h"
-#include "colouring/pixels/TurboJpegHandles.h"
+#include "pixels/BitmapFile.h"
+#include "pixels/FileError.h"
+#include "pixels/TurboJpegHandles.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
 #include "postcard/frmPostcard.h"
 
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "controls/Twips.h"
 #include "postcard/BmpToJpeg.h"
 #include "postcard/LimitedPlainTextEdit.h"

@@ -1,6 +1,6 @@
 #include "postcard/frmSTATUS.h"
 
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "controls/Twips.h"
 #include "postcard/PostcardConstants.h"
 #include "postcard/PostcardStyle.h"

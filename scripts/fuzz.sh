@@ -19,7 +19,7 @@ declare -A sources=(
   [service_reply]="postcard/PostcardRequest.cpp"
   [service_url]="postcard/PostcardRequest.cpp"
   [dialog_selection]="controls/ComDLG.cpp"
-  [picture_file]="colouring/pixels/BitmapFile.cpp colouring/pixels/AtomicFile.cpp"
+  [picture_file]="pixels/BitmapFile.cpp pixels/AtomicFile.cpp"
 )
 declare -A mains=(
   [service_reply]=tests/fuzz/ServiceReplyFuzzer.cpp

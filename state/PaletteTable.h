@@ -1,7 +1,7 @@
 #pragma once
 // The twelve colours of the crayon box and the brushes, in slot order.
 // The artwork generator paints the box from the same table.
-#include "colouring/pixels/Colour.h"
+#include "pixels/Colour.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // Draw mode on the canvas: crayon strokes with the outlines stamped back on
 // release, strokes broken at a zero coordinate, and the block eraser.
 #include "colouring/CanvasInput.h"
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "controls/Twips.h"
 #include "tests/support/WindowTest.h"
 

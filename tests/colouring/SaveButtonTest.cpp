@@ -1,6 +1,6 @@
 #include "colouring/SaveButton.h"
 
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "controls/QtFileDialog.h"
 #include "tests/controls/ModalDriver.h"
 #include "tests/controls/ScriptedDialog.h"

@@ -2,8 +2,8 @@
 // nothing, the redo branch, and the memory a full history takes.
 #include "colouring/UndoHistory.h"
 
-#include "colouring/pixels/PixelPatch.h"
-#include "colouring/pixels/SurfaceFill.h"
+#include "pixels/PixelPatch.h"
+#include "pixels/SurfaceFill.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "tests/faults/DamagedFiles.h"
 
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 
 #include <QBuffer>
 #include <QFile>

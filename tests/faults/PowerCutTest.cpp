@@ -3,7 +3,7 @@
 // whole: the old picture or the new one, never a mix or a truncated file,
 // and no litter that grows with every cut.
 #include "app/PageBook.h"
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>

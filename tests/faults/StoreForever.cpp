@@ -3,7 +3,7 @@
 // ever, so that a test can kill it at any moment of a store.
 // Usage: store_forever <data folder> <picture A> <picture B>
 #include "app/PageBook.h"
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 
 #include <cstdio>
 

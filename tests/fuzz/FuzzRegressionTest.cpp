@@ -1,6 +1,6 @@
 // Inputs the fuzzers found to break the program, kept as ordinary cases so
 // that every build, sanitized or not, tries them again.
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Any file in the place of a page or an artwork picture: it is refused with
 // a FileError or comes back as a picture within the allocation limit, and
 // nothing in between crashes, hangs or reads out of range.
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 // The bitmap-to-JPEG conversion of the postcard's picture.
 #include "postcard/BmpToJpeg.h"
 
-#include "colouring/pixels/BitmapFile.h"
-#include "colouring/pixels/FileError.h"
+#include "pixels/BitmapFile.h"
+#include "pixels/FileError.h"
 #include "tests/postcard/PictureCompare.h"
 
 #include <QDir>

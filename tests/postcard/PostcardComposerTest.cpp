@@ -1,6 +1,6 @@
 // The composer window: layout, texts, the message limit, the preview, the
 // placeholders' focus rule and its comings and goings.
-#include "colouring/pixels/FileError.h"
+#include "pixels/FileError.h"
 #include "controls/Twips.h"
 #include "postcard/LimitedPlainTextEdit.h"
 #include "postcard/PostcardConstants.h"

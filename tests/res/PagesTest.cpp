@@ -1,7 +1,7 @@
 // The sixteen outline pages are what a child colours. Each must be pure black
 // line art on white, clear of the canvas border, with enough areas to fill,
 // no specks, and lines that a 4-connected fill cannot slip through.
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "tests/support/TestSupport.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "tests/support/TestWindow.h"
 
-#include "colouring/pixels/FileError.h"
+#include "pixels/FileError.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

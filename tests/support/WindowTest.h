@@ -3,7 +3,7 @@
 // loading to the test; ShownWindowTest loads and shows it first, and fails
 // a test that leaves a message behind.
 #include "app/PageSheet.h"
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "state/DataFiles.h"
 #include "tests/support/TestWindow.h"
 

@@ -1,6 +1,6 @@
 #include "tests/whole/CanvasShots.h"
 
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 
 #include <QElapsedTimer>
 #include <QThread>

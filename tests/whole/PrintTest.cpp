@@ -1,7 +1,7 @@
 // Printing from the real window to a real CUPS server's PDF printer: the
 // system's dialog confirmed or cancelled with the keyboard, the PDF rendered
 // and compared with the canvas on screen.
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "tests/whole/CanvasShots.h"
 #include "tests/whole/TestPrintServer.h"
 

@@ -1,4 +1,4 @@
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "tests/support/ProgramHarness.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "tools/artgen/JpegFile.h"
 
-#include "colouring/pixels/AtomicFile.h"
-#include "colouring/pixels/FileError.h"
-#include "colouring/pixels/TurboJpegHandles.h"
+#include "pixels/AtomicFile.h"
+#include "pixels/FileError.h"
+#include "pixels/TurboJpegHandles.h"
 
 void writeJpegFile(const QImage& image, const QString& path, int quality) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);

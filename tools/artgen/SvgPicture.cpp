@@ -1,6 +1,6 @@
 #include "tools/artgen/SvgPicture.h"
 
-#include "colouring/pixels/FileError.h"
+#include "pixels/FileError.h"
 
 #include <QFile>
 #include <QPainter>

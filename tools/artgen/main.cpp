@@ -2,7 +2,7 @@
 //   vellumix-artgen <source folder> [<output folder>]
 // Output goes into the source folder unless another is given, so a test can
 // render into a scratch folder and compare with the committed files.
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "state/ControlPlaces.h"
 #include "state/DataFiles.h"
 #include "state/PaletteTable.h"
@@ -131,7 +131,7 @@ void renderLayout(const QDir& layout, const QDir& out, const QImage& background)
     for (const QString& name : svgNames(layout)) {
         const QImage image = renderFile(layout, name);
         saveJpeg(flatten(image, backdrop(background, name, image.size())),
-                 out.filePath("app/resources/layout/" + name + ".jpg"));
+                 out.filePath("resources/layout/" + name + ".jpg"));
     }
 }
 
@@ -139,7 +139,7 @@ void renderButtons(const QDir& buttons, const QDir& out, const QImage& backgroun
     for (const QString& name : svgNames(buttons)) {
         const QImage face = renderFile(buttons, name);
         const ButtonStates states = buttonStates(face, backdrop(background, name, face.size()));
-        const QString base = out.filePath("app/resources/buttons/" + name);
+        const QString base = out.filePath("resources/buttons/" + name);
         saveJpeg(states.normal, base + "_norm.jpg");
         saveJpeg(states.rollover, base + "_roll.jpg");
         saveJpeg(states.pressed, base + "_down.jpg");
@@ -153,7 +153,7 @@ QString hexColour(Colour c) {
 // Named cursors as drawn; crayon.svg and brush.svg are templates whose
 // magenta (#ff00ff) becomes each palette colour in turn.
 void renderCursors(const QDir& cursors, const QDir& out) {
-    const QString target = out.filePath("app/resources/cursors/");
+    const QString target = out.filePath("resources/cursors/");
     for (const QString& name : svgNames(cursors)) {
         const QString path = svgPath(cursors, name);
         const QByteArray svg = readSvg(path);
@@ -179,7 +179,7 @@ void renderIcons(const QDir& icons, const QDir& out) {
     const QByteArray svg = readSvg(path);
     for (int size : {32, 16}) {
         savePng(renderSvg(svg, path, true, QSize(size, size)),
-                out.filePath(QStringLiteral("app/resources/icons/icon%1.png").arg(size)));
+                out.filePath(QStringLiteral("resources/icons/icon%1.png").arg(size)));
     }
     // The menu entry's icons, in the sizes desktops look for.
     for (int size : {16, 32, 48, 64, 128, 256}) {

@@ -27,7 +27,7 @@ QSet<QString> picturesUnder(const QString& root) {
     } places[] = {
         {"res", {"*.kyr"}, false},
         {"res/pages/orig", {"*.bmp"}, false},
-        {"app/resources", {"*.png", "*.jpg"}, true},
+        {"resources", {"*.png", "*.jpg"}, true},
         {"docs", {"pages.png"}, false},
         {"desktop/icons", {"*.png"}, false},
     };

@@ -8,7 +8,7 @@
 namespace {
 
 QImage cursor(const QString& name) {
-    const LoadedPicture loaded = loadArtwork("app/resources/cursors/" + name + ".png");
+    const LoadedPicture loaded = loadArtwork("resources/cursors/" + name + ".png");
     EXPECT_EQ(loaded.format, "png") << qPrintable(name);
     return loaded.image;
 }

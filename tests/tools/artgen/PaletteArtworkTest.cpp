@@ -73,7 +73,7 @@ TEST_P(PaletteArtwork, EveryCrayonOrBrushStandsInTheMiddleOfItsSlot) {
 
 TEST_P(PaletteArtwork, EmptyPocketMatchesTheBoxAroundEverySlot) {
     const QImage picture = palette();
-    const QImage pocket = loadArtwork("app/resources/layout/imgNONE.jpg").image;
+    const QImage pocket = loadArtwork("resources/layout/imgNONE.jpg").image;
     ASSERT_EQ(pocket.size(), QSize(35, 165));
     for (int slot = 0; slot < kPaletteSize; ++slot) {
         SCOPED_TRACE(slot);
@@ -92,8 +92,8 @@ INSTANTIATE_TEST_SUITE_P(CrayonsAndBrushes, PaletteArtwork,
                          testing::Values("stix.kyr", "brsh.kyr"));
 
 TEST(EraserArtwork, EmptyEraserBoxIsTheEraserBoxWithoutTheEraser) {
-    const QImage full = loadArtwork("app/resources/layout/cmdERASER.jpg").image;
-    const QImage empty = loadArtwork("app/resources/layout/cmdERASER_OFF.jpg").image;
+    const QImage full = loadArtwork("resources/layout/cmdERASER.jpg").image;
+    const QImage empty = loadArtwork("resources/layout/cmdERASER_OFF.jpg").image;
     ASSERT_EQ(full.size(), QSize(85, 165));
     ASSERT_EQ(empty.size(), QSize(85, 165));
     const QRect sides[] = {{0, 0, 8, 165}, {77, 0, 8, 165}, {0, 110, 85, 55}};
@@ -107,7 +107,7 @@ TEST(EraserArtwork, EraserBoxLinesUpWithTheCrayonBoxBesideIt) {
     // The same rows of the window through the front of both boxes: the
     // eraser box sits one pixel lower than the crayon box.
     const QImage crayons = loadArtwork("res/stix.kyr").image;
-    const QImage eraser = loadArtwork("app/resources/layout/cmdERASER.jpg").image;
+    const QImage eraser = loadArtwork("resources/layout/cmdERASER.jpg").image;
     ASSERT_FALSE(crayons.isNull());
     ASSERT_FALSE(eraser.isNull());
     EXPECT_LT(meanDifference(crayons, QRect(430, 105, 3, 60), eraser, QRect(3, 104, 3, 60)), 2.0);

@@ -1,7 +1,7 @@
 // The main window's and the postcard windows' pictures: their sizes and
 // formats, buttons that blend into the desk behind them, and a postcard
 // background dark enough for the white labels.
-#include "colouring/pixels/BitmapFile.h"
+#include "pixels/BitmapFile.h"
 #include "tests/support/TestSupport.h"
 #include "tests/tools/artgen/ArtworkFiles.h"
 
@@ -66,7 +66,7 @@ TEST(WindowArtwork, LayoutPicturesAreJpegsOfTheirControlsSize) {
     for (const Placed& p : kLayoutPictures) {
         SCOPED_TRACE(p.name);
         const LoadedPicture loaded =
-            loadArtwork(QStringLiteral("app/resources/layout/%1.jpg").arg(p.name));
+            loadArtwork(QStringLiteral("resources/layout/%1.jpg").arg(p.name));
         EXPECT_EQ(loaded.format, "jpeg");
         EXPECT_EQ(loaded.image.size(), p.place.size());
     }
@@ -79,7 +79,7 @@ TEST(WindowArtwork, EveryButtonHasThreeDistinctJpegStatesOfItsSize) {
         for (int s = 0; s < 3; ++s) {
             SCOPED_TRACE(QStringLiteral("%1_%2").arg(b.name, suffixes[s]).toStdString());
             const LoadedPicture loaded = loadArtwork(
-                QStringLiteral("app/resources/buttons/%1_%2.jpg").arg(b.name, suffixes[s]));
+                QStringLiteral("resources/buttons/%1_%2.jpg").arg(b.name, suffixes[s]));
             EXPECT_EQ(loaded.format, "jpeg");
             ASSERT_EQ(loaded.image.size(), b.place.size());
             states[s] = loaded.image;
@@ -99,13 +99,13 @@ TEST(WindowArtwork, ButtonsAndLogoBlendIntoTheDeskAtTheirPlace) {
         for (const char* state : {"norm", "roll", "down"}) {
             SCOPED_TRACE(QStringLiteral("%1_%2").arg(b.name, state).toStdString());
             const QImage picture =
-                loadArtwork(QStringLiteral("app/resources/buttons/%1_%2.jpg").arg(b.name, state))
+                loadArtwork(QStringLiteral("resources/buttons/%1_%2.jpg").arg(b.name, state))
                     .image;
             ASSERT_FALSE(picture.isNull());
             EXPECT_LT(edgeDifference(picture, background, b.place.topLeft()), 2.5);
         }
     }
-    const QImage logo = loadArtwork("app/resources/layout/Image1.jpg").image;
+    const QImage logo = loadArtwork("resources/layout/Image1.jpg").image;
     ASSERT_FALSE(logo.isNull());
     EXPECT_LT(edgeDifference(logo, background, {14, 31}), 2.5);
 }
@@ -114,7 +114,7 @@ TEST(WindowArtwork, IconsArePngsOfTheirSizeWithTransparentCorners) {
     for (int size : {32, 16}) {
         SCOPED_TRACE(size);
         const LoadedPicture loaded =
-            loadArtwork(QStringLiteral("app/resources/icons/icon%1.png").arg(size));
+            loadArtwork(QStringLiteral("resources/icons/icon%1.png").arg(size));
         EXPECT_EQ(loaded.format, "png");
         ASSERT_EQ(loaded.image.size(), QSize(size, size));
         EXPECT_EQ(qAlpha(loaded.image.pixel(0, 0)), 0);

@@ -1,5 +1,5 @@
 #pragma once
-#include "colouring/pixels/Colour.h"
+#include "pixels/Colour.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "colouring/pixels/PenLine.h"
+#include "pixels/PenLine.h"
 
 #include "tests/support/TestSupport.h"
 

@@ -1,6 +1,6 @@
 // The row primitives two pixels per 64-bit word, for processors without a
 // vector path here; compiled everywhere, so that tests check it on any machine.
-#include "colouring/pixels/SpanFill.h"
+#include "pixels/SpanFill.h"
 
 #include <cstring>
 

@@ -2,10 +2,10 @@
 // After AVX code that leaves the upper halves of the vector registers dirty,
 // old SSE instructions can run several times slower; on a processor with AVX
 // the path therefore clears them first, which costs about a cycle.
-#include "colouring/pixels/PixelPaths.h"
+#include "pixels/PixelPaths.h"
 
 #ifdef __SSE2__
-#include "colouring/pixels/SpanFill.h"
+#include "pixels/SpanFill.h"
 
 #include <immintrin.h>
 

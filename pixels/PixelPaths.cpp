@@ -1,4 +1,4 @@
-#include "colouring/pixels/PixelPaths.h"
+#include "pixels/PixelPaths.h"
 
 namespace {
 

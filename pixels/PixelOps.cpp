@@ -1,7 +1,7 @@
-#include "colouring/pixels/PixelOps.h"
+#include "pixels/PixelOps.h"
 
-#include "colouring/pixels/PixelPaths.h"
-#include "colouring/pixels/PixelRows.h"
+#include "pixels/PixelPaths.h"
+#include "pixels/PixelRows.h"
 
 #include <algorithm>
 #include <cstring>

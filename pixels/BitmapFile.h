@@ -3,8 +3,8 @@
 // content and refuses damaged files instead of showing half a picture;
 // writing produces a 24-bit Windows bitmap and replaces the target only once
 // every byte is on disk, so a failed write never costs the earlier picture.
-#include "colouring/pixels/AtomicFile.h"
-#include "colouring/pixels/FileError.h"
+#include "pixels/AtomicFile.h"
+#include "pixels/FileError.h"
 
 #include <QByteArray>
 #include <QImage>

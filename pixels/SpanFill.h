@@ -7,8 +7,8 @@
 // fill colour never equals the region's colour. Pending spans live on a heap
 // vector, so no region, however winding, can exhaust the call stack.
 // Compiled once per lanes type, like the row primitives (RowKernels.h).
-#include "colouring/pixels/PixelPaths.h"
-#include "colouring/pixels/RowKernels.h"
+#include "pixels/PixelPaths.h"
+#include "pixels/RowKernels.h"
 
 #include <algorithm>
 #include <vector>

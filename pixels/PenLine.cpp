@@ -1,6 +1,6 @@
-#include "colouring/pixels/PenLine.h"
+#include "pixels/PenLine.h"
 
-#include "colouring/pixels/PixelRows.h"
+#include "pixels/PixelRows.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,7 +1,7 @@
-#include "colouring/pixels/PixelOps.h"
+#include "pixels/PixelOps.h"
 
-#include "colouring/pixels/BitmapFile.h"
-#include "colouring/pixels/PixelPaths.h"
+#include "pixels/BitmapFile.h"
+#include "pixels/PixelPaths.h"
 #include "tests/support/TestSupport.h"
 
 #include <climits>

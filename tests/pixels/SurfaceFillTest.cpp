@@ -1,7 +1,7 @@
-#include "colouring/pixels/SurfaceFill.h"
+#include "pixels/SurfaceFill.h"
 
-#include "colouring/pixels/BitmapFile.h"
-#include "colouring/pixels/PixelPaths.h"
+#include "pixels/BitmapFile.h"
+#include "pixels/PixelPaths.h"
 #include "tests/support/ConnectedArea.h"
 #include "tests/support/TestSupport.h"
 

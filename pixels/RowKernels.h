@@ -10,7 +10,7 @@
 //   void andStep(target, source)        andRow over kCount pixels
 // Lanes types live in unnamed namespaces, so these templates' instances stay
 // private to the file that compiles them for its instruction set.
-#include "colouring/pixels/PixelRows.h"
+#include "pixels/PixelRows.h"
 
 #include <bit>
 #include <cstddef>

@@ -4,10 +4,10 @@
 // inline function shared with the other paths is ever built for AVX2 and
 // picked by the linker for a processor without it. VEX-encoded throughout,
 // so the state of the registers' upper halves costs nothing.
-#include "colouring/pixels/PixelPaths.h"
+#include "pixels/PixelPaths.h"
 
 #ifdef VELLUMIX_AVX2_PATH
-#include "colouring/pixels/PixelRows.h"
+#include "pixels/PixelRows.h"
 
 #include <algorithm>
 #include <bit>
@@ -17,7 +17,7 @@
 #pragma GCC push_options
 #pragma GCC target("avx2")
 
-#include "colouring/pixels/SpanFill.h"
+#include "pixels/SpanFill.h"
 
 namespace {
 

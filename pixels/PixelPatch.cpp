@@ -1,6 +1,6 @@
-#include "colouring/pixels/PixelPatch.h"
+#include "pixels/PixelPatch.h"
 
-#include "colouring/pixels/PixelRows.h"
+#include "pixels/PixelRows.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "colouring/pixels/AtomicFile.h"
+#include "pixels/AtomicFile.h"
 
-#include "colouring/pixels/FileError.h"
+#include "pixels/FileError.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "colouring/pixels/SurfaceFill.h"
+#include "pixels/SurfaceFill.h"
 
-#include "colouring/pixels/PixelPaths.h"
-#include "colouring/pixels/PixelRows.h"
+#include "pixels/PixelPaths.h"
+#include "pixels/PixelRows.h"
 
 QRect surfaceFill(QImage& image, int x, int y, Colour fill) {
     if (!image.rect().contains(x, y))
