@@ -4,8 +4,8 @@
 #include "app/PageSheet.h"
 #include "bench/BenchTiming.h"
 #include "colouring/Canvas.h"
-#include "pixels/BitmapFile.h"
 #include "controls/ucButtonA.h"
+#include "pixels/BitmapFile.h"
 
 #include <QElapsedTimer>
 #include <QPainter>

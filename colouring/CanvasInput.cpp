@@ -2,10 +2,10 @@
 
 #include "colouring/Canvas.h"
 #include "colouring/UndoHistory.h"
+#include "controls/Twips.h"
 #include "pixels/PenLine.h"
 #include "pixels/PixelOps.h"
 #include "pixels/SurfaceFill.h"
-#include "controls/Twips.h"
 
 CanvasInput::CanvasInput(ProgramState& state, Canvas& canvas, PictureBox& picOrig,
                          UndoHistory& history, AllOffFn allOff)

@@ -1,7 +1,7 @@
 #include "colouring/SaveButton.h"
 
-#include "pixels/BitmapFile.h"
 #include "controls/ComDLG.h"
+#include "pixels/BitmapFile.h"
 
 #include <QDir>
 #include <QImage>

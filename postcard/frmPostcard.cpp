@@ -1,7 +1,7 @@
 #include "postcard/frmPostcard.h"
 
-#include "pixels/BitmapFile.h"
 #include "controls/Twips.h"
+#include "pixels/BitmapFile.h"
 #include "postcard/BmpToJpeg.h"
 #include "postcard/LimitedPlainTextEdit.h"
 #include "postcard/PostcardRequest.h"

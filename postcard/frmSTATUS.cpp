@@ -1,7 +1,7 @@
 #include "postcard/frmSTATUS.h"
 
-#include "pixels/BitmapFile.h"
 #include "controls/Twips.h"
+#include "pixels/BitmapFile.h"
 #include "postcard/PostcardConstants.h"
 #include "postcard/PostcardStyle.h"
 

@@ -1,8 +1,8 @@
 // Draw mode on the canvas: crayon strokes with the outlines stamped back on
 // release, strokes broken at a zero coordinate, and the block eraser.
 #include "colouring/CanvasInput.h"
-#include "pixels/BitmapFile.h"
 #include "controls/Twips.h"
+#include "pixels/BitmapFile.h"
 #include "tests/support/WindowTest.h"
 
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "colouring/SaveButton.h"
 
-#include "pixels/BitmapFile.h"
 #include "controls/QtFileDialog.h"
+#include "pixels/BitmapFile.h"
 #include "tests/controls/ModalDriver.h"
 #include "tests/controls/ScriptedDialog.h"
 #include "tests/support/TestSupport.h"

@@ -1,7 +1,7 @@
 // The composer window: layout, texts, the message limit, the preview, the
 // placeholders' focus rule and its comings and goings.
-#include "pixels/FileError.h"
 #include "controls/Twips.h"
+#include "pixels/FileError.h"
 #include "postcard/LimitedPlainTextEdit.h"
 #include "postcard/PostcardConstants.h"
 #include "tests/postcard/PostcardHarness.h"

@@ -78,8 +78,8 @@ TEST(WindowArtwork, EveryButtonHasThreeDistinctJpegStatesOfItsSize) {
         const char* suffixes[] = {"norm", "roll", "down"};
         for (int s = 0; s < 3; ++s) {
             SCOPED_TRACE(QStringLiteral("%1_%2").arg(b.name, suffixes[s]).toStdString());
-            const LoadedPicture loaded = loadArtwork(
-                QStringLiteral("resources/buttons/%1_%2.jpg").arg(b.name, suffixes[s]));
+            const LoadedPicture loaded =
+                loadArtwork(QStringLiteral("resources/buttons/%1_%2.jpg").arg(b.name, suffixes[s]));
             EXPECT_EQ(loaded.format, "jpeg");
             ASSERT_EQ(loaded.image.size(), b.place.size());
             states[s] = loaded.image;
@@ -99,8 +99,7 @@ TEST(WindowArtwork, ButtonsAndLogoBlendIntoTheDeskAtTheirPlace) {
         for (const char* state : {"norm", "roll", "down"}) {
             SCOPED_TRACE(QStringLiteral("%1_%2").arg(b.name, state).toStdString());
             const QImage picture =
-                loadArtwork(QStringLiteral("resources/buttons/%1_%2.jpg").arg(b.name, state))
-                    .image;
+                loadArtwork(QStringLiteral("resources/buttons/%1_%2.jpg").arg(b.name, state)).image;
             ASSERT_FALSE(picture.isNull());
             EXPECT_LT(edgeDifference(picture, background, b.place.topLeft()), 2.5);
         }
