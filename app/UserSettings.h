@@ -2,8 +2,11 @@
 // What a family or a school sets for the program, read once at start-up from
 // the system's and the user's Vellumix.conf (INI; the user's file wins). A
 // value that cannot be used never stops the program: it is reported on
-// standard error and the default stays.
+// standard error, and a postcard then fails as for an unreachable service.
 #include <QString>
+#include <functional>
+
+struct PostcardSettings;
 
 struct UserSettings {
     // [postcard]: the service's address and the postcards' sender; empty
@@ -15,6 +18,18 @@ struct UserSettings {
     QString language; // empty: the system's locale
 };
 
+// Where a complaint about a settings value goes: one line, standard error in
+// the program.
+using SettingsComplaint = std::function<void(const QString& line)>;
+void complainOnStandardError(const QString& line);
+
 // Reads the settings through QSettings (organisation and application
-// "Vellumix"), so Qt's XDG rules find the files.
-UserSettings readUserSettings();
+// "Vellumix", the native format: INI in files named .conf, where Qt's
+// IniFormat would look for .ini), so Qt's XDG rules find the files. Each [postcard] value that
+// cannot be used gets one complaint naming its file and key.
+UserSettings readUserSettings(const SettingsComplaint& complain = complainOnStandardError);
+
+// Hands the postcard values to the delivery, keeping the compiled defaults
+// where none is set; certificates come from SSL_CERT_FILE when it names a
+// bundle, as OpenSSL's own tools take it.
+void applyPostcardSettings(const UserSettings& settings, PostcardSettings& postcard);

@@ -1,6 +1,7 @@
 // Vellumix: a colouring book for young children.
 #include "app/DataFolder.h"
 #include "app/SingleWindow.h"
+#include "app/UserSettings.h"
 #include "app/frmCANVAS.h"
 #include "pixels/FileError.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         });
         if (!first)
             return 0; // the open window has been brought to the front
+        applyPostcardSettings(readUserSettings(), window.postcardSettings);
         window.Form_Load();
         window.show();
         return QApplication::exec();

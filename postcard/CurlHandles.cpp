@@ -1,7 +1,8 @@
 #include "postcard/CurlHandles.h"
 
-#include "postcard/DeliveryError.h"
+#include "postcardprotocol/DeliveryError.h"
 
+#include <QFile>
 #include <string>
 
 namespace {
@@ -24,16 +25,26 @@ void ensureCurlInitialised() {
     checkCurl(global.result);
 }
 
-CurlEasy makeCurlEasy() {
+CurlTransfer::CurlTransfer(const char* protocols, const QString& caBundle) {
     ensureCurlInitialised();
-    CurlEasy handle(curl_easy_init());
-    if (!handle)
+    handle_.reset(curl_easy_init());
+    if (!handle_)
         throw DeliveryError("libcurl could not create a transfer");
+    set(CURLOPT_ERRORBUFFER, errorBuffer_);
+    set(CURLOPT_PROTOCOLS_STR, protocols);
+    set(CURLOPT_NOSIGNAL, 1L);
     // A name server that never answers would otherwise hold the window past
     // the time-out: libcurl waits for its resolver thread unless told to
     // leave it behind.
-    checkCurl(curl_easy_setopt(handle.get(), CURLOPT_QUICK_EXIT, 1L));
-    return handle;
+    set(CURLOPT_QUICK_EXIT, 1L);
+    set(CURLOPT_SSL_VERIFYPEER, 1L);
+    set(CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!caBundle.isEmpty())
+        set(CURLOPT_CAINFO, QFile::encodeName(caBundle).constData()); // libcurl copies it
+}
+
+void CurlTransfer::perform() {
+    checkCurl(curl_easy_perform(handle_.get()), errorBuffer_);
 }
 
 void appendToList(CurlList& list, const char* text) {

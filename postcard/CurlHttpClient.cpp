@@ -1,7 +1,7 @@
 #include "postcard/CurlHttpClient.h"
 
 #include "postcard/CurlHandles.h"
-#include "postcard/DeliveryError.h"
+#include "postcardprotocol/DeliveryError.h"
 
 #include <QByteArray>
 #include <string>
@@ -20,22 +20,17 @@ size_t collectBody(char* data, size_t size, size_t count, void* userData) {
 } // namespace
 
 QString CurlHttpClient::get(const QString& url) {
-    CurlEasy curl = makeCurlEasy();
+    CurlTransfer transfer("http,https", caBundle_);
     QByteArray body;
-    char errorBuffer[CURL_ERROR_SIZE] = {};
     const QByteArray urlBytes = url.toUtf8();
-    CURL* handle = curl.get();
-    checkCurl(curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorBuffer));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_URL, urlBytes.constData()));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https"));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, long(timeout_.count())));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, collectBody));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body));
-    checkCurl(curl_easy_perform(handle), errorBuffer);
+    transfer.set(CURLOPT_URL, urlBytes.constData());
+    transfer.set(CURLOPT_TIMEOUT_MS, long(timeout_.count()));
+    transfer.set(CURLOPT_WRITEFUNCTION, collectBody);
+    transfer.set(CURLOPT_WRITEDATA, &body);
+    transfer.perform();
 
     long status = 0;
-    checkCurl(curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status));
+    checkCurl(curl_easy_getinfo(transfer.handle(), CURLINFO_RESPONSE_CODE, &status));
     if (status >= 400)
         throw DeliveryError("the postcard service answered with HTTP status " +
                             std::to_string(status));

@@ -1,7 +1,7 @@
 #include "postcard/CurlMailClient.h"
 
 #include "postcard/CurlHandles.h"
-#include "postcard/DeliveryError.h"
+#include "postcardprotocol/DeliveryError.h"
 
 #include <QFile>
 
@@ -35,16 +35,12 @@ CurlMime buildMessage(CURL* handle, const PostcardMail& mail) {
 } // namespace
 
 void CurlMailClient::send(const PostcardMail& mail) {
-    CurlEasy curl = makeCurlEasy();
-    CURL* handle = curl.get();
-    char errorBuffer[CURL_ERROR_SIZE] = {};
-
+    CurlTransfer transfer("smtp", caBundle_);
     const QByteArray url = smtpServerUrl(mail.server, mail.port);
     const QByteArray from = "<" + mail.mailfrom.toUtf8() + ">";
     const QByteArray to = "<" + mail.sendto.toUtf8() + ">";
     const QByteArray username = mail.username.toUtf8();
     const QByteArray password = mail.password.toUtf8();
-    const QByteArray caBundle = QFile::encodeName(caBundle_);
 
     CurlList recipients;
     appendToList(recipients, to.constData());
@@ -52,31 +48,22 @@ void CurlMailClient::send(const PostcardMail& mail) {
     const QList<QByteArray> headerLines = mailHeaders(mail);
     for (const QByteArray& line : headerLines)
         appendToList(headers, line.constData());
-    const CurlMime message = buildMessage(handle, mail);
+    const CurlMime message = buildMessage(transfer.handle(), mail);
 
-    checkCurl(curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorBuffer));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_URL, url.constData()));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "smtp"));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L));
+    transfer.set(CURLOPT_URL, url.constData());
     // The account's password must never travel in clear; a mail without a
     // login still takes TLS where the server offers it.
-    const long tls = username.isEmpty() ? CURLUSESSL_TRY : CURLUSESSL_ALL;
-    checkCurl(curl_easy_setopt(handle, CURLOPT_USE_SSL, tls));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L));
-    if (!caBundle.isEmpty())
-        checkCurl(curl_easy_setopt(handle, CURLOPT_CAINFO, caBundle.constData()));
+    transfer.set(CURLOPT_USE_SSL, username.isEmpty() ? long(CURLUSESSL_TRY) : long(CURLUSESSL_ALL));
     if (!username.isEmpty()) {
-        checkCurl(curl_easy_setopt(handle, CURLOPT_USERNAME, username.constData()));
-        checkCurl(curl_easy_setopt(handle, CURLOPT_PASSWORD, password.constData()));
+        transfer.set(CURLOPT_USERNAME, username.constData());
+        transfer.set(CURLOPT_PASSWORD, password.constData());
     }
-    checkCurl(curl_easy_setopt(handle, CURLOPT_MAIL_FROM, from.constData()));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_MAIL_RCPT, recipients.get()));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.get()));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_MIMEPOST, message.get()));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, long(timeouts_.connect.count())));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT,
-                               long(timeouts_.serverResponse.count())));
-    checkCurl(curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, long(timeouts_.wholeSend.count())));
-    checkCurl(curl_easy_perform(handle), errorBuffer);
+    transfer.set(CURLOPT_MAIL_FROM, from.constData());
+    transfer.set(CURLOPT_MAIL_RCPT, recipients.get());
+    transfer.set(CURLOPT_HTTPHEADER, headers.get());
+    transfer.set(CURLOPT_MIMEPOST, message.get());
+    transfer.set(CURLOPT_CONNECTTIMEOUT_MS, long(timeouts_.connect.count()));
+    transfer.set(CURLOPT_SERVER_RESPONSE_TIMEOUT, long(timeouts_.serverResponse.count()));
+    transfer.set(CURLOPT_TIMEOUT_MS, long(timeouts_.wholeSend.count()));
+    transfer.perform();
 }

@@ -5,12 +5,13 @@
 
 #include <chrono>
 
-// Both addresses live in domains reserved for examples, so a postcard left
-// at the placeholder can never reach a real mailbox.
+// The placeholder lives in a domain reserved for examples, so a postcard
+// left at it can never reach a real mailbox.
 inline constexpr char PlaceholderAddress[] = "your.friend@example.com";
-inline constexpr char PostcardSenderAddress[] = "postcards@example.net";
 
-// Host, or host:port, of the postcard service; chosen when the program is built.
+// The postcards' sender and the postcard service ([http[s]://]host[:port])
+// chosen when the program is built; the settings files override both.
+inline constexpr char PostcardSenderAddress[] = VELLUMIX_POSTCARD_SENDER;
 inline constexpr char PostcardServiceHost[] = VELLUMIX_POSTCARD_SERVICE_HOST;
 
 // Sent as the request's serial: tells the service which program asks.

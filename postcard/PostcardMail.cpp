@@ -1,18 +1,22 @@
 #include "postcard/PostcardMail.h"
 
-#include "postcard/DeliveryError.h"
 #include "postcard/PostcardConstants.h"
+#include "postcardprotocol/DeliveryError.h"
 
 #include <QUrl>
 #include <array>
 
-PostcardMail composePostcardMail(const ServiceReply& reply, const QString& recipient, int port,
-                                 const QDateTime& now, const QString& attachmentPath) {
+PostcardMail composePostcardMail(const ServiceReply& reply, const QString& sender,
+                                 const QString& recipient, int defaultPort, const QDateTime& now,
+                                 const QString& attachmentPath) {
+    const std::optional<MailServer> server = parseMailServerField(reply.server);
+    if (!server)
+        throw DeliveryError("the mail server named by the postcard service is not host[:port]");
     PostcardMail mail;
-    mail.server = reply.server;
-    mail.mailfrom = QString::fromLatin1(PostcardSenderAddress);
+    mail.server = server->host;
+    mail.mailfrom = sender;
     mail.sendto = recipient;
-    mail.port = port;
+    mail.port = server->port != 0 ? server->port : defaultPort;
     mail.maildate = rfc5322Date(now);
     mail.username = reply.username;
     mail.password = reply.password;

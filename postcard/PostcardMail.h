@@ -1,7 +1,7 @@
 #pragma once
 // The e-mail of one postcard as plain values, and the pieces the mail
 // client derives from it, without any I/O.
-#include "postcard/PostcardRequest.h"
+#include "postcardprotocol/PostcardRequest.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -25,9 +25,12 @@ struct PostcardMail {
 // hold characters that break the MIME headers.
 inline constexpr char PostcardAttachmentName[] = "MyPicture.jpg";
 
-// Fills the mail's properties from the service's reply.
-PostcardMail composePostcardMail(const ServiceReply& reply, const QString& recipient, int port,
-                                 const QDateTime& now, const QString& attachmentPath);
+// Fills the mail's properties from the service's reply; the server's port is
+// the one the reply names, else defaultPort. Throws DeliveryError when the
+// reply's server is not a host with an optional port.
+PostcardMail composePostcardMail(const ServiceReply& reply, const QString& sender,
+                                 const QString& recipient, int defaultPort, const QDateTime& now,
+                                 const QString& attachmentPath);
 
 // A date in the form mail headers use: "Tue, 08 Dec 2026 14:05:09 +0100".
 QString rfc5322Date(const QDateTime& time);

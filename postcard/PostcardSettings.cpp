@@ -3,8 +3,8 @@
 #include "postcard/CurlHttpClient.h"
 #include "postcard/CurlMailClient.h"
 
-std::unique_ptr<HttpClient> makeCurlHttpClient() {
-    return std::make_unique<CurlHttpClient>();
+std::unique_ptr<HttpClient> makeCurlHttpClient(const QString& caBundle) {
+    return std::make_unique<CurlHttpClient>(caBundle);
 }
 
 std::unique_ptr<MailClient> makeCurlMailClient(const MailTimeouts& timeouts,

@@ -13,26 +13,30 @@
 #include <functional>
 #include <memory>
 
-using HttpClientFactory = std::function<std::unique_ptr<HttpClient>()>;
+using HttpClientFactory = std::function<std::unique_ptr<HttpClient>(const QString& caBundle)>;
 using MailClientFactory = std::function<std::unique_ptr<MailClient>(const MailTimeouts& timeouts,
                                                                     const QString& caBundle)>;
 
 // The clients on libcurl.
-std::unique_ptr<HttpClient> makeCurlHttpClient();
+std::unique_ptr<HttpClient> makeCurlHttpClient(const QString& caBundle);
 std::unique_ptr<MailClient> makeCurlMailClient(const MailTimeouts& timeouts,
                                                const QString& caBundle);
 
 struct PostcardSettings {
-    QString serviceHost = QString::fromLatin1(PostcardServiceHost);
+    // As the settings give them; a value that cannot be used fails the
+    // delivery at the service request, as an unreachable service would.
+    QString service = QString::fromLatin1(PostcardServiceHost);
+    QString sender = QString::fromLatin1(PostcardSenderAddress);
     std::chrono::milliseconds serviceTimeout = kServiceTimeout;
-    int smtpPort = kMailPort;
+    int smtpPort = kMailPort; // when the service's reply names no port
     MailTimeouts mailTimeouts;
-    // Certificates the mail server's must chain to; empty: the system's store.
-    QString mailCaBundle;
+    // Certificates the service's and the mail server's must chain to; empty:
+    // the system's store.
+    QString caBundle;
     std::chrono::milliseconds outcomeDisplayTime = kOutcomeDisplayTime;
     MessageReport report = showMessageBox;
-    // The composer's web client, made once; a mail client for each delivery,
-    // made with mailTimeouts and mailCaBundle.
+    // The composer's web client, made once with caBundle; a mail client for
+    // each delivery, made with mailTimeouts and caBundle.
     HttpClientFactory makeHttpClient = makeCurlHttpClient;
     MailClientFactory makeMailClient = makeCurlMailClient;
 };

@@ -4,9 +4,10 @@
 #include "pixels/BitmapFile.h"
 #include "postcard/BmpToJpeg.h"
 #include "postcard/LimitedPlainTextEdit.h"
-#include "postcard/PostcardRequest.h"
 #include "postcard/PostcardStyle.h"
 #include "postcard/frmSTATUS.h"
+#include "postcardprotocol/DeliveryError.h"
+#include "postcardprotocol/PostcardRequest.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -64,7 +65,7 @@ frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QStrin
     : PictureWindow(owner, loadPicture(dataFolder + DataFiles::PostcardBackground),
                     layoutRect(0, 0, 7770, 3165).size()),
       DataFolder(dataFolder), workingFolder_(workingFolder), canvasImage_(std::move(canvasImage)),
-      settings_(std::move(settings)), Net(settings_.makeHttpClient()) {
+      settings_(std::move(settings)), Net(settings_.makeHttpClient(settings_.caBundle)) {
     setObjectName(QStringLiteral("frmPostcard"));
     setWindowTitle(QStringLiteral("Send Drawing"));
     const auto right = Qt::AlignRight | Qt::AlignTop;
@@ -179,15 +180,18 @@ void frmPostcard::SendPostCard() {
         removeIfPresent(tempPicture);
         Net->setTimeout(settings_.serviceTimeout);
         setStatus(StatusChecking);
+        if (!followsAddressRule(settings_.sender))
+            throw DeliveryError("the postcards' sender is not an address");
         const QString reply =
-            Net->get(buildServiceUrl(settings_.serviceHost, txtMailFROM->text(), recipient,
+            Net->get(buildServiceUrl(settings_.service, txtMailFROM->text(), recipient,
                                      txtMSG->toPlainText(), QString::fromLatin1(PostcardSerial)));
         const ServiceReply fields = parseServiceReply(reply);
         // A fresh mail client for every attempt, gone when the attempt ends.
         const std::unique_ptr<MailClient> QZSMTP =
-            settings_.makeMailClient(settings_.mailTimeouts, settings_.mailCaBundle);
-        const PostcardMail mail = composePostcardMail(fields, recipient, settings_.smtpPort,
-                                                      QDateTime::currentDateTime(), picture);
+            settings_.makeMailClient(settings_.mailTimeouts, settings_.caBundle);
+        const PostcardMail mail =
+            composePostcardMail(fields, settings_.sender, recipient, settings_.smtpPort,
+                                QDateTime::currentDateTime(), picture);
         setStatus(StatusSendingPostcard);
         QZSMTP->send(mail);
         sent = true;

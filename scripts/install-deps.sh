@@ -11,6 +11,7 @@ run_packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libcurl4-openssl-dev libturbojpeg0-dev
   fonts-liberation2 fonts-dejavu-core
+  libcpp-httplib-dev
 )
 test_packages=(
   "${run_packages[@]}"
@@ -20,6 +21,7 @@ test_packages=(
   cups printer-driver-cups-pdf poppler-utils
   python3 python3-aiosmtpd openssl
   dpkg-dev file lintian desktop-file-utils appstream
+  wrk
 )
 case "$set_name" in
   run) packages=("${run_packages[@]}") ;;

@@ -1,7 +1,7 @@
 // The postcard service's reply, whatever comes back: the test and the split
 // agree, and an accepted reply's fields are its first four "^" pieces.
-#include "postcard/DeliveryError.h"
-#include "postcard/PostcardRequest.h"
+#include "postcardprotocol/DeliveryError.h"
+#include "postcardprotocol/PostcardRequest.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <QByteArray>

@@ -2,7 +2,7 @@
 // five keys in order, and each value decodes back to exactly what was typed.
 // The recipient's test lets nothing through without an "@" or with a line
 // break in it.
-#include "postcard/PostcardRequest.h"
+#include "postcardprotocol/PostcardRequest.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 // The web client against real servers on loopback.
 #include "postcard/CurlHttpClient.h"
 
-#include "postcard/DeliveryError.h"
+#include "postcardprotocol/DeliveryError.h"
 #include "tests/postcard/LoopbackPeer.h"
 #include "tests/support/TestSupport.h"
 
@@ -70,4 +70,21 @@ TEST_F(CurlHttpClientTest, ANameServerThatNeverAnswersIsGivenUpWithinTheTimeOut)
 
 TEST_F(CurlHttpClientTest, OnlyWebAddressesAreFetched) {
     EXPECT_THROW(client_.get("file:///etc/hostname"), DeliveryError);
+}
+
+TEST_F(CurlHttpClientTest, HttpsNeedsACertificateThatChainsToTheStoreAndNamesTheHost) {
+    const TestCertificates& certificates = testCertificates();
+    const auto service = startPostcardService("s^u^p^m", 200, {}, certificates.loopbackCert,
+                                              certificates.loopbackKey);
+    ASSERT_NE(service->port(), 0) << service->error().toStdString();
+    const QString url = QStringLiteral("https://127.0.0.1:%1/qzsmtp.asp").arg(service->port());
+    EXPECT_EQ(CurlHttpClient(certificates.caFile).get(url), "s^u^p^m");
+    EXPECT_THROW(client_.get(url), DeliveryError) << "the system's store does not know the test's";
+
+    const auto otherHost = startPostcardService("s^u^p^m", 200, {}, certificates.otherHostCert,
+                                                certificates.otherHostKey);
+    ASSERT_NE(otherHost->port(), 0) << otherHost->error().toStdString();
+    EXPECT_THROW(CurlHttpClient(certificates.caFile)
+                     .get(QStringLiteral("https://127.0.0.1:%1/").arg(otherHost->port())),
+                 DeliveryError);
 }

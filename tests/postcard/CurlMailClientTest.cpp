@@ -1,8 +1,8 @@
 // The mail client against a real SMTP server on loopback.
 #include "postcard/CurlMailClient.h"
 
-#include "postcard/DeliveryError.h"
 #include "postcard/PostcardConstants.h"
+#include "postcardprotocol/DeliveryError.h"
 #include "tests/postcard/LoopbackPeer.h"
 #include "tests/postcard/PictureCompare.h"
 #include "tests/support/TestSupport.h"

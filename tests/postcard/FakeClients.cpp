@@ -1,6 +1,6 @@
 #include "tests/postcard/FakeClients.h"
 
-#include "postcard/DeliveryError.h"
+#include "postcardprotocol/DeliveryError.h"
 
 #include <QFile>
 
@@ -55,7 +55,9 @@ QList<FakeNetwork::GivenMail> FakeNetwork::delivered() const {
 }
 
 void FakeNetwork::install(PostcardSettings& settings) {
-    settings.makeHttpClient = [this] { return std::make_unique<FakeHttpClient>(*this); };
+    settings.makeHttpClient = [this](const QString&) {
+        return std::make_unique<FakeHttpClient>(*this);
+    };
     settings.makeMailClient = [this](const MailTimeouts& timeouts, const QString& caBundle) {
         return std::make_unique<FakeMailClient>(*this, timeouts, caBundle);
     };

@@ -143,10 +143,13 @@ ScriptPeer::~ScriptPeer() {
 }
 
 std::unique_ptr<ScriptPeer> startPostcardService(const QString& reply, int status,
-                                                 const QString& logFile) {
+                                                 const QString& logFile, const QString& certificate,
+                                                 const QString& key) {
     QStringList arguments{"--reply", reply, "--status", QString::number(status)};
     if (!logFile.isEmpty())
         arguments << "--log" << logFile;
+    if (!certificate.isEmpty())
+        arguments << "--tls-cert" << certificate << "--tls-key" << key;
     return std::make_unique<ScriptPeer>(QStringLiteral("postcard_service.py"), arguments);
 }
 

@@ -38,9 +38,12 @@ struct TestCertificates {
 };
 const TestCertificates& testCertificates();
 
-// A stand-in postcard service answering every request with reply.
+// A stand-in postcard service answering every request with reply; over
+// HTTPS when given a certificate and its key.
 std::unique_ptr<ScriptPeer> startPostcardService(const QString& reply, int status = 200,
-                                                 const QString& logFile = {});
+                                                 const QString& logFile = {},
+                                                 const QString& certificate = {},
+                                                 const QString& key = {});
 
 enum class StartTls { Offered, OfferedForAnotherHost, NotOffered };
 

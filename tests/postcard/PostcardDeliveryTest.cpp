@@ -101,7 +101,7 @@ protected:
         bypassProxies();
         settings_.makeHttpClient = makeCurlHttpClient;
         settings_.makeMailClient = makeCurlMailClient;
-        settings_.mailCaBundle = testCertificates().caFile;
+        settings_.caBundle = testCertificates().caFile;
         inbox_ = dir_.path() + "/inbox";
         QDir().mkpath(inbox_);
     }
@@ -112,9 +112,9 @@ protected:
 } // namespace
 
 TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
-    settings_.serviceHost = "postcards.example.net:8080";
+    settings_.service = "postcards.example.net:8080";
     settings_.smtpPort = 2525;
-    settings_.mailCaBundle = "/etc/vellumix/ca.pem";
+    settings_.caBundle = "/etc/vellumix/ca.pem";
     QFile::copy(dataFile(DataFiles::PostcardBackground),
                 dataFile(DataFiles::TempPicture)); // left over
 
@@ -198,6 +198,20 @@ TEST_F(PostcardDeliveryTest, NoServiceRunningFails) {
     EXPECT_TRUE(QFile::exists(dataFile(DataFiles::PostcardPicture)))
         << "the picture stays for next time";
     EXPECT_FALSE(QFile::exists(dataFile(DataFiles::TempPicture)));
+}
+
+TEST_F(PostcardDeliveryTest, AnUnusableServiceOrSenderFailsBeforeTheServiceIsAsked) {
+    const QList<std::pair<QString, QString>> settings = {{"http://h/x", "cards@example.net"},
+                                                         {"h", "nobody"}};
+    for (const auto& [service, sender] : settings) {
+        settings_.service = service;
+        settings_.sender = sender;
+        shown_.clear();
+        sendPostcard("gran@example.org");
+        EXPECT_EQ(shownTexts(), (QStringList{StatusPreparing, StatusChecking, StatusFailed}));
+        expectFailureEnding();
+    }
+    EXPECT_TRUE(network_.urls.isEmpty());
 }
 
 TEST_F(PostcardDeliveryTest, AnHtmlPageFromTheServiceFails) {
@@ -326,7 +340,7 @@ TEST_F(PostcardEndToEndTest, APostcardTravelsThroughTheRealServiceAndMailServer)
     const auto service = startPostcardService(kAccountReply, 200, serviceLog);
     ASSERT_NE(smtp->port(), 0) << smtp->error().toStdString();
     ASSERT_NE(service->port(), 0) << service->error().toStdString();
-    settings_.serviceHost = QStringLiteral("127.0.0.1:%1").arg(service->port());
+    settings_.service = QStringLiteral("127.0.0.1:%1").arg(service->port());
     settings_.smtpPort = smtp->port();
 
     sendPostcard("gran@example.org", "Dear gran & co");

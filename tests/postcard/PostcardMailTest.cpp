@@ -1,16 +1,17 @@
 // The e-mail of a postcard as values: its properties, date and headers.
 #include "postcard/PostcardMail.h"
 
-#include "postcard/DeliveryError.h"
 #include "postcard/PostcardConstants.h"
+#include "postcardprotocol/DeliveryError.h"
 
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
 TEST(PostcardMailTest, PropertiesComeFromTheReplyTheRecipientAndTheProgram) {
     const QDateTime now(QDate(2026, 12, 8), QTime(14, 5, 9), QTimeZone(3600));
-    const PostcardMail mail = composePostcardMail({"smtp.example.net", "user", "pw", "Hi gran"},
-                                                  "gran@example.org", 25, now, "/d/MyPicture.jpg");
+    const PostcardMail mail =
+        composePostcardMail({"smtp.example.net", "user", "pw", "Hi gran"}, PostcardSenderAddress,
+                            "gran@example.org", 25, now, "/d/MyPicture.jpg");
     EXPECT_EQ(mail.server, "smtp.example.net");
     EXPECT_EQ(mail.mailfrom, PostcardSenderAddress);
     EXPECT_EQ(mail.sendto, "gran@example.org");
@@ -21,6 +22,18 @@ TEST(PostcardMailTest, PropertiesComeFromTheReplyTheRecipientAndTheProgram) {
     EXPECT_EQ(mail.messagesubject, "Vellumix email-postcard!");
     EXPECT_EQ(mail.messagetext, "Hi gran");
     EXPECT_EQ(mail.attachmentPath, "/d/MyPicture.jpg");
+}
+
+TEST(PostcardMailTest, TheReplyMayNameTheServersPort) {
+    const auto compose = [](const char* server) {
+        return composePostcardMail({server, "", "", "t"}, "cards@school.example", "g@example.org",
+                                   25, QDateTime::currentDateTime(), "/d/MyPicture.jpg");
+    };
+    const PostcardMail mail = compose("mail.school.example:587");
+    EXPECT_EQ(mail.server, "mail.school.example");
+    EXPECT_EQ(mail.port, 587);
+    EXPECT_EQ(mail.mailfrom, "cards@school.example");
+    EXPECT_THROW(compose("mail.school.example:smtp"), DeliveryError);
 }
 
 TEST(PostcardMailTest, DatesUseEnglishNamesAndTheOffsetFromUtc) {

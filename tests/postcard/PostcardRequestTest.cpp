@@ -1,8 +1,8 @@
 // The service request, its reply and the recipient's test, without a network.
-#include "postcard/PostcardRequest.h"
+#include "postcardprotocol/PostcardRequest.h"
 
-#include "postcard/DeliveryError.h"
 #include "postcard/PostcardConstants.h"
+#include "postcardprotocol/DeliveryError.h"
 
 #include <QUrl>
 #include <QUrlQuery>
@@ -177,4 +177,56 @@ TEST(AddressTest, OnlyWhatAnAddressCarriesUnquotedPasses) {
     for (const char* address :
          {"o'brien+cards@mail.example.org", "a!#$%&*/=?^_`{|}~-@example.org", "李@例え.jp"})
         EXPECT_TRUE(passesAddressTest(QString::fromUtf8(address), kPlaceholder)) << address;
+}
+
+TEST(ServiceAddress, HttpHttpsOrABareHostWithAnOptionalPort) {
+    const QList<std::pair<QString, QString>> usable = {
+        {"postcards.example.net", "http://postcards.example.net"},
+        {"127.0.0.1:8080", "http://127.0.0.1:8080"},
+        {"http://h:1", "http://h:1"},
+        {"https://h", "https://h"},
+        {"HTTPS://Host.Example/", "https://host.example"},
+        {"https://[::1]:8443", "https://[::1]:8443"}};
+    for (const auto& [service, base] : usable)
+        EXPECT_EQ(serviceBaseUrl(service), base) << service.toStdString();
+    for (const char* service :
+         {"", "ftp://h", "http://u:p@h", "http://h/path", "h/qzsmtp.asp", "http://h?x=1", "h#top",
+          "h:0", "h:65536", "h:port", "http://", "two words", "https://h:8443 x"})
+        EXPECT_EQ(serviceBaseUrl(service), "") << service;
+}
+
+TEST(ServiceUrl, KeepsTheSchemeAndRefusesAnUnusableService) {
+    EXPECT_TRUE(buildServiceUrl("https://h:8443", "a", "b", "", "")
+                    .startsWith("https://h:8443/qzsmtp.asp?ID=QZ&mailFrom=a&"));
+    EXPECT_THROW(buildServiceUrl("http://h/other", "a", "b", "", ""), DeliveryError);
+}
+
+TEST(MailServerField, AHostWithAnOptionalPortOfDigits) {
+    const QList<std::tuple<QString, QString, int>> usable = {
+        {"smtp.example.net", "smtp.example.net", 0},
+        {"smtp.example.net:587", "smtp.example.net", 587},
+        {"127.0.0.1:1", "127.0.0.1", 1},
+        {"::1", "::1", 0},
+        {"[::1]:2525", "::1", 2525},
+        {"mail:65535", "mail", 65535}};
+    for (const auto& [field, host, port] : usable) {
+        const std::optional<MailServer> server = parseMailServerField(field);
+        ASSERT_TRUE(server) << field.toStdString();
+        EXPECT_EQ(server->host, host);
+        EXPECT_EQ(server->port, port);
+    }
+    for (const char* field :
+         {"", "mail:", "mail:0", "mail:65536", "mail:+25", "mail: 25", "mail:2a", "mail:25/x",
+          "user@mail", "mail/x", "[::1]x", "[mail]:25", "mail\r\nQUIT", ":25"})
+        EXPECT_FALSE(parseMailServerField(field)) << field;
+}
+
+TEST(ServiceReplyTest, AFormattedReplyParsesBackWithTheTextWhole) {
+    const ServiceReply sent{"mail.example.net:587", "", "", "a ^ b^^\nend"};
+    ASSERT_TRUE(fitsReplyField(sent.server));
+    EXPECT_FALSE(fitsReplyField("pass^word"));
+    const ServiceReply got = parseServiceReply(formatServiceReply(sent));
+    EXPECT_EQ(got.server, sent.server);
+    EXPECT_EQ(got.username, "");
+    EXPECT_EQ(got.messageText, QString::fromUtf8("a \u02C6 b\u02C6\u02C6\nend"));
 }

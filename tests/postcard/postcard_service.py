@@ -2,10 +2,11 @@
 
 Answers every GET with the reply and HTTP status given on the command line,
 appends each request's path to a log file, and prints "PORT <n>" once it
-listens on a free port.
+listens on a free port. With a certificate and key it speaks HTTPS.
 """
 import argparse
 import http.server
+import ssl
 
 
 def main():
@@ -13,6 +14,8 @@ def main():
     parser.add_argument("--reply", default="")
     parser.add_argument("--status", type=int, default=200)
     parser.add_argument("--log")
+    parser.add_argument("--tls-cert")
+    parser.add_argument("--tls-key")
     args = parser.parse_args()
 
     class Handler(http.server.BaseHTTPRequestHandler):
@@ -31,6 +34,10 @@ def main():
             pass
 
     server = http.server.HTTPServer(("127.0.0.1", 0), Handler)
+    if args.tls_cert:
+        tls = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+        tls.load_cert_chain(args.tls_cert, args.tls_key)
+        server.socket = tls.wrap_socket(server.socket, server_side=True)
     print(f"PORT {server.server_port}", flush=True)
     server.serve_forever()
 

@@ -20,6 +20,14 @@ public:
     // set before start().
     void setWorkingFolder(const QString& folder);
 
+    // The program's private home, and its settings folder (XDG_CONFIG_HOME).
+    QString home() const { return home_.path(); }
+    QString configFolder() const { return home_.path() + QStringLiteral("/.config"); }
+    // An environment variable the program gets besides; set before start().
+    void setEnvironment(const QString& name, const QString& value) {
+        extraEnv_.insert(name, value);
+    }
+
     // Starts the program and waits for a window with this title to show.
     bool start(const QString& title = QStringLiteral("Vellumix"));
     bool waitForWindow(const QString& title, int timeoutMs);
@@ -59,6 +67,7 @@ private:
     QString program_;
     QTemporaryDir home_;
     QProcess process_;
+    QProcessEnvironment extraEnv_;
     QString windowId_;
     QPoint origin_;
     int heldButton_ = 0;

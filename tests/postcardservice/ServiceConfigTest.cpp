@@ -1,0 +1,75 @@
+// Reading the service's configuration file.
+#include "postcardservice/ServiceConfig.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ServiceConfigTest : public ::testing::Test {
+protected:
+    QString write(const QByteArray& text, const char* name = "service.conf") {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return path;
+    }
+    // The error's text, empty when the file was taken.
+    std::string error(const QByteArray& text) {
+        try {
+            readServiceConfig(write(text));
+        } catch (const ConfigError& e) {
+            return e.what();
+        }
+        return {};
+    }
+    QTemporaryDir dir_;
+};
+
+} // namespace
+
+TEST_F(ServiceConfigTest, TheShippedExampleIsSoundAndGivesTheDefaults) {
+    const ServiceConfig config =
+        readServiceConfig(VELLUMIX_SOURCE_DIR "/postcardservice/postcard-service.conf");
+    EXPECT_EQ(config.address, "127.0.0.1");
+    EXPECT_EQ(config.port, 8080);
+    EXPECT_FALSE(config.https());
+    EXPECT_EQ(config.mailServerField(), "mail.home.arpa");
+    EXPECT_EQ(config.mailUser, "");
+    EXPECT_EQ(config.postcardsPerHour, 20);
+    EXPECT_EQ(config.longestMessage, 2000);
+    EXPECT_EQ(config.mailTemplate, "{sender} sends you a picture and says:\n\n{message}");
+    EXPECT_TRUE(config.allowed.allows(QHostAddress("127.0.0.1")));
+    EXPECT_FALSE(config.allowed.allows(QHostAddress("192.168.1.2")));
+}
+
+TEST_F(ServiceConfigTest, ABadFileNamesItsLine) {
+    const std::vector<std::pair<QByteArray, std::string>> bad = {
+        {"[mail]\nserver = m\n\nsevrer = x\n", ":4: unknown key mail/sevrer"},
+        {"[mail]\nserver = m\nport = 70000\n", ":3: mail/port: a whole number from 1 to 65535"},
+        {"[mail]\nserver = m^x\n", ":2: mail/server"},
+        {"[mail]\nserver = m\n[clients]\nallowed = 10.0.0.0/40\n", ":4: clients/allowed"},
+        {"[mail]\nserver = m\nserver = n\n", ":3: mail/server is set twice"},
+        {"[mail]\nserver m\n", ":2: expected key = value"},
+        {"[listen]\nport = 1\n", "service.conf: mail/server"}};
+    for (const auto& [text, expected] : bad)
+        EXPECT_NE(error(text).find(expected), std::string::npos)
+            << error(text) << " | " << expected;
+}
+
+TEST_F(ServiceConfigTest, ALoginNeedsHttpsAndAPasswordFileWithoutACaret) {
+    EXPECT_NE(error("[mail]\nserver = m\nuser = cards\npassword_file = /nonexistent\n")
+                  .find(":3: mail/user: a login is handed to every client"),
+              std::string::npos);
+    const QByteArray https = "[listen]\ncertificate = c.pem\nkey = k.pem\n[mail]\nserver = m\n"
+                             "user = cards\npassword_file = " +
+                             dir_.filePath("password").toUtf8() + "\n";
+    write("pass^word\n", "password");
+    EXPECT_NE(error(https).find(":7: mail/password_file: the password cannot hold"),
+              std::string::npos);
+    write("s3cret\n", "password");
+    EXPECT_EQ(error(https), "");
+    EXPECT_EQ(readServiceConfig(write(https)).password, "s3cret");
+}
