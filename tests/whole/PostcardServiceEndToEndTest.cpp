@@ -1,0 +1,191 @@
+// A postcard from the real window through the real postcard service over
+// HTTPS and a real mail relay with STARTTLS and no login, all on loopback.
+#include "tests/postcard/LoopbackPeer.h"
+#include "tests/whole/CanvasShots.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+// vellumix-postcard-service on a free port of 127.0.0.1, HTTPS with the
+// test's loopback certificate, naming relayPort's relay and letting the
+// networks given ask.
+class RunningService {
+public:
+    RunningService(const QString& folder, int relayPort, const QString& allowed, int port = 0) {
+        const TestCertificates& certificates = testCertificates();
+        QFile config(folder + "/service.conf");
+        config.open(QIODevice::WriteOnly);
+        config.write(QStringLiteral("[listen]\nport = %1\ncertificate = %2\nkey = %3\n"
+                                    "[mail]\nserver = 127.0.0.1\nport = %4\n"
+                                    "[clients]\nallowed = %5\n"
+                                    "[postcard]\ntemplate = Dear {recipient},\\n{sender} says: "
+                                    "{message}\n")
+                         .arg(port)
+                         .arg(certificates.loopbackCert, certificates.loopbackKey)
+                         .arg(relayPort)
+                         .arg(allowed)
+                         .toUtf8());
+        config.close();
+        process_.start(QStringLiteral(VELLUMIX_POSTCARD_SERVICE), {"--config", config.fileName()});
+        static const QRegularExpression listening(
+            QStringLiteral("listening on https://[^:]+:(\\d+)"));
+        QElapsedTimer clock;
+        clock.start();
+        while (port_ == 0 && clock.elapsed() < 15000 && process_.state() != QProcess::NotRunning) {
+            process_.waitForReadyRead(100);
+            log_ += QString::fromUtf8(process_.readAllStandardError());
+            if (const QRegularExpressionMatch m = listening.match(log_); m.hasMatch())
+                port_ = m.captured(1).toInt();
+        }
+    }
+    ~RunningService() {
+        process_.terminate();
+        process_.waitForFinished(5000);
+    }
+    int port() const { return port_; }
+    // What it logged so far, waiting up to 5 s for expected to show.
+    QString log(const QString& expected = {}) {
+        QElapsedTimer clock;
+        clock.start();
+        for (;;) {
+            log_ += QString::fromUtf8(process_.readAllStandardError());
+            if (log_.contains(expected) || clock.elapsed() > 5000)
+                return log_;
+            process_.waitForReadyRead(100);
+        }
+    }
+    // SIGTERM; its exit code, -1 when it did not end in time.
+    int stop() {
+        process_.terminate();
+        if (!process_.waitForFinished(10000))
+            return -1;
+        log_ += QString::fromUtf8(process_.readAllStandardError());
+        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    }
+
+private:
+    QProcess process_;
+    QString log_;
+    int port_ = 0;
+};
+
+// Addresses a postcard in the open composer and presses Send.
+void sendPostcard(RunningProgram& program, const QString& recipient, const QString& message) {
+    program.click(controlCentre("cmdSEND"));
+    const QString composer = program.waitForOtherWindow(QStringLiteral("Send Drawing"), 10000);
+    ASSERT_FALSE(composer.isEmpty()) << "the composer did not open";
+    ASSERT_TRUE(program.focusWindow(composer));
+    // The message has the focus; the recipient comes next, Send after the sender.
+    program.type(message);
+    program.key("Tab");
+    program.type(recipient);
+    program.key("Tab");
+    program.type("Tom");
+    program.key("Tab");
+    program.key("space");
+}
+
+// The status window once it has shown its outcome (the only window of the
+// program without a title); empty when none showed.
+QImage outcomeShot(const RunningProgram& program) {
+    if (program.waitForOtherWindow(QString(), 30000).isEmpty())
+        return {};
+    QThread::msleep(1500); // well inside the three seconds the outcome shows
+    return program.screenshot();
+}
+
+// How wide the status text of shot is: the light pixels where it differs
+// from other, a shot of the same window with another text.
+int textWidth(const QImage& shot, const QImage& other) {
+    int left = shot.width();
+    int right = -1;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixel(x, y) != other.pixel(x, y) && qGray(shot.pixel(x, y)) > 200) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right - left;
+}
+
+int fileCount(const QString& folder, const QString& pattern) {
+    return int(QDir(folder).entryList({pattern}, QDir::Files).size());
+}
+
+} // namespace
+
+TEST(PostcardService, APostcardArrivesThroughTheServiceAndIsRefusedOnceLoopbackIsNotAllowed) {
+    bypassProxies();
+    QTemporaryDir dir;
+    const QString inbox = dir.filePath("inbox");
+    QDir().mkpath(inbox);
+    const auto relay = startSmtpServer(inbox, /*requireAuth=*/false);
+    ASSERT_NE(relay->port(), 0) << relay->error().toStdString();
+    auto service = std::make_unique<RunningService>(dir.path(), relay->port(), "127.0.0.0/8");
+    ASSERT_NE(service->port(), 0) << service->log().toStdString();
+    const int servicePort = service->port();
+
+    ScratchDataFolder scratch;
+    RunningProgram program(scratch);
+    QDir().mkpath(program.configFolder() + "/Vellumix");
+    QFile settings(program.configFolder() + "/Vellumix/Vellumix.conf");
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write(QStringLiteral("[postcard]\nservice=https://127.0.0.1:%1\n"
+                                  "sender=cards@school.example\n")
+                       .arg(servicePort)
+                       .toUtf8());
+    settings.close();
+    program.setEnvironment("SSL_CERT_FILE", testCertificates().caFile);
+    ASSERT_TRUE(program.start());
+
+    ASSERT_NO_FATAL_FAILURE(sendPostcard(program, "gran@example.org", "Hi gran ^_^"));
+    const QImage sent = outcomeShot(program);
+    ASSERT_FALSE(sent.isNull()) << "no status window";
+    keep(sent, "postcard-service-sent");
+    ASSERT_TRUE(program.waitUntilGone(QString(), 10000));
+
+    ASSERT_EQ(fileCount(inbox, "*.json"), 1) << service->log().toStdString();
+    QFile summary(inbox + "/1.json");
+    ASSERT_TRUE(summary.open(QIODevice::ReadOnly));
+    const QJsonObject mail = QJsonDocument::fromJson(summary.readAll()).object();
+    EXPECT_EQ(mail["mail_from"].toString(), "cards@school.example");
+    EXPECT_EQ(mail["headers"].toObject()["From"].toString(), "cards@school.example");
+    EXPECT_TRUE(mail["tls"].toBool()) << "the relay offered STARTTLS";
+    EXPECT_EQ(mail["login"].toString(), "");
+    EXPECT_EQ(mail["body"].toString().replace("\r\n", "\n").trimmed(),
+              QString::fromUtf8("Dear gran@example.org,\nTom says: Hi gran \u02C6_\u02C6\n\n"
+                                "This picture was made with Vellumix."));
+    ASSERT_EQ(mail["attachments"].toArray().size(), 1);
+    QFile picture(inbox + "/1-0.bin");
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(picture.read(3) == QByteArray("\xFF\xD8\xFF", 3)) << "a JPEG";
+
+    // The service again on the same port, loopback no longer allowed.
+    EXPECT_EQ(service->stop(), 0) << "SIGTERM stops it cleanly";
+    EXPECT_TRUE(service->log().contains(" example.org 200 answered"))
+        << service->log().toStdString();
+    service =
+        std::make_unique<RunningService>(dir.path(), relay->port(), "192.0.2.0/24", servicePort);
+    ASSERT_EQ(service->port(), servicePort) << service->log().toStdString();
+    ASSERT_NO_FATAL_FAILURE(sendPostcard(program, "gran@example.org", "Again"));
+    const QImage failed = outcomeShot(program);
+    ASSERT_FALSE(failed.isNull()) << "no status window";
+    keep(failed, "postcard-service-refused");
+    EXPECT_GT(textWidth(failed, sent), textWidth(sent, failed) + 100)
+        << "the longer failure text, not the success's";
+    EXPECT_EQ(fileCount(inbox, "*.eml"), 1) << "nothing more reached the relay";
+    const QString refusal = QStringLiteral("127.0.0.1 - 403 refused: network not allowed");
+    EXPECT_TRUE(service->log(refusal).contains(refusal)) << service->log().toStdString();
+    program.close();
+    EXPECT_EQ(program.waitForExit(30000), 0);
+}
