@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package as a family gets it: built, checked by lintian, unpacked
-# into a scratch root and run there by an ordinary user under a virtual X
+# The Debian packages as a family gets them: built, checked by lintian, unpacked
+# into a scratch root; the postcard service checks its shipped configuration
+# there, and the program is run by an ordinary user under a virtual X
 # server of its own: it starts, fills an area, turns a page and back and
 # closes; the pages are in that user's folder, nothing is written into the
 # unpacked tree, and a second start hands over to the first window.
@@ -35,13 +36,28 @@ echo "$(basename "$deb")"
 dpkg-deb -f "$deb" Depends | grep -q fonts-liberation2 || fail "fonts missing from Depends"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "libraries missing from Depends"
 
+service_deb=$(ls "$scratch"/out/vellumix-postcard-service_*_amd64.deb 2>/dev/null | head -1)
+[ -f "$service_deb" ] || fail "no vellumix-postcard-service_<version>_amd64.deb"
+echo "$(basename "$service_deb")"
+dpkg-deb -f "$service_deb" Depends | grep -q libcpp-httplib || fail "libraries missing from the service's Depends"
+dpkg-deb -f "$service_deb" Depends | grep -q libqt6widgets && fail "the service depends on widgets"
+dpkg-deb -I "$deb" conffiles | grep -qx /etc/xdg/Vellumix/Vellumix.conf || fail "Vellumix.conf is no conffile"
+dpkg-deb -I "$service_deb" conffiles | grep -qx /etc/vellumix/postcard-service.conf ||
+  fail "postcard-service.conf is no conffile"
+
 echo "== lintian"
-lintian --tag-display-limit 0 "$deb" | tee "$scratch/lintian.txt"
+lintian --tag-display-limit 0 "$deb" "$service_deb" | tee "$scratch/lintian.txt"
 grep -q '^E:' "$scratch/lintian.txt" && fail "lintian reports errors"
 
 echo "== Unpacking and checking the menu entry"
 root=$scratch/root
 dpkg -x "$deb" "$root" || fail "dpkg -x"
+dpkg -x "$service_deb" "$root" || fail "dpkg -x of the service"
+grep -q '^#service' "$root/etc/xdg/Vellumix/Vellumix.conf" || fail "the settings file's keys are not commented out"
+grep -q '^[a-z]' "$root/etc/xdg/Vellumix/Vellumix.conf" && fail "the settings file sets a key"
+"$root/usr/bin/vellumix-postcard-service" --config "$root/etc/vellumix/postcard-service.conf" \
+  --check-config || fail "the shipped service configuration does not check out"
+[ -f "$root/lib/systemd/system/vellumix-postcard-service.service" ] || fail "no systemd unit"
 desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop file"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || fail "metainfo"
 for size in 16 32 48 64 128 256; do
