@@ -20,9 +20,11 @@
 namespace {
 
 constexpr char kProgram[] = "vellumix-postcard-service";
-// Enough workers that 64 kept-alive clients do not queue behind each other
-// for long; each is idle but for a moment per request.
-constexpr std::size_t kWorkers = 32;
+// A worker serves one connection at a time for as long as it is kept alive
+// (at most kKeepAliveRequests requests), so connections beyond the workers
+// wait: 64 serve a school's machines at once. An idle worker costs its stack.
+constexpr std::size_t kWorkers = 64;
+constexpr std::size_t kKeepAliveRequests = 100;
 
 void usage(std::FILE* to) {
     std::fprintf(to,
@@ -102,8 +104,11 @@ int main(int argc, char** argv) {
     server->new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
     server->set_read_timeout(5, 0);
     server->set_write_timeout(5, 0);
-    server->set_keep_alive_max_count(1000);
+    server->set_keep_alive_max_count(kKeepAliveRequests);
     server->set_payload_max_length(0);
+    // The header and the body leave in two writes; without this the second
+    // waits for the client's delayed acknowledgement, some 40 ms a request.
+    server->set_tcp_nodelay(true);
     server->Get(kServicePath, [&desk](const httplib::Request& request,
                                       httplib::Response& response) {
         const QHostAddress client = clientOf(request);
