@@ -79,11 +79,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", kProgram, error.what());
         return 1;
     }
-    if (checkOnly) {
-        std::printf("%s: the configuration is sound\n", qPrintable(configFile));
-        return 0;
-    }
-
     // SIGTERM and SIGINT are taken by one thread that stops the server; the
     // workers, started later, inherit the blocked mask.
     sigset_t stopSignals;
@@ -99,6 +94,10 @@ int main(int argc, char** argv) {
                      qPrintable(configFile), qPrintable(config.certificateFile),
                      qPrintable(config.keyFile));
         return 1;
+    }
+    if (checkOnly) {
+        std::printf("%s: the configuration is sound\n", qPrintable(configFile));
+        return 0;
     }
     PostcardDesk desk(config);
     server->new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
