@@ -16,8 +16,8 @@ cxx=${FUZZ_CXX:-clang++}
 
 # Each target and the program sources it exercises.
 declare -A sources=(
-  [service_reply]="postcard/PostcardRequest.cpp"
-  [service_url]="postcard/PostcardRequest.cpp"
+  [service_reply]="postcardprotocol/PostcardRequest.cpp"
+  [service_url]="postcardprotocol/PostcardRequest.cpp"
   [dialog_selection]="controls/ComDLG.cpp"
   [picture_file]="pixels/BitmapFile.cpp pixels/AtomicFile.cpp"
 )
