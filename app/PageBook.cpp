@@ -14,6 +14,19 @@ QString PageBook::outlineCopy(int page) const {
     return dataFolder_ + DataFiles::outlinePage(page);
 }
 
+// Pages are drawn unscaled and the canvas never changes size, so a page of
+// any other size would leave the canvas partly unbacked or spill past it.
+QImage PageBook::loadPage(const QString& path, QSize canvasSize) {
+    QImage page = loadPicture(path);
+    if (page.size() != canvasSize)
+        throw FileError(path, QStringLiteral("the page is %1 x %2 pixels instead of %3 x %4")
+                                  .arg(page.width())
+                                  .arg(page.height())
+                                  .arg(canvasSize.width())
+                                  .arg(canvasSize.height()));
+    return page;
+}
+
 void PageBook::restoreAll() const {
     removeStaleTemporaries();
     for (int page = kFirstPage; page <= kLastPage; ++page) {

@@ -15,6 +15,9 @@ public:
 
     QString workingCopy(int page) const;
     QString outlineCopy(int page) const;
+    // Loads a page's picture; throws FileError when it cannot be read or is
+    // not canvasSize.
+    static QImage loadPage(const QString& path, QSize canvasSize);
 
     // Every run starts uncoloured: each working copy is replaced by its
     // outline copy, after removeStaleTemporaries. Other files in the folder

@@ -18,18 +18,11 @@
 #include "state/DataFiles.h"
 
 #include <QCloseEvent>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMetaObject>
 #include <QPainter>
-#include <QScopeGuard>
-#include <QShortcut>
-#include <chrono>
-#include <thread>
 
 namespace {
-
-constexpr int kSheetStep = 20; // pixels a frame
 
 QPixmap layoutPicture(const QString& name) {
     return QPixmap(QStringLiteral(":/layout/") + name + QStringLiteral(".jpg"));
@@ -54,31 +47,6 @@ ucButtonA* imageButton(QWidget* window, const QString& name, QRect place) {
     return button;
 }
 
-// Pages are drawn unscaled and the canvas never changes size, so a page of
-// any other size would leave the canvas partly unbacked or spill past it.
-QImage loadPage(const QString& path, QSize canvasSize) {
-    QImage page = loadPicture(path);
-    if (page.size() != canvasSize)
-        throw FileError(path, QStringLiteral("the page is %1 x %2 pixels instead of %3 x %4")
-                                  .arg(page.width())
-                                  .arg(page.height())
-                                  .arg(canvasSize.width())
-                                  .arg(canvasSize.height()));
-    return page;
-}
-
-// The platform's bindings for key; redo also answers to both keys children
-// know from other programs, which a bare X11 session would leave out.
-QList<QKeySequence> keysFor(QKeySequence::StandardKey key) {
-    QList<QKeySequence> sequences = QKeySequence::keyBindings(key);
-    if (key == QKeySequence::Redo)
-        for (const QKeySequence& known :
-             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
-            if (!sequences.contains(known)) // a sequence bound twice would never fire
-                sequences << known;
-    return sequences;
-}
-
 } // namespace
 
 frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder)
@@ -94,6 +62,7 @@ frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder)
     setWindowIcon(icon);
     dialogPlatform = std::make_unique<QtFileDialog>();
     createControls();
+    turn_ = std::make_unique<PageTurn>(*canvas, *imgANIM);
     // The stored layout's pointer is the hand.
     SetCustomPointer(this, resourceCursor(QStringLiteral("HANDY")));
     toolBox_ = std::make_unique<ToolBox>(state, ToolBoxControls{this, canvas, &cmdCOLOR, imgNONE,
@@ -157,42 +126,25 @@ void frmCANVAS::connectControls() {
     connect(cmdSAVE, &ucButtonA::Click, this,
             [this] { cmdSAVE_Click(this, canvas->Image(), *dialogPlatform, report); });
     connect(cmdSEND, &ucButtonA::Click, this, &frmCANVAS::cmdSEND_Click);
-    connect(cmdUNDO, &ucButtonA::Click, this, [this] { whenIdle([this] { Undo(); }); });
-    connect(cmdREDO, &ucButtonA::Click, this, [this] { whenIdle([this] { Redo(); }); });
-    connect(cmdPRINT, &ucButtonA::Click, this, [this] { whenIdle([this] { cmdPRINT_Click(); }); });
+    connect(cmdUNDO, &ucButtonA::Click, this, [this] { deferred_.whenIdle([this] { Undo(); }); });
+    connect(cmdREDO, &ucButtonA::Click, this, [this] { deferred_.whenIdle([this] { Redo(); }); });
+    connect(cmdPRINT, &ucButtonA::Click, this,
+            [this] { deferred_.whenIdle([this] { cmdPRINT_Click(); }); });
     for (ucButtonA* button : {cmdDRAW, cmdPAINT, cmdSAVE, cmdSEND, cmdUNDO, cmdREDO, cmdPRINT})
         connect(button, &ucButtonA::MouseMove, this,
                 [this, button] { AllOff(button->objectName()); });
     // A stroke's release closes its undo step; what waited for it runs then.
-    connect(canvas, &Canvas::MouseUp, this, &frmCANVAS::runDeferred);
+    connect(canvas, &Canvas::MouseUp, this, [this] { deferred_.runDeferred(); });
     connectKeys();
 }
 
 void frmCANVAS::connectKeys() {
-    const std::pair<QKeySequence::StandardKey, std::function<void()>> keys[] = {
+    const std::vector<DeferredActions::KeyAction> keys = {
         {QKeySequence::Undo, [this] { Undo(); }},
         {QKeySequence::Redo, [this] { Redo(); }},
         {QKeySequence::Print, [this] { cmdPRINT_Click(); }},
     };
-    for (const auto& [key, action] : keys)
-        for (const QKeySequence& sequence : keysFor(key))
-            connect(new QShortcut(sequence, this), &QShortcut::activated, this,
-                    [this, action] { whenIdle(action); });
-}
-
-void frmCANVAS::whenIdle(std::function<void()> action) {
-    if (turning_ || history.isOpen())
-        deferred_.push_back(std::move(action));
-    else
-        action();
-}
-
-void frmCANVAS::runDeferred() {
-    if (turning_ || history.isOpen())
-        return;
-    const auto actions = std::exchange(deferred_, {});
-    for (const auto& action : actions)
-        action();
+    deferred_.bindKeys(this, keys);
 }
 
 void frmCANVAS::cmdPRINT_Click() {
@@ -240,119 +192,69 @@ void frmCANVAS::showStep(QRect changed) {
 }
 
 bool frmCANVAS::SavePic() {
-    try {
-        book_.store(canvas->Image(), state.CurrentPage);
-        return true;
-    } catch (const FileError& e) {
-        report(this, QStringLiteral("Vellumix"),
-               QStringLiteral("The page could not be stored in %1: %2.").arg(e.path(), e.reason()));
-        return false;
-    }
+    return runOrReport([this] { book_.store(canvas->Image(), state.CurrentPage); },
+                       QStringLiteral("The page could not be stored in %1: %2."));
 }
 
 void frmCANVAS::turnPage(int step) {
-    turning_ = true;
-    const auto idle = qScopeGuard([this] {
-        turning_ = false;
-        runDeferred();
-    });
-    // A page left unstored would come back without its colouring: stay on
-    // it, already told why, and let the next press try again.
-    if (!SavePic())
-        return;
-    try {
-        goPic(step);
-    } catch (const FileError& e) {
-        report(this, QStringLiteral("Vellumix"),
-               QStringLiteral("The page %1 could not be shown: %2.").arg(e.path(), e.reason()));
-    }
+    turn_->leave(
+        step, [this] { return SavePic(); },
+        [this](int by) {
+            runOrReport([this, by] { goPic(by); },
+                        QStringLiteral("The page %1 could not be shown: %2."));
+        });
+    deferred_.runDeferred();
 }
 
 void frmCANVAS::goPic(int step) {
-    lastTurn_.clear();
-    const int shown = state.CurrentPage;
-    state.CurrentPage += step;
-    if (state.CurrentPage > PageBook::kLastPage) {
+    turn_->clearFrames();
+    const int next = state.CurrentPage + step;
+    if (next > PageBook::kLastPage) {
         state.CurrentPage = PageBook::kLastPage;
         return;
     }
-    if (state.CurrentPage < PageBook::kFirstPage) {
+    if (next < PageBook::kFirstPage) {
         state.CurrentPage = PageBook::kFirstPage;
         return;
     }
-    const QString working = book_.workingCopy(state.CurrentPage);
+    // The page still shown keeps its number until the next one is shown, so
+    // that it is never stored under another page's number.
+    const QString working = book_.workingCopy(next);
     if (!QFile::exists(working)) {
-        // Stay on the page still shown, so that it is never stored under
-        // another page's number.
-        state.CurrentPage = shown;
         report(this, QStringLiteral("Vellumix"),
                QStringLiteral("Cannot locate file: ") + working + ".");
         return;
     }
-    QImage page, outline;
-    try {
-        // The outline first: at start-up the working copy is its copy, and
-        // the file to name is the one that came damaged.
-        if (const QString orig = book_.outlineCopy(state.CurrentPage); QFile::exists(orig))
-            outline = loadPage(orig, canvas->size());
-        page = loadPage(working, canvas->size());
-    } catch (const FileError&) {
-        state.CurrentPage = shown;
-        throw;
-    }
+    // The outline first: at start-up the working copy is its copy, and the
+    // file to name is the one that came damaged.
+    const QString orig = book_.outlineCopy(next);
+    const QImage outline =
+        QFile::exists(orig) ? PageBook::loadPage(orig, canvas->size()) : QImage();
+    const QImage page = PageBook::loadPage(working, canvas->size());
+    state.CurrentPage = next;
     if (!outline.isNull())
         picOrig->setPicture(outline);
-    if (step > 0)
-        turnForward(page);
-    else if (step == 0)
-        canvas->setPicture(page);
-    else
-        turnBackward(page);
+    turn_->show(step, page, frameIntervalMs);
     imgANIM->hide();
 }
 
-// Each frame is painted at once, then the thread pauses for the full
-// interval, measured on a clock: a slow frame makes the turn longer, never
-// its pause shorter.
-void frmCANVAS::showFrame(int sheetLeft) {
-    imgANIM->move(sheetLeft, imgANIM->y());
-    canvas->repaint();
-    QElapsedTimer pause;
-    pause.start();
-    const qint64 intervalNs = qint64(frameIntervalMs) * 1000000;
-    for (qint64 left = intervalNs; left > 0; left = intervalNs - pause.nsecsElapsed())
-        std::this_thread::sleep_for(std::chrono::nanoseconds(left));
-    lastTurn_.push_back({imgANIM->pos(), pause.nsecsElapsed()});
-}
-
-void frmCANVAS::turnForward(const QImage& newPage) {
-    imgANIM->prepare(newPage);
-    int left = canvas->width();
-    do {
-        left -= kSheetStep;
-        showFrame(left);
-    } while (left > 0);
-    canvas->setPicture(imgANIM->picture());
-}
-
-void frmCANVAS::turnBackward(const QImage& newPage) {
-    imgANIM->prepare(canvas->Image());
-    canvas->setPicture(newPage);
-    int left = 0;
-    do {
-        left += kSheetStep;
-        showFrame(left);
-    } while (left < canvas->width());
-}
-
 void frmCANVAS::cmdSEND_Click() {
+    runOrReport(
+        [this] {
+            showPostcardComposer(
+                composer, this, state.DataFolder, state.WorkingFolder,
+                [this] { return canvas->Image(); }, postcardSettings);
+        },
+        QStringLiteral("The postcard cannot be opened: %1: %2."));
+}
+
+bool frmCANVAS::runOrReport(const std::function<void()>& step, const QString& text) {
     try {
-        showPostcardComposer(
-            composer, this, state.DataFolder, state.WorkingFolder,
-            [this] { return canvas->Image(); }, postcardSettings);
+        step();
+        return true;
     } catch (const FileError& e) {
-        report(this, QStringLiteral("Vellumix"),
-               QStringLiteral("The postcard cannot be opened: %1: %2.").arg(e.path(), e.reason()));
+        report(this, QStringLiteral("Vellumix"), text.arg(e.path(), e.reason()));
+        return false;
     }
 }
 

@@ -2,7 +2,9 @@
 // The main window: the page being coloured, the page buttons, the tool box
 // and the save and send buttons. Loading it runs the whole start-up.
 #include "app/DataFolder.h"
+#include "app/DeferredActions.h"
 #include "app/PageBook.h"
+#include "app/PageTurn.h"
 #include "colouring/UndoHistory.h"
 #include "controls/MessageReport.h"
 #include "postcard/PostcardSettings.h"
@@ -53,19 +55,15 @@ public:
     UndoHistory history;                // every page's, for the whole run
     MessageReport report = showWarning; // tests replace it to read what would be shown
     // The pause after each frame of a page turn.
-    static constexpr int kFramePauseMs = 10;
+    static constexpr int kFramePauseMs = PageTurn::kFramePauseMs;
     int frameIntervalMs = kFramePauseMs;
     std::unique_ptr<FileDialogPlatform> dialogPlatform; // the save dialog
     PostcardSettings postcardSettings;
     QPointer<frmPostcard> composer;
-    // Each frame of the last page turn: where the sheet stood, and how long
-    // the pause after it lasted.
-    struct TurnFrame {
-        QPoint sheet;
-        qint64 pauseNs;
-    };
-    const std::vector<TurnFrame>& lastTurn() const { return lastTurn_; }
-    int lastTurnFrames() const { return int(lastTurn_.size()); }
+    // Each frame of the last page turn.
+    using TurnFrame = PageTurn::Frame;
+    const std::vector<TurnFrame>& lastTurn() const { return turn_->frames(); }
+    int lastTurnFrames() const { return int(lastTurn().size()); }
 
     Canvas* canvas;
     PictureBox* picOrig;
@@ -88,16 +86,13 @@ protected:
 private:
     void createControls();
     void connectControls();
-    void turnForward(const QImage& newPage);
-    void turnBackward(const QImage& newPage);
-    void showFrame(int sheetLeft);
     void turnPage(int step);
     void applyPointer();
     void showStep(QRect changed);
     void connectKeys();
-    // Runs action now, or once the stroke held or the page turning is over.
-    void whenIdle(std::function<void()> action);
-    void runDeferred();
+    // Runs step; a FileError it throws is shown as text, with the file for
+    // %1 and the reason for %2. False when it was.
+    bool runOrReport(const std::function<void()>& step, const QString& text);
     void cmdPRINT_Click();
     void cmdSEND_Click();
 
@@ -109,7 +104,7 @@ private:
     std::unique_ptr<CanvasInput> canvasInput_;
     int mousePointer_ = 0;
     QCursor mouseIcon_;
-    std::vector<TurnFrame> lastTurn_;
-    bool turning_ = false;
-    std::vector<std::function<void()>> deferred_;
+    std::unique_ptr<PageTurn> turn_;
+    // Waits for the stroke held or the page turning.
+    DeferredActions deferred_{[this] { return turn_->running() || history.isOpen(); }};
 };

@@ -1,12 +1,11 @@
 #include "controls/ButtonFace.h"
 
 #include "controls/ImageControl.h"
-#include "controls/ucButtonA.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-ButtonFace::ButtonFace(ucButtonA* owner) : QWidget(owner), owner_(owner) {
+ButtonFace::ButtonFace(QWidget* owner) : QWidget(owner) {
     setObjectName(QStringLiteral("imgButton"));
     setMouseTracking(true);
 }
@@ -25,17 +24,16 @@ void ButtonFace::paintEvent(QPaintEvent*) {
 }
 
 void ButtonFace::mousePressEvent(QMouseEvent*) {
-    owner_->faceMouseDown();
+    emit MouseDown();
 }
 
 void ButtonFace::mouseMoveEvent(QMouseEvent* event) {
-    owner_->faceMouseMove(buttonsCode(event->buttons()), event->position().x(),
-                          event->position().y());
+    emit MouseMove(buttonsCode(event->buttons()), event->position().x(), event->position().y());
 }
 
 void ButtonFace::mouseReleaseEvent(QMouseEvent* event) {
     // A click is a press and a release over the face; released elsewhere,
     // the face keeps whatever the last handled move showed.
     if (rect().contains(event->position().toPoint()) && event->buttons() == Qt::NoButton)
-        owner_->faceClick();
+        emit Click();
 }

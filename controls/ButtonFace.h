@@ -1,18 +1,23 @@
 #pragma once
 // The visible face of an image button: shows one picture unscaled at its
-// top-left and turns the platform's mouse events into the button's own.
+// top-left and turns the platform's mouse events into the face's own, for
+// the button that owns it.
 #include <QPixmap>
 #include <QWidget>
-
-class ucButtonA;
 
 class ButtonFace : public QWidget {
     Q_OBJECT
 public:
-    explicit ButtonFace(ucButtonA* owner);
+    explicit ButtonFace(QWidget* owner);
 
     const QPixmap& picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
+
+signals:
+    void MouseDown();
+    // buttons: 1 left, 2 right, 4 middle; x and y in the face's own pixels.
+    void MouseMove(int buttons, double x, double y);
+    void Click();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -21,6 +26,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    ucButtonA* owner_;
     QPixmap picture_;
 };

@@ -41,11 +41,6 @@ public:
     int faceRepaints() const { return faceRepaints_; }
     QWidget* face() const;
 
-    // Pointer handling, in the face's own units; B: 1 left, 2 right, 4 middle.
-    void faceMouseDown();
-    void faceMouseMove(int buttons, double x, double y);
-    void faceClick();
-
 signals:
     void Click();
     void MouseMove();
@@ -55,6 +50,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Pointer handling, in the face's own units; buttons: 1 left, 2 right, 4 middle.
+    void faceMouseDown();
+    void faceMouseMove(int buttons, double x, double y);
+    void faceClick();
     bool faceShows(const QPixmap& picture) const;
     void showOnFace(const QPixmap& picture);
     void repaintFace();

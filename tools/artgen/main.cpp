@@ -2,12 +2,13 @@
 //   vellumix-artgen <source folder> [<output folder>]
 // Output goes into the source folder unless another is given, so a test can
 // render into a scratch folder and compare with the committed files.
+#include "pixels/AtomicFile.h"
 #include "pixels/BitmapFile.h"
+#include "pixels/EncodeJpeg.h"
 #include "state/ControlPlaces.h"
 #include "state/DataFiles.h"
 #include "state/PaletteTable.h"
 #include "tools/artgen/ButtonStates.h"
-#include "tools/artgen/JpegFile.h"
 #include "tools/artgen/PageArt.h"
 #include "tools/artgen/SvgPicture.h"
 
@@ -22,7 +23,9 @@
 
 namespace {
 
-constexpr int kJpegQuality = 95;
+// Every colour channel keeps full resolution: the pictures are small and
+// full of sharp coloured edges that halved colour would smear.
+constexpr JpegSettings kJpeg = {.quality = 95, .fullColour = true, .accurateDct = true};
 
 void announce(const QString& path) {
     std::printf("%s\n", qPrintable(QDir::current().relativeFilePath(path)));
@@ -37,7 +40,7 @@ void savePng(const QImage& image, const QString& path) {
 
 void saveJpeg(const QImage& image, const QString& path) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    writeJpegFile(image, path, kJpegQuality);
+    writeFileAtomically(path, encodeJpeg(image, kJpeg, path));
     announce(path);
 }
 
