@@ -3,6 +3,7 @@
 #include "pixels/BitmapFile.h"
 #include "state/DataFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -21,9 +22,9 @@ void PageBook::restoreAll() const {
         const QString outline = outlineCopy(page);
         QFile old(working);
         if (old.exists() && !old.remove())
-            throw FileError(
-                working,
-                QStringLiteral("the old page could not be removed (%1)").arg(old.errorString()));
+            throw FileError(working, QCoreApplication::translate(
+                                         "FileError", "the old page could not be removed (%1)")
+                                         .arg(old.errorString()));
         copyPage(outline, working);
     }
 }
@@ -33,7 +34,8 @@ void PageBook::restoreAll() const {
 void PageBook::copyPage(const QString& outline, const QString& working) {
     QFile source(outline);
     if (!source.exists())
-        throw FileError(outline, QStringLiteral("the file does not exist"));
+        throw FileError(outline,
+                        QCoreApplication::translate("FileError", "the file does not exist"));
     if (!source.open(QIODevice::ReadOnly))
         throw FileError(outline, source.errorString());
     const QByteArray bytes = source.readAll();
@@ -43,7 +45,9 @@ void PageBook::copyPage(const QString& outline, const QString& working) {
         const QString reason = target.errorString();
         target.close();
         target.remove();
-        throw FileError(working, QStringLiteral("the page could not be copied (%1)").arg(reason));
+        throw FileError(
+            working, QCoreApplication::translate("FileError", "the page could not be copied (%1)")
+                         .arg(reason));
     }
 }
 

@@ -59,7 +59,7 @@ ucButtonA* imageButton(QWidget* window, const QString& name, QRect place) {
 QImage loadPage(const QString& path, QSize canvasSize) {
     QImage page = loadPicture(path);
     if (page.size() != canvasSize)
-        throw FileError(path, QStringLiteral("the page is %1 x %2 pixels instead of %3 x %4")
+        throw FileError(path, frmCANVAS::tr("the page is %1 x %2 pixels instead of %3 x %4")
                                   .arg(page.width())
                                   .arg(page.height())
                                   .arg(canvasSize.width())
@@ -245,7 +245,7 @@ bool frmCANVAS::SavePic() {
         return true;
     } catch (const FileError& e) {
         report(this, QStringLiteral("Vellumix"),
-               QStringLiteral("The page could not be stored in %1: %2.").arg(e.path(), e.reason()));
+               tr("The page could not be stored in %1: %2.").arg(e.path(), e.reason()));
         return false;
     }
 }
@@ -264,7 +264,7 @@ void frmCANVAS::turnPage(int step) {
         goPic(step);
     } catch (const FileError& e) {
         report(this, QStringLiteral("Vellumix"),
-               QStringLiteral("The page %1 could not be shown: %2.").arg(e.path(), e.reason()));
+               tr("The page %1 could not be shown: %2.").arg(e.path(), e.reason()));
     }
 }
 
@@ -285,8 +285,7 @@ void frmCANVAS::goPic(int step) {
         // Stay on the page still shown, so that it is never stored under
         // another page's number.
         state.CurrentPage = shown;
-        report(this, QStringLiteral("Vellumix"),
-               QStringLiteral("Cannot locate file: ") + working + ".");
+        report(this, QStringLiteral("Vellumix"), tr("Cannot locate file: %1.").arg(working));
         return;
     }
     QImage page, outline;
@@ -352,7 +351,7 @@ void frmCANVAS::cmdSEND_Click() {
             [this] { return canvas->Image(); }, postcardSettings);
     } catch (const FileError& e) {
         report(this, QStringLiteral("Vellumix"),
-               QStringLiteral("The postcard cannot be opened: %1: %2.").arg(e.path(), e.reason()));
+               tr("The postcard cannot be opened: %1: %2.").arg(e.path(), e.reason()));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "postcard/PostcardStyle.h"
 
 #include <QLabel>
+#include <algorithm>
 
 QFont labelFont() {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -27,4 +28,24 @@ QLabel* makeWhiteLabel(QWidget* window, const char* name, const QString& text, c
     palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
     return label;
+}
+
+void fitText(QLabel* label, int leftmost, int rightmost) {
+    const int needed = label->sizeHint().width();
+    QRect place = label->geometry();
+    if (needed <= place.width())
+        return;
+    if (label->alignment() & Qt::AlignRight) {
+        place.setLeft(std::max(leftmost, place.right() + 1 - needed));
+    } else {
+        place.setWidth(needed);
+        if (place.right() > rightmost)
+            place.moveRight(rightmost);
+        place.setLeft(std::max(leftmost, place.left()));
+    }
+    if (place.width() < needed) {
+        label->setWordWrap(true);
+        place.setHeight(std::max(place.height(), label->heightForWidth(place.width())));
+    }
+    label->setGeometry(place);
 }

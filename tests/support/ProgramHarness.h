@@ -19,6 +19,9 @@ public:
     // The folder the program runs in (where its file dialog first opens);
     // set before start().
     void setWorkingFolder(const QString& folder);
+    // The locale it is started in (LANG; LANGUAGE and LC_* are cleared):
+    // English by default, whatever the machine's.
+    void setLanguage(const QString& lang) { lang_ = lang; }
 
     // Starts the program and waits for a window with this title to show.
     bool start(const QString& title = QStringLiteral("Vellumix"));
@@ -60,6 +63,7 @@ private:
     QTemporaryDir home_;
     QProcess process_;
     QString windowId_;
+    QString lang_ = QStringLiteral("C.UTF-8");
     QPoint origin_;
     int heldButton_ = 0;
 };

@@ -1,0 +1,71 @@
+// The real program speaks the language it is started in: the postcard sent
+// to the placeholder recipient is refused with the "Trouble" box, in German
+// under a German locale and in the program's own English under LANG=C.
+#include "tests/support/ProgramHarness.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Language {
+    const char* lang;
+    const char* composerTitle;
+    const char* boxTitle;
+    const char* boxText;
+};
+
+class LanguageTest : public testing::TestWithParam<Language> {};
+
+// What the box copies with Ctrl+C: its title, its text and its buttons,
+// each followed by a rule.
+QString copiedText(const RunningProgram& program, const QString& box) {
+    if (!program.focusWindow(box))
+        return QStringLiteral("(the box would not take the keyboard)");
+    xdotool({"key", "--clearmodifiers", "ctrl+c"});
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
+    xclip.waitForFinished(10000);
+    return QString::fromUtf8(xclip.readAllStandardOutput());
+}
+
+} // namespace
+
+TEST_P(LanguageTest, ThePlaceholderRecipientIsRefusedInTheLocalesLanguage) {
+    const Language& language = GetParam();
+    ScratchDataFolder scratch;
+    RunningProgram program(scratch);
+    program.setLanguage(QString::fromLatin1(language.lang));
+    ASSERT_TRUE(program.start());
+    program.click({733 + 30, 487 + 43}); // cmdSEND
+    const QString composer =
+        program.waitForOtherWindow(QString::fromUtf8(language.composerTitle), 10000);
+    ASSERT_FALSE(composer.isEmpty()) << "no composer titled " << language.composerTitle;
+    ASSERT_TRUE(program.focusWindow(composer));
+    // Back from the message past Cancel to Send, leaving the placeholder in place.
+    program.key("shift+Tab");
+    program.key("shift+Tab");
+    program.key("space");
+    const QString box = program.waitForOtherWindow(QString::fromUtf8(language.boxTitle), 10000);
+    ASSERT_FALSE(box.isEmpty()) << "no box titled " << language.boxTitle;
+    const QString rule = QStringLiteral("---------------------------\n");
+    const QString shown = rule + QString::fromUtf8(language.boxTitle) + u'\n' + rule +
+                          QString::fromUtf8(language.boxText) + u'\n' + rule;
+    const QString copied = copiedText(program, box);
+    EXPECT_TRUE(copied.startsWith(shown)) << copied.toStdString();
+    program.key("Return");
+    program.close();
+    EXPECT_EQ(program.waitForExit(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, LanguageTest,
+    testing::Values(
+        Language{"de_DE.UTF-8", "Bild verschicken", "Hoppla",
+                 "Bitte gib eine richtige E-Mail-Adresse ein, dann kann deine Postkarte "
+                 "losfliegen."},
+        Language{"C", "Send Drawing", "Trouble",
+                 "Please enter a valid email address to send your ePostcard."}),
+    [](const testing::TestParamInfo<Language>& info) {
+        return info.index == 0 ? std::string("German") : std::string("PosixC");
+    });
