@@ -31,17 +31,19 @@ QLabel* makeWhiteLabel(QWidget* window, const char* name, const QString& text, c
 }
 
 void fitText(QLabel* label, int leftmost, int rightmost) {
-    const int needed = label->sizeHint().width();
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
     QRect place = label->geometry();
     if (needed <= place.width())
         return;
     if (label->alignment() & Qt::AlignRight) {
         place.setLeft(std::max(leftmost, place.right() + 1 - needed));
     } else {
-        place.setWidth(needed);
-        if (place.right() > rightmost)
-            place.moveRight(rightmost);
-        place.setLeft(std::max(leftmost, place.left()));
+        // Grown about its own centre, and centred on more lines.
+        const int centre = place.center().x();
+        place.setWidth(std::min(needed, rightmost + 1 - leftmost));
+        place.moveLeft(
+            std::clamp(centre - place.width() / 2, leftmost, rightmost + 1 - place.width()));
+        label->setAlignment(Qt::AlignHCenter | (label->alignment() & Qt::AlignVertical_Mask));
     }
     if (place.width() < needed) {
         label->setWordWrap(true);

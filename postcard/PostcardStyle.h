@@ -18,6 +18,7 @@ QLabel* makeWhiteLabel(QWidget* window, const char* name, const QString& text, c
                        const QRect& geometry, Qt::Alignment alignment);
 
 // Translations run longer than the English the places were drawn for: a
-// label too narrow for its text grows away from its aligned edge, within
-// leftmost..rightmost (pixels of the window), then wraps onto more lines.
+// label too narrow for its text grows, within leftmost..rightmost (pixels of
+// the window), leftwards when it is right-aligned and about its centre
+// otherwise, then wraps onto more lines.
 void fitText(QLabel* label, int leftmost, int rightmost);

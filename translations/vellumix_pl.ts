@@ -209,7 +209,7 @@ Powód: %2</translation>
     </message>
     <message>
         <source>Message:</source>
-        <translation>Wiadomość:</translation>
+        <translation>Treść:</translation>
     </message>
     <message>
         <source>Preview</source>

@@ -35,7 +35,7 @@ Messages readTs(const QString& path) {
         } else if (xml.name() == u"source") {
             source = xml.readElementText();
         } else if (xml.name() == u"translation") {
-            const bool unfinished = !xml.attributes().value(u"type").isEmpty();
+            const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
             const QString text = xml.readElementText();
             messages[{context, source}] = {text, !unfinished && !text.isEmpty()};
         }
@@ -105,7 +105,8 @@ TEST(Translations, EveryTextIsTranslatedInEveryLanguageWithItsPlaceholders) {
         if (!report.contains(QLatin1String(" 0 unfinished)")) || report.contains("Ignored"))
             problems += QStringLiteral("  %1: lrelease: %2").arg(language, report).toStdString();
     }
-    EXPECT_EQ(problems, "") << "Run scripts/update-translations.sh and translate:\n" << problems;
+    EXPECT_TRUE(problems.empty()) << "Run scripts/update-translations.sh and translate:\n"
+                                  << problems;
     EXPECT_EQ(QDir(sources + "/translations").entryList({"vellumix_*.ts"}).size(), languages.size())
         << "a .ts file is not in translations/CMakeLists.txt";
 }

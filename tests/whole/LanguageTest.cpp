@@ -17,14 +17,15 @@ struct Language {
 
 class LanguageTest : public testing::TestWithParam<Language> {};
 
-// What the box copies with Ctrl+C: its title, its text and its buttons,
-// each followed by a rule.
+// The box's text as a parent would copy it: a click into it, select all, copy.
 QString copiedText(const RunningProgram& program, const QString& box) {
     if (!program.focusWindow(box))
         return QStringLiteral("(the box would not take the keyboard)");
-    xdotool({"key", "--clearmodifiers", "ctrl+c"});
+    xdotool({"mousemove", "--window", box, "40", "18", "click", "1"});
+    for (const char* keys : {"ctrl+a", "ctrl+c"})
+        xdotool({"key", "--clearmodifiers", keys});
     QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
+    xclip.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", "UTF8_STRING"});
     xclip.waitForFinished(10000);
     return QString::fromUtf8(xclip.readAllStandardOutput());
 }
@@ -48,11 +49,7 @@ TEST_P(LanguageTest, ThePlaceholderRecipientIsRefusedInTheLocalesLanguage) {
     program.key("space");
     const QString box = program.waitForOtherWindow(QString::fromUtf8(language.boxTitle), 10000);
     ASSERT_FALSE(box.isEmpty()) << "no box titled " << language.boxTitle;
-    const QString rule = QStringLiteral("---------------------------\n");
-    const QString shown = rule + QString::fromUtf8(language.boxTitle) + u'\n' + rule +
-                          QString::fromUtf8(language.boxText) + u'\n' + rule;
-    const QString copied = copiedText(program, box);
-    EXPECT_TRUE(copied.startsWith(shown)) << copied.toStdString();
+    EXPECT_EQ(copiedText(program, box).toStdString(), language.boxText);
     program.key("Return");
     program.close();
     EXPECT_EQ(program.waitForExit(), 0);
