@@ -30,6 +30,27 @@ fi
 # Every folder whose texts a user can see; no line numbers, so moving code
 # changes nothing here.
 cd "$root"
-"$lupdate" -silent -no-obsolete -locations none -extensions cpp,h -I "$root" \
-  pixels resources controls state colouring postcard app tools/menuentry \
-  -ts "${ts_files[@]}"
+extract() {
+  "$lupdate" -silent "$@" -locations none -extensions cpp,h -I "$root" \
+    pixels resources controls state colouring postcard app tools/menuentry \
+    -ts "${ts_files[@]}"
+}
+# A text that moved to another class keeps its translation: lupdate files
+# it under the new class as unfinished and the old entry as vanished, so
+# the translation is carried over before the vanished entries are dropped.
+extract
+/usr/bin/python3 - "${ts_files[@]}" <<'PY'
+import sys
+import xml.etree.ElementTree as ET
+
+for path in sys.argv[1:]:
+    tree = ET.parse(path)
+    messages = [(m.find("source").text, m.find("translation")) for m in tree.iter("message")]
+    gone = {source: t.text for source, t in messages if t.get("type") == "vanished" and t.text}
+    for source, t in messages:
+        if t.get("type") == "unfinished" and source in gone:
+            t.text = gone[source]
+            del t.attrib["type"]
+    tree.write(path, encoding="utf-8", xml_declaration=True)
+PY
+extract -no-obsolete

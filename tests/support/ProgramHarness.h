@@ -22,6 +22,8 @@ public:
     // The locale it is started in (LANG; LANGUAGE and LC_* are cleared):
     // English by default, whatever the machine's.
     void setLanguage(const QString& lang) { lang_ = lang; }
+    // Where the program looks for the user's Vellumix.conf.
+    QString configFolder() const { return home_.path() + QStringLiteral("/.config/Vellumix"); }
 
     // Starts the program and waits for a window with this title to show.
     bool start(const QString& title = QStringLiteral("Vellumix"));

@@ -1,8 +1,11 @@
 // The real program speaks the language it is started in: the postcard sent
 // to the placeholder recipient is refused with the "Trouble" box, in German
-// under a German locale and in the program's own English under LANG=C.
+// under a German locale, in the program's own English under LANG=C, and in
+// French when the user's Vellumix.conf says language=fr.
 #include "tests/support/ProgramHarness.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -10,6 +13,7 @@ namespace {
 
 struct Language {
     const char* lang;
+    const char* setting; // language= in [window], or nothing
     const char* composerTitle;
     const char* boxTitle;
     const char* boxText;
@@ -37,6 +41,12 @@ TEST_P(LanguageTest, ThePlaceholderRecipientIsRefusedInTheLocalesLanguage) {
     ScratchDataFolder scratch;
     RunningProgram program(scratch);
     program.setLanguage(QString::fromLatin1(language.lang));
+    if (*language.setting) {
+        QDir().mkpath(program.configFolder());
+        QFile conf(program.configFolder() + "/Vellumix.conf");
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+        conf.write(QByteArray("[window]\nlanguage=") + language.setting + "\n");
+    }
     ASSERT_TRUE(program.start());
     program.click({733 + 30, 487 + 43}); // cmdSEND
     const QString composer =
@@ -58,11 +68,15 @@ TEST_P(LanguageTest, ThePlaceholderRecipientIsRefusedInTheLocalesLanguage) {
 INSTANTIATE_TEST_SUITE_P(
     Locales, LanguageTest,
     testing::Values(
-        Language{"de_DE.UTF-8", "Bild verschicken", "Hoppla",
+        Language{"de_DE.UTF-8", "", "Bild verschicken", "Hoppla",
                  "Bitte gib eine richtige E-Mail-Adresse ein, dann kann deine Postkarte "
                  "losfliegen."},
-        Language{"C", "Send Drawing", "Trouble",
-                 "Please enter a valid email address to send your ePostcard."}),
+        Language{"C", "", "Send Drawing", "Trouble",
+                 "Please enter a valid email address to send your ePostcard."},
+        Language{"de_DE.UTF-8", "fr", "Envoyer le dessin", "Oups",
+                 "Écris une vraie adresse e-mail pour envoyer ta carte postale."}),
     [](const testing::TestParamInfo<Language>& info) {
-        return info.index == 0 ? std::string("German") : std::string("PosixC");
+        return std::string(info.index == 0   ? "German"
+                           : info.index == 1 ? "PosixC"
+                                             : "FrenchSetOverGerman");
     });
