@@ -3,7 +3,9 @@
 #include <QSettings>
 
 UserSettings readUserSettings() {
-    QSettings file(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vellumix"),
+    // The native format is INI on Unix, in files named Vellumix.conf; IniFormat
+    // would look for Vellumix.ini instead.
+    QSettings file(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vellumix"),
                    QStringLiteral("Vellumix"));
     UserSettings settings;
     settings.postcardService = file.value(QStringLiteral("postcard/service")).toString();
