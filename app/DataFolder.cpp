@@ -2,6 +2,7 @@
 
 #include "pixels/FileError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -40,12 +41,15 @@ ProgramFolders chooseProgramFolders(const QString& programFolder, const QString&
     else if (!userFolder.isEmpty())
         folders.working = withSlash(userFolder);
     else
-        throw FileError(QDir::cleanPath(folders.data),
-                        QStringLiteral("the folder cannot be written and there is no home folder"));
+        throw FileError(
+            QDir::cleanPath(folders.data),
+            QCoreApplication::translate(
+                "FileError", "the folder cannot be written and there is no home folder"));
     const QString pages = folders.working + QStringLiteral("pages/");
     if (!QDir().mkpath(pages) || !QFileInfo(pages).isWritable())
         throw FileError(QDir::cleanPath(folders.working),
-                        QStringLiteral("the folder for the pages could not be created"));
+                        QCoreApplication::translate(
+                            "FileError", "the folder for the pages could not be created"));
     return folders;
 }
 

@@ -3,6 +3,7 @@
 #include "pixels/BitmapFile.h"
 #include "state/DataFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -19,7 +20,8 @@ QString PageBook::outlineCopy(int page) const {
 QImage PageBook::loadPage(const QString& path, QSize canvasSize) {
     QImage page = loadPicture(path);
     if (page.size() != canvasSize)
-        throw FileError(path, QStringLiteral("the page is %1 x %2 pixels instead of %3 x %4")
+        throw FileError(path, QCoreApplication::translate(
+                                  "PageBook", "the page is %1 x %2 pixels instead of %3 x %4")
                                   .arg(page.width())
                                   .arg(page.height())
                                   .arg(canvasSize.width())
@@ -34,9 +36,9 @@ void PageBook::restoreAll() const {
         const QString outline = outlineCopy(page);
         QFile old(working);
         if (old.exists() && !old.remove())
-            throw FileError(
-                working,
-                QStringLiteral("the old page could not be removed (%1)").arg(old.errorString()));
+            throw FileError(working, QCoreApplication::translate(
+                                         "FileError", "the old page could not be removed (%1)")
+                                         .arg(old.errorString()));
         copyPage(outline, working);
     }
 }
@@ -46,7 +48,8 @@ void PageBook::restoreAll() const {
 void PageBook::copyPage(const QString& outline, const QString& working) {
     QFile source(outline);
     if (!source.exists())
-        throw FileError(outline, QStringLiteral("the file does not exist"));
+        throw FileError(outline,
+                        QCoreApplication::translate("FileError", "the file does not exist"));
     if (!source.open(QIODevice::ReadOnly))
         throw FileError(outline, source.errorString());
     const QByteArray bytes = source.readAll();
@@ -56,7 +59,9 @@ void PageBook::copyPage(const QString& outline, const QString& working) {
         const QString reason = target.errorString();
         target.close();
         target.remove();
-        throw FileError(working, QStringLiteral("the page could not be copied (%1)").arg(reason));
+        throw FileError(
+            working, QCoreApplication::translate("FileError", "the page could not be copied (%1)")
+                         .arg(reason));
     }
 }
 

@@ -193,15 +193,14 @@ void frmCANVAS::showStep(QRect changed) {
 
 bool frmCANVAS::SavePic() {
     return runOrReport([this] { book_.store(canvas->Image(), state.CurrentPage); },
-                       QStringLiteral("The page could not be stored in %1: %2."));
+                       tr("The page could not be stored in %1: %2."));
 }
 
 void frmCANVAS::turnPage(int step) {
     turn_->leave(
         step, [this] { return SavePic(); },
         [this](int by) {
-            runOrReport([this, by] { goPic(by); },
-                        QStringLiteral("The page %1 could not be shown: %2."));
+            runOrReport([this, by] { goPic(by); }, tr("The page %1 could not be shown: %2."));
         });
     deferred_.runDeferred();
 }
@@ -221,8 +220,7 @@ void frmCANVAS::goPic(int step) {
     // that it is never stored under another page's number.
     const QString working = book_.workingCopy(next);
     if (!QFile::exists(working)) {
-        report(this, QStringLiteral("Vellumix"),
-               QStringLiteral("Cannot locate file: ") + working + ".");
+        report(this, QStringLiteral("Vellumix"), tr("Cannot locate file: %1.").arg(working));
         return;
     }
     // The outline first: at start-up the working copy is its copy, and the
@@ -245,7 +243,7 @@ void frmCANVAS::cmdSEND_Click() {
                 composer, this, state.DataFolder, state.WorkingFolder,
                 [this] { return canvas->Image(); }, postcardSettings);
         },
-        QStringLiteral("The postcard cannot be opened: %1: %2."));
+        tr("The postcard cannot be opened: %1: %2."));
 }
 
 bool frmCANVAS::runOrReport(const std::function<void()>& step, const QString& text) {

@@ -1,6 +1,7 @@
 // Vellumix: a colouring book for young children.
 #include "app/DataFolder.h"
 #include "app/SingleWindow.h"
+#include "app/Translators.h"
 #include "app/UserSettings.h"
 #include "app/frmCANVAS.h"
 #include "pixels/FileError.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumix"));
     QApplication::setDesktopFileName(QStringLiteral("net.example.vellumix"));
+    installTranslators(app, readUserSettings().language);
     try {
         const QString programFolder = QApplication::applicationDirPath();
         const ProgramFolders folders =
@@ -34,7 +36,8 @@ int main(int argc, char** argv) {
         // Start-up stops at the failing step; no window is left behind.
         QMessageBox::critical(
             nullptr, QStringLiteral("Vellumix"),
-            QStringLiteral("Vellumix cannot start.\n\n%1\n%2.").arg(e.path(), e.reason()));
+            QCoreApplication::translate("main", "Vellumix cannot start.\n\n%1\n%2.")
+                .arg(e.path(), e.reason()));
         return 1;
     }
 }

@@ -1,5 +1,6 @@
 #include "colouring/PrintButton.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
@@ -19,21 +20,22 @@ QString printPicture(QPrinter& printer, const QImage& picture) {
     printer.setFromTo(1, 1);
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("the printer could not be opened");
+        return QCoreApplication::translate("cmdPRINT", "the printer could not be opened");
     // The painter's origin is the printable area's top-left.
     const QRect area(QPoint(0, 0),
                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(fittedPlace(picture.size(), area), picture);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return QStringLiteral("the printer stopped before the page was done");
+        return QCoreApplication::translate("cmdPRINT",
+                                           "the printer stopped before the page was done");
     return {};
 }
 
 void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const MessageReport& report) {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, window);
-    dialog.setWindowTitle(QStringLiteral("Print My Picture"));
+    dialog.setWindowTitle(QCoreApplication::translate("cmdPRINT", "Print My Picture"));
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setMinMax(1, 1);
     if (dialog.exec() != QDialog::Accepted)
@@ -43,7 +45,9 @@ void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const MessageRep
         const QString name =
             printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
         report(window, QStringLiteral("Vellumix"),
-               QStringLiteral("The picture could not be printed.\n\nPrinter: %1\nReason: %2")
-                   .arg(name.isEmpty() ? QStringLiteral("(none)") : name, reason));
+               QCoreApplication::translate(
+                   "cmdPRINT", "The picture could not be printed.\n\nPrinter: %1\nReason: %2")
+                   .arg(name.isEmpty() ? QCoreApplication::translate("cmdPRINT", "(none)") : name,
+                        reason));
     }
 }

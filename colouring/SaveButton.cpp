@@ -3,16 +3,18 @@
 #include "controls/ComDLG.h"
 #include "pixels/BitmapFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 
 void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatform& platform,
                    const MessageReport& report) {
     ComDLG dialog(platform);
-    dialog.setDialogTitle(QStringLiteral("Save My Picture"));
+    dialog.setDialogTitle(QCoreApplication::translate("cmdSAVE", "Save My Picture"));
     dialog.setExtension(QStringLiteral(".bmp"));
     dialog.setFileName(QStringLiteral("MyPicture.bmp"));
-    dialog.setFilter(QStringLiteral("Pictures (*.bmp)|*.bmp"));
+    //: The pattern after the bar stays as it is.
+    dialog.setFilter(QCoreApplication::translate("cmdSAVE", "Pictures (*.bmp)|*.bmp"));
     dialog.ShowSave();
     const QString fileName = dialog.FileName();
     if (fileName.isEmpty())
@@ -22,7 +24,8 @@ void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatfor
         writeBitmapFile(canvasImage, fileName);
     } catch (const FileError& error) {
         report(window, QStringLiteral("Vellumix"),
-               QStringLiteral("The picture could not be saved.\n\nFile: %1\nReason: %2")
+               QCoreApplication::translate(
+                   "cmdSAVE", "The picture could not be saved.\n\nFile: %1\nReason: %2")
                    .arg(QDir::toNativeSeparators(error.path()), error.reason()));
     }
 }

@@ -1,6 +1,7 @@
 #include "controls/QtFileDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,6 +23,9 @@ QStringList nulItems(const QString& text) {
 // Qt's dialog with the record's rules that Qt does not enforce itself: the
 // chosen file's folder must exist, and the selection must fit the buffer.
 class RecordFileDialog : public QFileDialog {
+    // Its own texts, not looked up among QFileDialog's.
+    Q_DECLARE_TR_FUNCTIONS(RecordFileDialog)
+
 public:
     RecordFileDialog(const DialogRecord& record, bool open)
         : QFileDialog(record.hwndOwner), record_(record) {

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <QCoreApplication>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -39,7 +40,8 @@ bool isUnfinishedTemporary(const QString& fileName) {
 void writeFileAtomically(const QString& path, QByteArrayView bytes) {
     const QFileInfo target(path);
     if (target.isDir())
-        throw FileError(path, QStringLiteral("this is a folder, not a file name"));
+        throw FileError(
+            path, QCoreApplication::translate("FileError", "this is a folder, not a file name"));
     QTemporaryFile file(target.absolutePath() + QLatin1Char('/') + QLatin1String(kTemporaryPrefix) +
                         target.fileName() + QStringLiteral(".XXXXXX"));
     if (!file.open())
@@ -48,7 +50,9 @@ void writeFileAtomically(const QString& path, QByteArrayView bytes) {
     // bytes are counted and synced before the rename.
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
-        throw FileError(path, reason.isEmpty() ? QStringLiteral("the disk is full") : reason);
+        throw FileError(path, reason.isEmpty()
+                                  ? QCoreApplication::translate("FileError", "the disk is full")
+                                  : reason);
     }
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0)

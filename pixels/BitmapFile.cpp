@@ -1,6 +1,7 @@
 #include "pixels/BitmapFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -13,7 +14,7 @@ namespace {
 QString damageIn(const QByteArray& data) {
     if (data.startsWith("BM")) {
         if (data.size() < 54)
-            return QStringLiteral("the bitmap header is cut short");
+            return QCoreApplication::translate("FileError", "the bitmap header is cut short");
         const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
         const quint32 pixelOffset = qFromLittleEndian<quint32>(bytes + 10);
         const qint64 width = qFromLittleEndian<qint32>(bytes + 18);
@@ -21,22 +22,22 @@ QString damageIn(const QByteArray& data) {
         const int bitsPerPixel = qFromLittleEndian<quint16>(bytes + 28);
         const quint32 compression = qFromLittleEndian<quint32>(bytes + 30);
         if (width <= 0 || height == 0 || bitsPerPixel == 0)
-            return QStringLiteral("the bitmap header is not valid");
+            return QCoreApplication::translate("FileError", "the bitmap header is not valid");
         // Compared a factor at a time: the header's width, height and depth
         // multiplied together could overflow even 64 bits.
         const qint64 limitBits = qint64(kPictureAllocationLimitMb) * 1024 * 1024 * 8;
         if (width > limitBits / bitsPerPixel || qAbs(height) > limitBits / (width * bitsPerPixel))
-            return QStringLiteral("the picture is too large");
+            return QCoreApplication::translate("FileError", "the picture is too large");
         const bool uncompressed = compression == 0 || compression == 3;
         const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
         if (uncompressed && pixelOffset + stride * qAbs(height) > data.size())
-            return QStringLiteral("the file is cut short");
+            return QCoreApplication::translate("FileError", "the file is cut short");
     } else if (data.startsWith("\xFF\xD8")) {
         if (!data.right(1024).contains("\xFF\xD9"))
-            return QStringLiteral("the file is cut short");
+            return QCoreApplication::translate("FileError", "the file is cut short");
     } else if (data.startsWith("\x89PNG")) {
         if (!data.right(64).contains("IEND"))
-            return QStringLiteral("the file is cut short");
+            return QCoreApplication::translate("FileError", "the file is cut short");
     }
     return {};
 }
@@ -46,14 +47,14 @@ QString damageIn(const QByteArray& data) {
 QImage loadPicture(const QString& path) {
     QFile file(path);
     if (!file.exists())
-        throw FileError(path, QStringLiteral("the file does not exist"));
+        throw FileError(path, QCoreApplication::translate("FileError", "the file does not exist"));
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(path, file.errorString());
     if (file.size() > qint64(kPictureAllocationLimitMb) * 1024 * 1024)
-        throw FileError(path, QStringLiteral("the file is too large"));
+        throw FileError(path, QCoreApplication::translate("FileError", "the file is too large"));
     const QByteArray data = file.readAll();
     if (data.isEmpty())
-        throw FileError(path, QStringLiteral("the file is empty"));
+        throw FileError(path, QCoreApplication::translate("FileError", "the file is empty"));
     if (const QString damage = damageIn(data); !damage.isEmpty())
         throw FileError(path, damage);
 
@@ -66,7 +67,8 @@ QImage loadPicture(const QString& path) {
     QImage image = reader.read();
     if (image.isNull())
         throw FileError(
-            path, QStringLiteral("it is not a readable picture (%1)").arg(reader.errorString()));
+            path, QCoreApplication::translate("FileError", "it is not a readable picture (%1)")
+                      .arg(reader.errorString()));
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -82,6 +84,7 @@ QByteArray encodeBitmap24(const QImage& image) {
 void writeBitmapFile(const QImage& image, const QString& path) {
     const QByteArray bytes = encodeBitmap24(image);
     if (bytes.isEmpty())
-        throw FileError(path, QStringLiteral("the picture could not be encoded"));
+        throw FileError(
+            path, QCoreApplication::translate("FileError", "the picture could not be encoded"));
     writeFileAtomically(path, bytes);
 }

@@ -3,6 +3,7 @@
 // texts of the status window and the figures of a delivery.
 #include "state/DataFiles.h"
 
+#include <QtGlobal>
 #include <chrono>
 
 // The placeholder lives in a domain reserved for examples, so a postcard
@@ -22,16 +23,22 @@ inline constexpr int kMailPort = 25;
 inline constexpr std::chrono::milliseconds kServiceTimeout = std::chrono::seconds(20);
 inline constexpr std::chrono::milliseconds kOutcomeDisplayTime = std::chrono::seconds(3);
 
+// The subject and everything sent to the service stay in English: the
+// service and the recipient rely on them as they are.
 inline constexpr char PostcardSubject[] = "Vellumix email-postcard!";
 
-// The status window's texts, stage by stage.
-inline constexpr char StatusSending[] = "Sending...";
-inline constexpr char StatusPreparing[] = "Preparing message...";
-inline constexpr char StatusChecking[] = "Checking internet connection...";
-inline constexpr char StatusSendingPostcard[] = "Sending postcard...";
-inline constexpr char StatusSent[] = "Your email-postcard has been sent.";
-inline constexpr char StatusFailed[] = "Your email-postcard could not be sent. Please try again.";
+// The status window's texts, stage by stage, shown translated.
+inline constexpr char StatusSending[] = QT_TRANSLATE_NOOP("frmSTATUS", "Sending...");
+inline constexpr char StatusPreparing[] = QT_TRANSLATE_NOOP("frmSTATUS", "Preparing message...");
+inline constexpr char StatusChecking[] =
+    QT_TRANSLATE_NOOP("frmSTATUS", "Checking internet connection...");
+inline constexpr char StatusSendingPostcard[] =
+    QT_TRANSLATE_NOOP("frmSTATUS", "Sending postcard...");
+inline constexpr char StatusSent[] =
+    QT_TRANSLATE_NOOP("frmSTATUS", "Your email-postcard has been sent.");
+inline constexpr char StatusFailed[] =
+    QT_TRANSLATE_NOOP("frmSTATUS", "Your email-postcard could not be sent. Please try again.");
 
 inline constexpr char InvalidAddressText[] =
-    "Please enter a valid email address to send your ePostcard.";
-inline constexpr char InvalidAddressTitle[] = "Trouble";
+    QT_TRANSLATE_NOOP("frmPostcard", "Please enter a valid email address to send your ePostcard.");
+inline constexpr char InvalidAddressTitle[] = QT_TRANSLATE_NOOP("frmPostcard", "Trouble");

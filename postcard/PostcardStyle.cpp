@@ -1,6 +1,7 @@
 #include "postcard/PostcardStyle.h"
 
 #include <QLabel>
+#include <algorithm>
 
 QFont labelFont() {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -27,4 +28,26 @@ QLabel* makeWhiteLabel(QWidget* window, const char* name, const QString& text, c
     palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
     return label;
+}
+
+void fitText(QLabel* label, int leftmost, int rightmost) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    QRect place = label->geometry();
+    if (needed <= place.width())
+        return;
+    if (label->alignment() & Qt::AlignRight) {
+        place.setLeft(std::max(leftmost, place.right() + 1 - needed));
+    } else {
+        // Grown about its own centre, and centred on more lines.
+        const int centre = place.center().x();
+        place.setWidth(std::min(needed, rightmost + 1 - leftmost));
+        place.moveLeft(
+            std::clamp(centre - place.width() / 2, leftmost, rightmost + 1 - place.width()));
+        label->setAlignment(Qt::AlignHCenter | (label->alignment() & Qt::AlignVertical_Mask));
+    }
+    if (place.width() < needed) {
+        label->setWordWrap(true);
+        place.setHeight(std::max(place.height(), label->heightForWidth(place.width())));
+    }
+    label->setGeometry(place);
 }

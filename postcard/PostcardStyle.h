@@ -16,3 +16,9 @@ QFont largeBoldFont();
 // A label drawing white text on the window's picture.
 QLabel* makeWhiteLabel(QWidget* window, const char* name, const QString& text, const QFont& font,
                        const QRect& geometry, Qt::Alignment alignment);
+
+// Translations run longer than the English the places were drawn for: a
+// label too narrow for its text grows, within leftmost..rightmost (pixels of
+// the window), leftwards when it is right-aligned and about its centre
+// otherwise, then wraps onto more lines.
+void fitText(QLabel* label, int leftmost, int rightmost);

@@ -67,36 +67,41 @@ frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QStrin
       DataFolder(dataFolder), workingFolder_(workingFolder), canvasImage_(std::move(canvasImage)),
       settings_(std::move(settings)), Net(settings_.makeHttpClient(settings_.caBundle)) {
     setObjectName(QStringLiteral("frmPostcard"));
-    setWindowTitle(QStringLiteral("Send Drawing"));
+    setWindowTitle(tr("Send Drawing"));
     const auto right = Qt::AlignRight | Qt::AlignTop;
     const auto left = Qt::AlignLeft | Qt::AlignTop;
 
-    Label1 = makeWhiteLabel(this, "Label1", QStringLiteral("To:"), labelFont(),
-                            layoutRect(2985, 105, 300, 240), right);
+    Label1 = makeWhiteLabel(this, "Label1", tr("To:"), labelFont(), layoutRect(2985, 105, 300, 240),
+                            right);
     txtMailTO = makeAddressBox(this, "txtMailTO", layoutRect(3345, 105, 4140, 285));
-    Label2 = makeWhiteLabel(this, "Label2", QStringLiteral("From:"), labelFont(),
+    Label2 = makeWhiteLabel(this, "Label2", tr("From:"), labelFont(),
                             layoutRect(2730, 465, 555, 240), right);
     txtMailFROM = makeAddressBox(this, "txtMailFROM", layoutRect(3345, 450, 4140, 285));
-    Label3 = makeWhiteLabel(this, "Label3", QStringLiteral("Message:"), labelFont(),
+    Label3 = makeWhiteLabel(this, "Label3", tr("Message:"), labelFont(),
                             layoutRect(2370, 825, 885, 240), right);
     txtMSG = new LimitedPlainTextEdit(kMessageMaxLength, this);
     txtMSG->setObjectName(QStringLiteral("txtMSG"));
     txtMSG->setGeometry(layoutRect(3345, 810, 4140, 1620));
     txtMSG->setFont(largeBoldFont());
     txtMSG->setTabChangesFocus(true);
-    Label4 = makeWhiteLabel(this, "Label4", QStringLiteral("Preview"), labelFont(),
+    Label4 = makeWhiteLabel(this, "Label4", tr("Preview"), labelFont(),
                             layoutRect(615, 240, 780, 240), left);
     preview = new QLabel(this);
     preview->setObjectName(QStringLiteral("preview"));
     preview->setGeometry(layoutRect(120, 540, 1965, 1710));
     preview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     preview->setLineWidth(2);
-    Label5 = makeWhiteLabel(this, "Label5", QStringLiteral("(not actual size)"), labelFont(),
+    Label5 = makeWhiteLabel(this, "Label5", tr("(not actual size)"), labelFont(),
                             layoutRect(360, 2310, 1500, 240), left);
-    cmdCANCEL =
-        makeButton(this, "cmdCANCEL", QStringLiteral("Cancel"), layoutRect(3360, 2565, 1710, 390));
-    cmdSEND =
-        makeButton(this, "cmdSEND", QStringLiteral("Send"), layoutRect(5790, 2565, 1710, 390));
+    // The labels beside the boxes may reach back to the preview, those of the
+    // preview across its column.
+    const int previewRight = preview->geometry().right();
+    for (QLabel* label : {Label1, Label2, Label3})
+        fitText(label, previewRight + 6, label->geometry().right());
+    for (QLabel* label : {Label4, Label5})
+        fitText(label, 4, previewRight + 6);
+    cmdCANCEL = makeButton(this, "cmdCANCEL", tr("Cancel"), layoutRect(3360, 2565, 1710, 390));
+    cmdSEND = makeButton(this, "cmdSEND", tr("Send"), layoutRect(5790, 2565, 1710, 390));
 
     setTabOrder(txtMSG, txtMailTO);
     setTabOrder(txtMailTO, txtMailFROM);
@@ -151,7 +156,7 @@ QString frmPostcard::workingFile(const char* name) const {
 }
 
 void frmPostcard::setStatus(const char* text) {
-    const QString status = QString::fromLatin1(text);
+    const QString status = frmSTATUS::tr(text);
     if (status_)
         status_->showStatus(status);
     emit statusShown(status);
@@ -160,8 +165,7 @@ void frmPostcard::setStatus(const char* text) {
 void frmPostcard::SendPostCard() {
     const QString recipient = txtMailTO->text();
     if (!passesAddressTest(recipient, QString::fromLatin1(PlaceholderAddress))) {
-        settings_.report(parentWidget(), QString::fromLatin1(InvalidAddressTitle),
-                         QString::fromLatin1(InvalidAddressText));
+        settings_.report(parentWidget(), tr(InvalidAddressTitle), tr(InvalidAddressText));
         return;
     }
     deliveryStarted_ = true;

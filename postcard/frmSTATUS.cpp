@@ -34,9 +34,8 @@ frmSTATUS::frmSTATUS(QWidget* owner, const QString& dataFolder)
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 
-    lblStatus =
-        makeWhiteLabel(this, "lblStatus", QString::fromLatin1(StatusSending), largeBoldFont(),
-                       layoutRect(150, 195, 6405, 720), Qt::AlignHCenter | Qt::AlignTop);
+    lblStatus = makeWhiteLabel(this, "lblStatus", tr(StatusSending), largeBoldFont(),
+                               layoutRect(150, 195, 6405, 720), Qt::AlignHCenter | Qt::AlignTop);
     lblStatus->setWordWrap(true);
 }
 

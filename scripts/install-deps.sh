@@ -9,6 +9,7 @@ set_name=${1:-test}
 run_packages=(
   cmake ninja-build ccache g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libcurl4-openssl-dev libturbojpeg0-dev
   fonts-liberation2 fonts-dejavu-core
   libcpp-httplib-dev
@@ -17,7 +18,7 @@ test_packages=(
   "${run_packages[@]}"
   clang libclang-rt-14-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool xclip imagemagick x11-utils
   cups printer-driver-cups-pdf poppler-utils
   python3 python3-aiosmtpd openssl
   dpkg-dev file lintian desktop-file-utils appstream

@@ -53,6 +53,9 @@ bool RunningProgram::start(const QString& title) {
     env.insert(QStringLiteral("HOME"), home_.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder());
     env.insert(QStringLiteral("XDG_DATA_HOME"), home_.path() + QStringLiteral("/.local/share"));
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANG"), lang_);
     env.insert(extraEnv_);
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);

@@ -19,6 +19,11 @@ public:
     // The folder the program runs in (where its file dialog first opens);
     // set before start().
     void setWorkingFolder(const QString& folder);
+    // The locale it is started in (LANG; LANGUAGE and LC_* are cleared):
+    // English by default, whatever the machine's.
+    void setLanguage(const QString& lang) { lang_ = lang; }
+    // Where the program looks for the user's Vellumix.conf.
+    QString configFolder() const { return home_.path() + QStringLiteral("/.config/Vellumix"); }
 
     // The program's private home, and its settings folder (XDG_CONFIG_HOME).
     QString home() const { return home_.path(); }
@@ -69,6 +74,7 @@ private:
     QProcess process_;
     QProcessEnvironment extraEnv_;
     QString windowId_;
+    QString lang_ = QStringLiteral("C.UTF-8");
     QPoint origin_;
     int heldButton_ = 0;
 };

@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>FileError</name>
+    <message>
+        <source>this is a folder, not a file name</source>
+        <translation>das ist ein Ordner, kein Dateiname</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>die Festplatte ist voll</translation>
+    </message>
+    <message>
+        <source>the bitmap header is cut short</source>
+        <translation>der Anfang der Bilddatei fehlt</translation>
+    </message>
+    <message>
+        <source>the bitmap header is not valid</source>
+        <translation>der Anfang der Bilddatei ist kaputt</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>die Datei ist nicht vollständig</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>it is not a readable picture (%1)</source>
+        <translation>das ist kein Bild, das sich lesen lässt (%1)</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>das Bild konnte nicht umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder</source>
+        <translation>in den Ordner kann nichts geschrieben werden, und es gibt keinen persönlichen Ordner</translation>
+    </message>
+    <message>
+        <source>the folder for the pages could not be created</source>
+        <translation>der Ordner für die Seiten konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the old page could not be removed (%1)</source>
+        <translation>die alte Seite konnte nicht gelöscht werden (%1)</translation>
+    </message>
+    <message>
+        <source>the page could not be copied (%1)</source>
+        <translation>die Seite konnte nicht kopiert werden (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MenuEntry</name>
+    <message>
+        <source>Colouring Book</source>
+        <translation>Malbuch</translation>
+    </message>
+    <message>
+        <source>Colour sixteen pages with crayons and brushes</source>
+        <translation>Sechzehn Seiten mit Buntstiften und Pinseln ausmalen</translation>
+    </message>
+    <message>
+        <source>colouring;coloring;drawing;painting;children;</source>
+        <extracomment>Search words, each followed by a semicolon; English ones may stay.</extracomment>
+        <translation>Malbuch;malen;ausmalen;zeichnen;Kinder;colouring;coloring;</translation>
+    </message>
+    <message>
+        <source>Colouring book for young children</source>
+        <translation>Malbuch für kleine Kinder</translation>
+    </message>
+    <message>
+        <source>Vellumix is a colouring book with sixteen pages of line art. Children pick one of twelve crayons or brushes and colour the page: in paint mode a press pours the colour into an area, in draw mode they draw freehand strokes that never cover the outlines. An eraser puts the page back.</source>
+        <translation>Vellumix ist ein Malbuch mit sechzehn Seiten zum Ausmalen. Kinder nehmen einen von zwölf Buntstiften oder Pinseln und malen die Seite aus: Im Pinselmodus füllt ein Klick eine Fläche mit Farbe, im Stiftmodus malen sie frei, und die Umrisse bleiben immer zu sehen. Mit dem Radiergummi wird die Seite wieder wie neu.</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
+        <translation>Eine Seite behält ihre Farben, auch wenn das Kind umblättert und wieder zurückkommt. Das Bild lässt sich als Bitmap-Datei speichern oder als E-Mail-Postkarte verschicken.</translation>
+    </message>
+    <message>
+        <source>A page ready to be coloured, with the brushes</source>
+        <translation>Eine Seite zum Ausmalen, mit den Pinseln</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFileDialog</name>
+    <message>
+        <source>Open as read-only</source>
+        <translation>Nur zum Lesen öffnen</translation>
+    </message>
+    <message>
+        <source>%1
+This folder does not exist.
+Check the folder&apos;s name and try again.</source>
+        <translation>%1
+Diesen Ordner gibt es nicht.
+Schau nach, wie der Ordner heißt, und versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>%1
+This name is too long.
+Choose a shorter name or another folder.</source>
+        <translation>%1
+Dieser Name ist zu lang.
+Nimm einen kürzeren Namen oder einen anderen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>cmdPRINT</name>
+    <message>
+        <source>the printer could not be opened</source>
+        <translation>der Drucker ließ sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the printer stopped before the page was done</source>
+        <translation>der Drucker hat aufgehört, bevor die Seite fertig war</translation>
+    </message>
+    <message>
+        <source>Print My Picture</source>
+        <translation>Mein Bild drucken</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.
+
+Printer: %1
+Reason: %2</source>
+        <translation>Das Bild konnte nicht gedruckt werden.
+
+Drucker: %1
+Grund: %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+</context>
+<context>
+    <name>cmdSAVE</name>
+    <message>
+        <source>Save My Picture</source>
+        <translation>Mein Bild speichern</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp)|*.bmp</source>
+        <extracomment>The pattern after the bar stays as it is.</extracomment>
+        <translation>Bilder (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Das Bild konnte nicht gespeichert werden.
+
+Datei: %1
+Grund: %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmCANVAS</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>die Seite ist %1 x %2 Pixel groß statt %3 x %4</translation>
+    </message>
+    <message>
+        <source>The page could not be stored in %1: %2.</source>
+        <translation>Die Seite konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 could not be shown: %2.</source>
+        <translation>Die Seite %1 kann nicht gezeigt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot locate file: %1.</source>
+        <translation>Die Datei ist nicht zu finden: %1.</translation>
+    </message>
+    <message>
+        <source>The postcard cannot be opened: %1: %2.</source>
+        <translation>Die Postkarte lässt sich nicht öffnen: %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPostcard</name>
+    <message>
+        <source>Send Drawing</source>
+        <translation>Bild verschicken</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>An:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Nachricht:</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>(not actual size)</source>
+        <translation>(nicht in echter Größe)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Please enter a valid email address to send your ePostcard.</source>
+        <translation>Bitte gib eine richtige E-Mail-Adresse ein, dann kann deine Postkarte losfliegen.</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Hoppla</translation>
+    </message>
+</context>
+<context>
+    <name>frmSTATUS</name>
+    <message>
+        <source>Sending...</source>
+        <translation>Wird verschickt...</translation>
+    </message>
+    <message>
+        <source>Preparing message...</source>
+        <translation>Die Nachricht wird vorbereitet...</translation>
+    </message>
+    <message>
+        <source>Checking internet connection...</source>
+        <translation>Die Internetverbindung wird geprüft...</translation>
+    </message>
+    <message>
+        <source>Sending postcard...</source>
+        <translation>Die Postkarte wird verschickt...</translation>
+    </message>
+    <message>
+        <source>Your email-postcard has been sent.</source>
+        <translation>Deine E-Mail-Postkarte ist unterwegs!</translation>
+    </message>
+    <message>
+        <source>Your email-postcard could not be sent. Please try again.</source>
+        <translation>Deine E-Mail-Postkarte konnte nicht verschickt werden. Bitte versuch es noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vellumix cannot start.
+
+%1
+%2.</source>
+        <translation>Vellumix kann nicht starten.
+
+%1
+%2.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>FileError</name>
+    <message>
+        <source>this is a folder, not a file name</source>
+        <translation>c&apos;est un dossier, pas un nom de fichier</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the bitmap header is cut short</source>
+        <translation>le début du fichier image manque</translation>
+    </message>
+    <message>
+        <source>the bitmap header is not valid</source>
+        <translation>le début du fichier image est abîmé</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>l&apos;image est trop grande</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>le fichier n&apos;est pas complet</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>le fichier est trop gros</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>it is not a readable picture (%1)</source>
+        <translation>ce n&apos;est pas une image lisible (%1)</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>l&apos;image n&apos;a pas pu être convertie</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder</source>
+        <translation>on ne peut pas écrire dans ce dossier, et il n&apos;y a pas de dossier personnel</translation>
+    </message>
+    <message>
+        <source>the folder for the pages could not be created</source>
+        <translation>le dossier des pages n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>the old page could not be removed (%1)</source>
+        <translation>l&apos;ancienne page n&apos;a pas pu être effacée (%1)</translation>
+    </message>
+    <message>
+        <source>the page could not be copied (%1)</source>
+        <translation>la page n&apos;a pas pu être copiée (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MenuEntry</name>
+    <message>
+        <source>Colouring Book</source>
+        <translation>Cahier de coloriage</translation>
+    </message>
+    <message>
+        <source>Colour sixteen pages with crayons and brushes</source>
+        <translation>Colorie seize pages avec des crayons et des pinceaux</translation>
+    </message>
+    <message>
+        <source>colouring;coloring;drawing;painting;children;</source>
+        <extracomment>Search words, each followed by a semicolon; English ones may stay.</extracomment>
+        <translation>coloriage;colorier;dessin;peinture;enfants;colouring;coloring;</translation>
+    </message>
+    <message>
+        <source>Colouring book for young children</source>
+        <translation>Cahier de coloriage pour les petits</translation>
+    </message>
+    <message>
+        <source>Vellumix is a colouring book with sixteen pages of line art. Children pick one of twelve crayons or brushes and colour the page: in paint mode a press pours the colour into an area, in draw mode they draw freehand strokes that never cover the outlines. An eraser puts the page back.</source>
+        <translation>Vellumix est un cahier de coloriage de seize pages. Les enfants choisissent l&apos;un des douze crayons ou pinceaux et colorient la page : en mode peinture, un clic remplit une zone de couleur ; en mode dessin, ils dessinent librement sans jamais recouvrir les contours. La gomme remet la page comme neuve.</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
+        <translation>Une page garde ses couleurs quand l&apos;enfant tourne les pages et revient. Le dessin peut être enregistré comme fichier bitmap ou envoyé comme carte postale par e-mail.</translation>
+    </message>
+    <message>
+        <source>A page ready to be coloured, with the brushes</source>
+        <translation>Une page prête à colorier, avec les pinceaux</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFileDialog</name>
+    <message>
+        <source>Open as read-only</source>
+        <translation>Ouvrir en lecture seule</translation>
+    </message>
+    <message>
+        <source>%1
+This folder does not exist.
+Check the folder&apos;s name and try again.</source>
+        <translation>%1
+Ce dossier n&apos;existe pas.
+Vérifie le nom du dossier et réessaie.</translation>
+    </message>
+    <message>
+        <source>%1
+This name is too long.
+Choose a shorter name or another folder.</source>
+        <translation>%1
+Ce nom est trop long.
+Choisis un nom plus court ou un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>cmdPRINT</name>
+    <message>
+        <source>the printer could not be opened</source>
+        <translation>l&apos;imprimante n&apos;a pas pu être ouverte</translation>
+    </message>
+    <message>
+        <source>the printer stopped before the page was done</source>
+        <translation>l&apos;imprimante s&apos;est arrêtée avant la fin de la page</translation>
+    </message>
+    <message>
+        <source>Print My Picture</source>
+        <translation>Imprimer mon dessin</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.
+
+Printer: %1
+Reason: %2</source>
+        <translation>Le dessin n&apos;a pas pu être imprimé.
+
+Imprimante : %1
+Raison : %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+</context>
+<context>
+    <name>cmdSAVE</name>
+    <message>
+        <source>Save My Picture</source>
+        <translation>Enregistrer mon dessin</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp)|*.bmp</source>
+        <extracomment>The pattern after the bar stays as it is.</extracomment>
+        <translation>Images (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Le dessin n&apos;a pas pu être enregistré.
+
+Fichier : %1
+Raison : %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmCANVAS</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>la page fait %1 x %2 pixels au lieu de %3 x %4</translation>
+    </message>
+    <message>
+        <source>The page could not be stored in %1: %2.</source>
+        <translation>La page n&apos;a pas pu être enregistrée dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 could not be shown: %2.</source>
+        <translation>La page %1 ne peut pas être affichée : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot locate file: %1.</source>
+        <translation>Fichier introuvable : %1.</translation>
+    </message>
+    <message>
+        <source>The postcard cannot be opened: %1: %2.</source>
+        <translation>La carte postale ne peut pas s&apos;ouvrir : %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPostcard</name>
+    <message>
+        <source>Send Drawing</source>
+        <translation>Envoyer le dessin</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>À :</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De :</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Message :</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>(not actual size)</source>
+        <translation>(pas en taille réelle)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Please enter a valid email address to send your ePostcard.</source>
+        <translation>Écris une vraie adresse e-mail pour envoyer ta carte postale.</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Oups</translation>
+    </message>
+</context>
+<context>
+    <name>frmSTATUS</name>
+    <message>
+        <source>Sending...</source>
+        <translation>Envoi en cours...</translation>
+    </message>
+    <message>
+        <source>Preparing message...</source>
+        <translation>Je prépare le message...</translation>
+    </message>
+    <message>
+        <source>Checking internet connection...</source>
+        <translation>Je vérifie la connexion Internet...</translation>
+    </message>
+    <message>
+        <source>Sending postcard...</source>
+        <translation>J&apos;envoie la carte postale...</translation>
+    </message>
+    <message>
+        <source>Your email-postcard has been sent.</source>
+        <translation>Ta carte postale est partie !</translation>
+    </message>
+    <message>
+        <source>Your email-postcard could not be sent. Please try again.</source>
+        <translation>Ta carte postale n&apos;a pas pu être envoyée. Réessaie, s&apos;il te plaît.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vellumix cannot start.
+
+%1
+%2.</source>
+        <translation>Vellumix ne peut pas démarrer.
+
+%1
+%2.</translation>
+    </message>
+</context>
+</TS>

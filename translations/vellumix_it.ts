@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>FileError</name>
+    <message>
+        <source>this is a folder, not a file name</source>
+        <translation>questa è una cartella, non un nome di file</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>the bitmap header is cut short</source>
+        <translation>manca l&apos;inizio del file dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the bitmap header is not valid</source>
+        <translation>l&apos;inizio del file dell&apos;immagine è rovinato</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>l&apos;immagine è troppo grande</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>il file non è completo</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>il file è troppo grande</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>il file è vuoto</translation>
+    </message>
+    <message>
+        <source>it is not a readable picture (%1)</source>
+        <translation>non è un&apos;immagine leggibile (%1)</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>non è stato possibile convertire l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder</source>
+        <translation>non si può scrivere nella cartella e non c&apos;è una cartella personale</translation>
+    </message>
+    <message>
+        <source>the folder for the pages could not be created</source>
+        <translation>non è stato possibile creare la cartella delle pagine</translation>
+    </message>
+    <message>
+        <source>the old page could not be removed (%1)</source>
+        <translation>non è stato possibile cancellare la pagina vecchia (%1)</translation>
+    </message>
+    <message>
+        <source>the page could not be copied (%1)</source>
+        <translation>non è stato possibile copiare la pagina (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MenuEntry</name>
+    <message>
+        <source>Colouring Book</source>
+        <translation>Album da colorare</translation>
+    </message>
+    <message>
+        <source>Colour sixteen pages with crayons and brushes</source>
+        <translation>Colora sedici pagine con pastelli e pennelli</translation>
+    </message>
+    <message>
+        <source>colouring;coloring;drawing;painting;children;</source>
+        <extracomment>Search words, each followed by a semicolon; English ones may stay.</extracomment>
+        <translation>colorare;disegnare;dipingere;bambini;colouring;coloring;</translation>
+    </message>
+    <message>
+        <source>Colouring book for young children</source>
+        <translation>Album da colorare per bambini piccoli</translation>
+    </message>
+    <message>
+        <source>Vellumix is a colouring book with sixteen pages of line art. Children pick one of twelve crayons or brushes and colour the page: in paint mode a press pours the colour into an area, in draw mode they draw freehand strokes that never cover the outlines. An eraser puts the page back.</source>
+        <translation>Vellumix è un album da colorare con sedici pagine di disegni. I bambini scelgono uno dei dodici pastelli o pennelli e colorano la pagina: in modalità pittura un clic riempie di colore una zona, in modalità disegno disegnano a mano libera senza mai coprire i contorni. La gomma fa tornare la pagina come nuova.</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
+        <translation>Una pagina tiene i suoi colori mentre il bambino sfoglia le altre pagine e torna indietro. Il disegno si può salvare come file bitmap o spedire come cartolina via e-mail.</translation>
+    </message>
+    <message>
+        <source>A page ready to be coloured, with the brushes</source>
+        <translation>Una pagina pronta da colorare, con i pennelli</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFileDialog</name>
+    <message>
+        <source>Open as read-only</source>
+        <translation>Apri in sola lettura</translation>
+    </message>
+    <message>
+        <source>%1
+This folder does not exist.
+Check the folder&apos;s name and try again.</source>
+        <translation>%1
+Questa cartella non esiste.
+Controlla il nome della cartella e riprova.</translation>
+    </message>
+    <message>
+        <source>%1
+This name is too long.
+Choose a shorter name or another folder.</source>
+        <translation>%1
+Questo nome è troppo lungo.
+Scegli un nome più corto o un&apos;altra cartella.</translation>
+    </message>
+</context>
+<context>
+    <name>cmdPRINT</name>
+    <message>
+        <source>the printer could not be opened</source>
+        <translation>non è stato possibile aprire la stampante</translation>
+    </message>
+    <message>
+        <source>the printer stopped before the page was done</source>
+        <translation>la stampante si è fermata prima di finire la pagina</translation>
+    </message>
+    <message>
+        <source>Print My Picture</source>
+        <translation>Stampa il mio disegno</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.
+
+Printer: %1
+Reason: %2</source>
+        <translation>Non è stato possibile stampare il disegno.
+
+Stampante: %1
+Motivo: %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuna)</translation>
+    </message>
+</context>
+<context>
+    <name>cmdSAVE</name>
+    <message>
+        <source>Save My Picture</source>
+        <translation>Salva il mio disegno</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp)|*.bmp</source>
+        <extracomment>The pattern after the bar stays as it is.</extracomment>
+        <translation>Immagini (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Non è stato possibile salvare il disegno.
+
+File: %1
+Motivo: %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmCANVAS</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>la pagina è di %1 x %2 pixel invece di %3 x %4</translation>
+    </message>
+    <message>
+        <source>The page could not be stored in %1: %2.</source>
+        <translation>Non è stato possibile salvare la pagina in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 could not be shown: %2.</source>
+        <translation>Non si può mostrare la pagina %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot locate file: %1.</source>
+        <translation>File non trovato: %1.</translation>
+    </message>
+    <message>
+        <source>The postcard cannot be opened: %1: %2.</source>
+        <translation>Non si può aprire la cartolina: %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPostcard</name>
+    <message>
+        <source>Send Drawing</source>
+        <translation>Spedisci il disegno</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>A:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Da:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Messaggio:</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>(not actual size)</source>
+        <translation>(non a grandezza reale)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Please enter a valid email address to send your ePostcard.</source>
+        <translation>Scrivi un indirizzo e-mail vero per spedire la tua cartolina.</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Ops!</translation>
+    </message>
+</context>
+<context>
+    <name>frmSTATUS</name>
+    <message>
+        <source>Sending...</source>
+        <translation>Invio in corso...</translation>
+    </message>
+    <message>
+        <source>Preparing message...</source>
+        <translation>Preparo il messaggio...</translation>
+    </message>
+    <message>
+        <source>Checking internet connection...</source>
+        <translation>Controllo la connessione a Internet...</translation>
+    </message>
+    <message>
+        <source>Sending postcard...</source>
+        <translation>Spedisco la cartolina...</translation>
+    </message>
+    <message>
+        <source>Your email-postcard has been sent.</source>
+        <translation>La tua cartolina è partita!</translation>
+    </message>
+    <message>
+        <source>Your email-postcard could not be sent. Please try again.</source>
+        <translation>Non è stato possibile spedire la tua cartolina. Riprova, per favore.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vellumix cannot start.
+
+%1
+%2.</source>
+        <translation>Vellumix non riesce ad avviarsi.
+
+%1
+%2.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>FileError</name>
+    <message>
+        <source>this is a folder, not a file name</source>
+        <translation>to jest folder, a nie nazwa pliku</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>dysk jest pełny</translation>
+    </message>
+    <message>
+        <source>the bitmap header is cut short</source>
+        <translation>brakuje początku pliku z obrazkiem</translation>
+    </message>
+    <message>
+        <source>the bitmap header is not valid</source>
+        <translation>początek pliku z obrazkiem jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>obrazek jest za duży</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>plik jest niepełny</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>plik nie istnieje</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>plik jest za duży</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>plik jest pusty</translation>
+    </message>
+    <message>
+        <source>it is not a readable picture (%1)</source>
+        <translation>to nie jest obrazek, który da się odczytać (%1)</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>nie udało się przekształcić obrazka</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder</source>
+        <translation>nie można zapisywać w tym folderze i nie ma folderu domowego</translation>
+    </message>
+    <message>
+        <source>the folder for the pages could not be created</source>
+        <translation>nie udało się utworzyć folderu na strony</translation>
+    </message>
+    <message>
+        <source>the old page could not be removed (%1)</source>
+        <translation>nie udało się usunąć starej strony (%1)</translation>
+    </message>
+    <message>
+        <source>the page could not be copied (%1)</source>
+        <translation>nie udało się skopiować strony (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MenuEntry</name>
+    <message>
+        <source>Colouring Book</source>
+        <translation>Kolorowanka</translation>
+    </message>
+    <message>
+        <source>Colour sixteen pages with crayons and brushes</source>
+        <translation>Pokoloruj szesnaście stron kredkami i pędzlami</translation>
+    </message>
+    <message>
+        <source>colouring;coloring;drawing;painting;children;</source>
+        <extracomment>Search words, each followed by a semicolon; English ones may stay.</extracomment>
+        <translation>kolorowanka;kolorowanie;rysowanie;malowanie;dzieci;colouring;coloring;</translation>
+    </message>
+    <message>
+        <source>Colouring book for young children</source>
+        <translation>Kolorowanka dla małych dzieci</translation>
+    </message>
+    <message>
+        <source>Vellumix is a colouring book with sixteen pages of line art. Children pick one of twelve crayons or brushes and colour the page: in paint mode a press pours the colour into an area, in draw mode they draw freehand strokes that never cover the outlines. An eraser puts the page back.</source>
+        <translation>Vellumix to kolorowanka z szesnastoma obrazkami do pokolorowania. Dzieci wybierają jedną z dwunastu kredek albo jeden z dwunastu pędzli i kolorują stronę: w trybie malowania jedno kliknięcie wypełnia pole kolorem, a w trybie rysowania rysują swobodnie i nigdy nie zamalowują konturów. Gumka przywraca stronę do początku.</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
+        <translation>Strona zachowuje kolory, kiedy dziecko przegląda inne strony i do niej wraca. Obrazek można zapisać jako plik bitmapy albo wysłać jako kartkę pocztową e-mailem.</translation>
+    </message>
+    <message>
+        <source>A page ready to be coloured, with the brushes</source>
+        <translation>Strona gotowa do kolorowania, z pędzlami</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFileDialog</name>
+    <message>
+        <source>Open as read-only</source>
+        <translation>Otwórz tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>%1
+This folder does not exist.
+Check the folder&apos;s name and try again.</source>
+        <translation>%1
+Ten folder nie istnieje.
+Sprawdź nazwę folderu i spróbuj jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>%1
+This name is too long.
+Choose a shorter name or another folder.</source>
+        <translation>%1
+Ta nazwa jest za długa.
+Wybierz krótszą nazwę albo inny folder.</translation>
+    </message>
+</context>
+<context>
+    <name>cmdPRINT</name>
+    <message>
+        <source>the printer could not be opened</source>
+        <translation>nie udało się otworzyć drukarki</translation>
+    </message>
+    <message>
+        <source>the printer stopped before the page was done</source>
+        <translation>drukarka zatrzymała się, zanim strona była gotowa</translation>
+    </message>
+    <message>
+        <source>Print My Picture</source>
+        <translation>Wydrukuj mój obrazek</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.
+
+Printer: %1
+Reason: %2</source>
+        <translation>Nie udało się wydrukować obrazka.
+
+Drukarka: %1
+Powód: %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(brak)</translation>
+    </message>
+</context>
+<context>
+    <name>cmdSAVE</name>
+    <message>
+        <source>Save My Picture</source>
+        <translation>Zapisz mój obrazek</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp)|*.bmp</source>
+        <extracomment>The pattern after the bar stays as it is.</extracomment>
+        <translation>Obrazki (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Nie udało się zapisać obrazka.
+
+Plik: %1
+Powód: %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmCANVAS</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>strona ma %1 x %2 pikseli zamiast %3 x %4</translation>
+    </message>
+    <message>
+        <source>The page could not be stored in %1: %2.</source>
+        <translation>Nie udało się zapisać strony w %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 could not be shown: %2.</source>
+        <translation>Nie można pokazać strony %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot locate file: %1.</source>
+        <translation>Nie można znaleźć pliku: %1.</translation>
+    </message>
+    <message>
+        <source>The postcard cannot be opened: %1: %2.</source>
+        <translation>Nie można otworzyć kartki: %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPostcard</name>
+    <message>
+        <source>Send Drawing</source>
+        <translation>Wyślij obrazek</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Do:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Od:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Treść:</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>(not actual size)</source>
+        <translation>(nie w prawdziwym rozmiarze)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>Please enter a valid email address to send your ePostcard.</source>
+        <translation>Wpisz prawdziwy adres e-mail, żeby wysłać swoją kartkę.</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Ojej</translation>
+    </message>
+</context>
+<context>
+    <name>frmSTATUS</name>
+    <message>
+        <source>Sending...</source>
+        <translation>Wysyłanie...</translation>
+    </message>
+    <message>
+        <source>Preparing message...</source>
+        <translation>Przygotowuję wiadomość...</translation>
+    </message>
+    <message>
+        <source>Checking internet connection...</source>
+        <translation>Sprawdzam połączenie z internetem...</translation>
+    </message>
+    <message>
+        <source>Sending postcard...</source>
+        <translation>Wysyłam kartkę...</translation>
+    </message>
+    <message>
+        <source>Your email-postcard has been sent.</source>
+        <translation>Twoja kartka została wysłana!</translation>
+    </message>
+    <message>
+        <source>Your email-postcard could not be sent. Please try again.</source>
+        <translation>Nie udało się wysłać twojej kartki. Spróbuj jeszcze raz.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vellumix cannot start.
+
+%1
+%2.</source>
+        <translation>Nie można uruchomić programu Vellumix.
+
+%1
+%2.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>FileError</name>
+    <message>
+        <source>this is a folder, not a file name</source>
+        <translation>isto é uma pasta, não um nome de arquivo</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+    <message>
+        <source>the bitmap header is cut short</source>
+        <translation>falta o começo do arquivo de imagem</translation>
+    </message>
+    <message>
+        <source>the bitmap header is not valid</source>
+        <translation>o começo do arquivo de imagem está estragado</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>a imagem é grande demais</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>o arquivo não está completo</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>o arquivo é grande demais</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>o arquivo está vazio</translation>
+    </message>
+    <message>
+        <source>it is not a readable picture (%1)</source>
+        <translation>não é uma imagem que dá para ler (%1)</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>não foi possível converter a imagem</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder</source>
+        <translation>não dá para gravar na pasta e não há pasta pessoal</translation>
+    </message>
+    <message>
+        <source>the folder for the pages could not be created</source>
+        <translation>não foi possível criar a pasta das páginas</translation>
+    </message>
+    <message>
+        <source>the old page could not be removed (%1)</source>
+        <translation>não foi possível apagar a página antiga (%1)</translation>
+    </message>
+    <message>
+        <source>the page could not be copied (%1)</source>
+        <translation>não foi possível copiar a página (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MenuEntry</name>
+    <message>
+        <source>Colouring Book</source>
+        <translation>Livro de colorir</translation>
+    </message>
+    <message>
+        <source>Colour sixteen pages with crayons and brushes</source>
+        <translation>Pinte dezesseis páginas com giz de cera e pincéis</translation>
+    </message>
+    <message>
+        <source>colouring;coloring;drawing;painting;children;</source>
+        <extracomment>Search words, each followed by a semicolon; English ones may stay.</extracomment>
+        <translation>colorir;pintar;desenhar;crianças;colouring;coloring;</translation>
+    </message>
+    <message>
+        <source>Colouring book for young children</source>
+        <translation>Livro de colorir para crianças pequenas</translation>
+    </message>
+    <message>
+        <source>Vellumix is a colouring book with sixteen pages of line art. Children pick one of twelve crayons or brushes and colour the page: in paint mode a press pours the colour into an area, in draw mode they draw freehand strokes that never cover the outlines. An eraser puts the page back.</source>
+        <translation>Vellumix é um livro de colorir com dezesseis páginas de desenhos. As crianças escolhem um dos doze gizes de cera ou pincéis e colorem a página: no modo pintura, um clique enche uma área de cor; no modo desenho, elas desenham à mão livre sem nunca cobrir os contornos. A borracha deixa a página como nova.</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
+        <translation>Cada página guarda as suas cores enquanto a criança vai para outras páginas e volta. O desenho pode ser salvo como arquivo bitmap ou enviado como cartão-postal por e-mail.</translation>
+    </message>
+    <message>
+        <source>A page ready to be coloured, with the brushes</source>
+        <translation>Uma página pronta para colorir, com os pincéis</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFileDialog</name>
+    <message>
+        <source>Open as read-only</source>
+        <translation>Abrir só para leitura</translation>
+    </message>
+    <message>
+        <source>%1
+This folder does not exist.
+Check the folder&apos;s name and try again.</source>
+        <translation>%1
+Esta pasta não existe.
+Confira o nome da pasta e tente de novo.</translation>
+    </message>
+    <message>
+        <source>%1
+This name is too long.
+Choose a shorter name or another folder.</source>
+        <translation>%1
+Este nome é comprido demais.
+Escolha um nome mais curto ou outra pasta.</translation>
+    </message>
+</context>
+<context>
+    <name>cmdPRINT</name>
+    <message>
+        <source>the printer could not be opened</source>
+        <translation>não foi possível abrir a impressora</translation>
+    </message>
+    <message>
+        <source>the printer stopped before the page was done</source>
+        <translation>a impressora parou antes de terminar a página</translation>
+    </message>
+    <message>
+        <source>Print My Picture</source>
+        <translation>Imprimir meu desenho</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.
+
+Printer: %1
+Reason: %2</source>
+        <translation>Não foi possível imprimir o desenho.
+
+Impressora: %1
+Motivo: %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nenhuma)</translation>
+    </message>
+</context>
+<context>
+    <name>cmdSAVE</name>
+    <message>
+        <source>Save My Picture</source>
+        <translation>Salvar meu desenho</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp)|*.bmp</source>
+        <extracomment>The pattern after the bar stays as it is.</extracomment>
+        <translation>Imagens (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Não foi possível salvar o desenho.
+
+Arquivo: %1
+Motivo: %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmCANVAS</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>a página tem %1 x %2 pixels em vez de %3 x %4</translation>
+    </message>
+    <message>
+        <source>The page could not be stored in %1: %2.</source>
+        <translation>Não foi possível salvar a página em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The page %1 could not be shown: %2.</source>
+        <translation>Não dá para mostrar a página %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot locate file: %1.</source>
+        <translation>Arquivo não encontrado: %1.</translation>
+    </message>
+    <message>
+        <source>The postcard cannot be opened: %1: %2.</source>
+        <translation>Não dá para abrir o cartão-postal: %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPostcard</name>
+    <message>
+        <source>Send Drawing</source>
+        <translation>Enviar desenho</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Para:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Mensagem:</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+    <message>
+        <source>(not actual size)</source>
+        <translation>(não é o tamanho real)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Please enter a valid email address to send your ePostcard.</source>
+        <translation>Escreva um e-mail de verdade para enviar o seu cartão-postal.</translation>
+    </message>
+    <message>
+        <source>Trouble</source>
+        <translation>Opa!</translation>
+    </message>
+</context>
+<context>
+    <name>frmSTATUS</name>
+    <message>
+        <source>Sending...</source>
+        <translation>Enviando...</translation>
+    </message>
+    <message>
+        <source>Preparing message...</source>
+        <translation>Preparando a mensagem...</translation>
+    </message>
+    <message>
+        <source>Checking internet connection...</source>
+        <translation>Verificando a conexão com a internet...</translation>
+    </message>
+    <message>
+        <source>Sending postcard...</source>
+        <translation>Enviando o cartão-postal...</translation>
+    </message>
+    <message>
+        <source>Your email-postcard has been sent.</source>
+        <translation>Seu cartão-postal foi enviado!</translation>
+    </message>
+    <message>
+        <source>Your email-postcard could not be sent. Please try again.</source>
+        <translation>Não deu para enviar o seu cartão-postal. Tente de novo, por favor.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vellumix cannot start.
+
+%1
+%2.</source>
+        <translation>O Vellumix não consegue iniciar.
+
+%1
+%2.</translation>
+    </message>
+</context>
+</TS>
