@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumix"));
     QApplication::setDesktopFileName(QStringLiteral("net.example.vellumix"));
-    installTranslators(app, readUserSettings().language);
+    const UserSettings settings = readUserSettings(); // once: a bad value is reported once
+    installTranslators(app, settings.language);
     try {
         const QString programFolder = QApplication::applicationDirPath();
         const ProgramFolders folders =
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
         });
         if (!first)
             return 0; // the open window has been brought to the front
-        applyPostcardSettings(readUserSettings(), window.postcardSettings);
+        applyPostcardSettings(settings, window.postcardSettings);
         window.Form_Load();
         window.show();
         return QApplication::exec();
