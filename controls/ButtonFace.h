@@ -1,6 +1,7 @@
 #pragma once
 // The visible face of an image button: shows one picture unscaled at its
 // top-left and turns the platform's mouse events into the button's own.
+#include <QCursor>
 #include <QPixmap>
 #include <QWidget>
 
@@ -13,9 +14,12 @@ public:
 
     const QPixmap& picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
+    // The face's own pointer, drawn for the screen whenever the pointer enters.
+    void setPointer(const QCursor& pointer);
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void enterEvent(QEnterEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -23,4 +27,5 @@ protected:
 private:
     ucButtonA* owner_;
     QPixmap picture_;
+    QCursor pointer_;
 };

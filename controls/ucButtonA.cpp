@@ -6,7 +6,7 @@
 
 ucButtonA::ucButtonA(QWidget* parent) : QWidget(parent), imgButton(new ButtonFace(this)) {
     imgButton->move(0, 0);
-    imgButton->setCursor(resourceCursor(QStringLiteral("HANDY")));
+    imgButton->setPointer(resourceCursor(QStringLiteral("HANDY")));
 }
 
 qint64 ucButtonA::handleOf(const QPixmap& picture) {

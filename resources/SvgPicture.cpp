@@ -1,4 +1,4 @@
-#include "tools/artgen/SvgPicture.h"
+#include "resources/SvgPicture.h"
 
 #include "pixels/FileError.h"
 
