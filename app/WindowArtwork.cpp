@@ -41,7 +41,7 @@ Backdrop deskBehind(const QString& name) {
 }
 
 QPixmap withSource(QPixmap picture, const QString& source) {
-    CrispPictures::attach(picture,
+    CrispPictures::attach(picture, source,
                           svgRenderer(source, deskBehind(QFileInfo(source).completeBaseName())));
     return picture;
 }
@@ -51,10 +51,11 @@ QPixmap withSource(QPixmap picture, const QString& source) {
 QPixmap windowBackground(const QString& dataFolder) {
     QPixmap picture =
         QPixmap::fromImage(loadPicture(dataFolder + QLatin1String(DataFiles::WindowBackground)));
-    CrispPictures::attach(picture, [](QSize size, qreal ratio) {
-        const QImage& desk = deskAt(ratio);
-        return desk.size() == size ? desk : desk.scaled(size);
-    });
+    CrispPictures::attach(picture, dataFileSource(DataFiles::WindowBackground),
+                          [](QSize size, qreal ratio) {
+                              const QImage& desk = deskAt(ratio);
+                              return desk.size() == size ? desk : desk.scaled(size);
+                          });
     return picture;
 }
 
@@ -83,11 +84,12 @@ PropertyBag storedButton(const QString& name) {
     };
     for (const auto& face : faces) {
         const QPixmap picture(base + QLatin1String(face.suffix));
-        CrispPictures::attach(picture, [source, name, state = face.state](QSize size, qreal ratio) {
-            return buttonStates(renderSvgSource(source, size), deskBehind(name)(size, ratio),
-                                ratio).*
-                   state;
-        });
+        CrispPictures::attach(picture, source + QLatin1String(face.suffix),
+                              [source, name, state = face.state](QSize size, qreal ratio) {
+                                  return buttonStates(renderSvgSource(source, size),
+                                                      deskBehind(name)(size, ratio), ratio).*
+                                         state;
+                              });
         bag.WriteProperty(QLatin1String(face.key), picture);
     }
     return bag;

@@ -1,6 +1,8 @@
 // Vellumix: a colouring book for young children.
 #include "app/DataFolder.h"
+#include "app/FullScreenHost.h"
 #include "app/SingleWindow.h"
+#include "app/UserSettings.h"
 #include "app/frmCANVAS.h"
 #include "pixels/FileError.h"
 
@@ -25,8 +27,13 @@ int main(int argc, char** argv) {
         });
         if (!first)
             return 0; // the open window has been brought to the front
+        FullScreenHost fullScreen(window);
         window.Form_Load();
-        window.show();
+        if (QApplication::arguments().contains(QStringLiteral("--fullscreen")) ||
+            readUserSettings().fullscreen)
+            fullScreen.enter();
+        else
+            window.show();
         return QApplication::exec();
     } catch (const FileError& e) {
         // Start-up stops at the failing step; no window is left behind.

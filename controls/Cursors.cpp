@@ -19,7 +19,8 @@ QCursor cursorFrom(const QString& file, int hotX, int hotY, Qt::CursorShape fall
         return QCursor(fallback);
     if (!svg.isEmpty())
         CrispPictures::attach(
-            picture, [svg, file](QSize size, qreal) { return renderSvg(svg, file, true, size); });
+            picture, QStringLiteral(":/cursors/") + file,
+            [svg, file](QSize size, qreal) { return renderSvg(svg, file, true, size); });
     return QCursor(picture, hotX, hotY);
 }
 

@@ -8,7 +8,7 @@
 PictureWindow::PictureWindow(QWidget* owner, const QImage& background, const QString& source,
                              QSize clientSize)
     : QWidget(owner, Qt::Dialog), background_(QPixmap::fromImage(background)) {
-    CrispPictures::attach(background_, svgRenderer(source));
+    CrispPictures::attach(background_, source, svgRenderer(source));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(clientSize);

@@ -8,14 +8,20 @@
 namespace CrispPictures {
 namespace {
 
-struct Entry {
+struct Source {
     Renderer renderer;
     QMap<qreal, QPixmap> renderings;
 };
 
-// Keyed by the 1x picture's handle, which every copy of it shares.
-QHash<qint64, Entry>& entries() {
-    static QHash<qint64, Entry> table;
+QHash<QString, Source>& sources() {
+    static QHash<QString, Source> table;
+    return table;
+}
+
+// The key of each attached picture, by the 1x picture's handle, which every
+// copy of it shares.
+QHash<qint64, QString>& keys() {
+    static QHash<qint64, QString> table;
     return table;
 }
 
@@ -40,20 +46,24 @@ QPixmap render(const Renderer& renderer, const QPixmap& picture, qreal ratio) {
 
 } // namespace
 
-void attach(const QPixmap& picture, Renderer renderer) {
-    if (!picture.isNull())
-        entries().insert(picture.cacheKey(), Entry{std::move(renderer), {}});
+void attach(const QPixmap& picture, const QString& key, Renderer renderer) {
+    if (picture.isNull())
+        return;
+    keys().insert(picture.cacheKey(), key);
+    if (!sources().contains(key))
+        sources().insert(key, Source{std::move(renderer), {}});
 }
 
 QPixmap at(const QPixmap& picture, qreal ratio) {
     if (isOne(ratio) || picture.isNull())
         return picture;
-    const auto entry = entries().find(picture.cacheKey());
-    if (entry == entries().end())
+    const auto key = keys().constFind(picture.cacheKey());
+    if (key == keys().constEnd())
         return picture;
-    auto rendering = entry->renderings.constFind(ratio);
-    if (rendering == entry->renderings.constEnd())
-        rendering = entry->renderings.insert(ratio, render(entry->renderer, picture, ratio));
+    Source& source = sources()[*key];
+    auto rendering = source.renderings.constFind(ratio);
+    if (rendering == source.renderings.constEnd())
+        rendering = source.renderings.insert(ratio, render(source.renderer, picture, ratio));
     return *rendering;
 }
 

@@ -3,7 +3,8 @@
 // 1x form: what the layouts and the data folder hold, what sizes the controls
 // and what the image buttons compare by handle. A renderer attached to it
 // draws it afresh from its SVG source for any other device pixel ratio; each
-// rendering is kept for the rest of the run.
+// rendering is kept for the rest of the run under the key of what it draws,
+// so every window showing the same picture shares it.
 #include <QCursor>
 #include <QImage>
 #include <QPixmap>
@@ -14,7 +15,9 @@ namespace CrispPictures {
 // Draws the picture at size device pixels, ratio device pixels to the 1x pixel.
 using Renderer = std::function<QImage(QSize size, qreal ratio)>;
 
-void attach(const QPixmap& picture, Renderer renderer);
+// key names what renderer draws (its source, and the button state): pictures
+// attached under one key share their renderings.
+void attach(const QPixmap& picture, const QString& key, Renderer renderer);
 
 // picture as drawn for ratio: a pixmap of that device pixel ratio covering
 // picture's logical size. picture itself at ratio 1, for a picture without a
