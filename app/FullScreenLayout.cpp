@@ -1,7 +1,7 @@
 #include "app/FullScreenLayout.h"
 
-#include <QtMath>
 #include <algorithm>
+#include <cmath>
 
 qreal FullScreenLayout::factor() const {
     return std::min(qreal(screen.width()) / layout.width(),
@@ -27,9 +27,4 @@ QPointF FullScreenLayout::layoutPointAt(QPointF screenPoint) const {
 
 QPointF FullScreenLayout::screenPointOf(QPointF layoutPoint) const {
     return (layoutPoint + originInScaledScreen()) * factor();
-}
-
-QPoint picturePixelAt(QPointF point, QPointF pictureOrigin) {
-    const QPointF inPicture = point - pictureOrigin;
-    return {qFloor(inPicture.x()), qFloor(inPicture.y())};
 }

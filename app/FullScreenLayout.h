@@ -20,7 +20,3 @@ struct FullScreenLayout {
     // The screen point (device pixels) showing a layout point.
     QPointF screenPointOf(QPointF layoutPoint) const;
 };
-
-// The pixel of a picture shown unscaled at pictureOrigin (logical units) that
-// lies under a logical point.
-QPoint picturePixelAt(QPointF point, QPointF pictureOrigin);
