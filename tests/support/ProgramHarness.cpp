@@ -47,15 +47,19 @@ void RunningProgram::setWorkingFolder(const QString& folder) {
     process_.setWorkingDirectory(folder);
 }
 
+void RunningProgram::setEnvironment(const QString& name, const QString& value) {
+    environment_.insert(name, value);
+}
+
 bool RunningProgram::start(const QString& title) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = environment_;
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("HOME"), home_.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/.config"));
     env.insert(QStringLiteral("XDG_DATA_HOME"), home_.path() + QStringLiteral("/.local/share"));
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(program_, {});
+    process_.start(program_, arguments_);
     if (!process_.waitForStarted(10000))
         return false;
     return waitForWindow(title, 15000);

@@ -20,6 +20,10 @@ public:
     // set before start().
     void setWorkingFolder(const QString& folder);
 
+    // Command-line arguments and environment variables for start().
+    void setArguments(const QStringList& arguments) { arguments_ = arguments; }
+    void setEnvironment(const QString& name, const QString& value);
+
     // Starts the program and waits for a window with this title to show.
     bool start(const QString& title = QStringLiteral("Vellumix"));
     bool waitForWindow(const QString& title, int timeoutMs);
@@ -57,6 +61,8 @@ private:
     QStringList windowsTitled(const QString& title) const;
 
     QString program_;
+    QStringList arguments_;
+    QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
     QTemporaryDir home_;
     QProcess process_;
     QString windowId_;
