@@ -6,6 +6,7 @@
 #include "pixels/FileError.h"
 #include "resources/CrispPictures.h"
 
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -20,6 +21,21 @@ FullScreenHost::FullScreenHost(frmCANVAS& book) : book_(book) {
     // On the book itself, so that it answers in either place.
     connect(new QShortcut(Qt::Key_F11, &book_), &QShortcut::activated, this,
             &FullScreenHost::toggle);
+    // The book's own windows (the postcard composer, messages) are watched
+    // so that they show in the middle of the screen, over the book.
+    book_.installEventFilter(this);
+}
+
+bool FullScreenHost::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &book_ && event->type() == QEvent::ChildAdded) {
+        // Told while the child is being made: its kind is not known yet.
+        static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
+    } else if (on_ && event->type() == QEvent::Show && watched != &book_) {
+        auto* window = static_cast<QWidget*>(watched);
+        if (window->isWindow())
+            window->move(geometry().center() - window->rect().center());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 FullScreenHost::~FullScreenHost() {
