@@ -19,7 +19,7 @@ QImage renderSvgSource(const QString& source, QSize size) {
 
 CrispPictures::Renderer svgRenderer(const QString& source, Backdrop backdrop) {
     return [source, backdrop](QSize size, qreal ratio) {
-        return flatten(renderSvgSource(source, size),
-                       backdrop ? backdrop(size, ratio) : whiteBackdrop(size));
+        return renderSvgOver(readSvg(source), source,
+                             backdrop ? backdrop(size, ratio) : whiteBackdrop(size));
     };
 }
