@@ -2,6 +2,8 @@
 // Sets how many device pixels a screen shows for each logical pixel, for
 // every window on it, while the program runs: the full-screen book is the
 // fixed window at a larger scale, its dialogs and cursors with it.
+#include <QtGlobal>
+
 class QScreen;
 
 class ScreenScale {
