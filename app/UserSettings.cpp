@@ -3,7 +3,8 @@
 #include <QSettings>
 
 UserSettings readUserSettings() {
-    QSettings file(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vellumix"),
+    // The native format here is INI in "Vellumix.conf"; IniFormat would look for "Vellumix.ini".
+    QSettings file(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vellumix"),
                    QStringLiteral("Vellumix"));
     UserSettings settings;
     settings.postcardService = file.value(QStringLiteral("postcard/service")).toString();
