@@ -1,5 +1,7 @@
 #include "app/PageSheet.h"
 
+#include "colouring/PictureBox.h"
+
 #include <QPainter>
 
 namespace {
@@ -44,6 +46,7 @@ void PageSheet::prepare(const QImage& picture) {
 
 void PageSheet::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, smoothPictureScaling(devicePixelRatioF()));
     p.fillRect(rect(), Qt::white);
     p.drawImage(0, 0, picture_);
 }

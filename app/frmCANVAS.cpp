@@ -2,6 +2,7 @@
 
 #include "app/DataFolder.h"
 #include "app/PageSheet.h"
+#include "app/WindowArtwork.h"
 #include "colouring/Canvas.h"
 #include "colouring/CanvasInput.h"
 #include "colouring/PrintButton.h"
@@ -14,6 +15,7 @@
 #include "controls/ucButtonA.h"
 #include "pixels/BitmapFile.h"
 #include "postcard/frmPostcard.h"
+#include "resources/CrispPictures.h"
 #include "state/ControlPlaces.h"
 #include "state/DataFiles.h"
 
@@ -23,21 +25,6 @@
 #include <QPainter>
 
 namespace {
-
-QPixmap layoutPicture(const QString& name) {
-    return QPixmap(QStringLiteral(":/layout/") + name + QStringLiteral(".jpg"));
-}
-
-// The three pictures of each image button live in the window's stored
-// layout, under lower-case keys.
-PropertyBag storedButton(const QString& name) {
-    PropertyBag bag;
-    const QString base = QStringLiteral(":/buttons/") + name;
-    bag.WriteProperty(QStringLiteral("img_down"), QPixmap(base + QStringLiteral("_down.jpg")));
-    bag.WriteProperty(QStringLiteral("img_roll"), QPixmap(base + QStringLiteral("_roll.jpg")));
-    bag.WriteProperty(QStringLiteral("img_norm"), QPixmap(base + QStringLiteral("_norm.jpg")));
-    return bag;
-}
 
 ucButtonA* imageButton(QWidget* window, const QString& name, QRect place) {
     auto* button = new ucButtonA(window);
@@ -160,9 +147,9 @@ void frmCANVAS::Form_Load() {
     state.WorkingFolder = folders.working;
     book_ = PageBook(state.DataFolder, state.WorkingFolder);
 
-    background_ = loadPicture(state.DataFolder + DataFiles::WindowBackground);
-    imgCRAYONS->setPicture(QPixmap::fromImage(loadPicture(state.DataFolder + DataFiles::Crayons)));
-    imgBRUSHES->setPicture(QPixmap::fromImage(loadPicture(state.DataFolder + DataFiles::Brushes)));
+    background_ = windowBackground(state.DataFolder);
+    imgCRAYONS->setPicture(dataPicture(state.DataFolder, DataFiles::Crayons));
+    imgBRUSHES->setPicture(dataPicture(state.DataFolder, DataFiles::Brushes));
 
     toolBox_->paletteSetUp();
     connectControls();
@@ -268,7 +255,7 @@ void frmCANVAS::setMouseIcon(const QCursor& cursor) {
 
 void frmCANVAS::applyPointer() {
     if (mousePointer_ == kCustomPointer)
-        setCursor(mouseIcon_);
+        setCursor(CrispPictures::cursorAt(mouseIcon_, devicePixelRatioF()));
     else
         unsetCursor();
 }
@@ -276,7 +263,7 @@ void frmCANVAS::applyPointer() {
 void frmCANVAS::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawImage(0, 0, background_);
+    painter.drawPixmap(0, 0, CrispPictures::at(background_, devicePixelRatioF()));
 }
 
 void frmCANVAS::mouseMoveEvent(QMouseEvent*) {

@@ -12,6 +12,7 @@
 
 #include <QCursor>
 #include <QImage>
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -98,7 +99,7 @@ private:
 
     QString programFolder_;
     QString userFolder_;
-    QImage background_;
+    QPixmap background_;
     PageBook book_{QString(), QString()};
     std::unique_ptr<ToolBox> toolBox_;
     std::unique_ptr<CanvasInput> canvasInput_;

@@ -1,5 +1,6 @@
 // Vellumix: a colouring book for young children.
 #include "app/DataFolder.h"
+#include "app/FullScreenHost.h"
 #include "app/SingleWindow.h"
 #include "app/Translators.h"
 #include "app/UserSettings.h"
@@ -30,8 +31,13 @@ int main(int argc, char** argv) {
         if (!first)
             return 0; // the open window has been brought to the front
         applyPostcardSettings(settings, window.postcardSettings);
+        FullScreenHost fullScreen(window);
         window.Form_Load();
-        window.show();
+        if (QApplication::arguments().contains(QStringLiteral("--fullscreen")) ||
+            settings.fullscreen)
+            fullScreen.enter();
+        else
+            window.show();
         return QApplication::exec();
     } catch (const FileError& e) {
         // Start-up stops at the failing step; no window is left behind.

@@ -4,6 +4,7 @@
 #include "controls/Twips.h"
 
 #include <QMouseEvent>
+#include <QtMath>
 
 Canvas::Canvas(QWidget* parent, QRect place)
     : PictureBox(parent, QStringLiteral("canvas"), place, 2), client_(new QWidget(this)) {
@@ -13,8 +14,18 @@ Canvas::Canvas(QWidget* parent, QRect place)
     setMouseTracking(true);
 }
 
+QPoint pixelUnderPointer(QPointF position, QPointF scenePosition, int border) {
+    QPointF exact = position;
+    // A position with a fraction of its own was not rounded.
+    if (position == QPointF(position.toPoint()))
+        exact += scenePosition - QPointF(scenePosition.toPoint());
+    return {qFloor(exact.x()) - border, qFloor(exact.y()) - border};
+}
+
+// The pixel under the pointer in twips, so that the handlers' own rounding
+// finds that pixel at any scale.
 QPointF Canvas::twipsOf(const QMouseEvent* event) const {
-    const QPointF p = event->position() - QPointF(border(), border());
+    const QPoint p = pixelUnderPointer(event->position(), event->scenePosition(), border());
     return {p.x() * screenTwipsPerPixelX(this), p.y() * screenTwipsPerPixelY(this)};
 }
 

@@ -5,6 +5,12 @@
 #include "colouring/PictureBox.h"
 #include "pixels/Colour.h"
 
+// The picture pixel under the pointer, in client-area pixels. Qt hands a
+// widget the pointer rounded to whole logical pixels; on a scaled screen the
+// position in the window keeps the fraction that decides which pixel is under
+// it. position: the event's, in the widget; scenePosition: in its window.
+QPoint pixelUnderPointer(QPointF position, QPointF scenePosition, int border);
+
 class Canvas : public PictureBox {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 PictureBox::PictureBox(QWidget* parent, const QString& name, QRect place, int border)
     : QWidget(parent), border_(border) {
@@ -30,8 +31,14 @@ void PictureBox::invalidate(QRect changed) {
     update(changed.translated(border_, border_).intersected(clientRect()));
 }
 
+bool smoothPictureScaling(qreal ratio) {
+    return std::abs(ratio - std::round(ratio)) > 0.01;
+}
+
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          smoothPictureScaling(devicePixelRatioF()));
     const QRect client = clientRect();
     if (border_ > 0 && !client.contains(event->rect())) {
         // A sunken frame: shadow above and left, light below and right.

@@ -6,6 +6,12 @@
 #include <QImage>
 #include <QWidget>
 
+// How a picture is shown at ratio device pixels to its pixel: line art keeps
+// its edges hard at whole ratios (each pixel a square of pixels) and drawn
+// smoothly at fractional ones, where plain sampling would draw lines of one
+// width one or two pixels wide. The picture's own pixels never change.
+bool smoothPictureScaling(qreal ratio);
+
 class PictureBox : public QWidget {
     Q_OBJECT
 public:

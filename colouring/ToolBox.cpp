@@ -29,8 +29,8 @@ void ToolBox::paletteSetUp() {
         paletteSlots[i]->Tag = QString::number(state_.PaletteColors[i]);
 
     for (int i = 0; i < kPaletteSize; ++i) {
-        state_.DrawCursors[i] = resourceCursor(drawCursorNumber(i));
-        state_.PaintCursors[i] = resourceCursor(paintCursorNumber(i));
+        state_.DrawCursors[i] = resourceCursor(drawCursorNumber(i), state_.PaletteColors[i]);
+        state_.PaintCursors[i] = resourceCursor(paintCursorNumber(i), state_.PaletteColors[i]);
     }
     state_.HandCursor = resourceCursor(QStringLiteral("HANDY"));
     state_.EraserCursor = resourceCursor(QStringLiteral("ERASER"));

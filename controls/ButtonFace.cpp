@@ -1,6 +1,7 @@
 #include "controls/ButtonFace.h"
 
 #include "controls/ImageControl.h"
+#include "resources/CrispPictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,7 +21,17 @@ void ButtonFace::setPicture(const QPixmap& picture) {
 
 void ButtonFace::paintEvent(QPaintEvent*) {
     if (!picture_.isNull())
-        QPainter(this).drawPixmap(0, 0, picture_);
+        QPainter(this).drawPixmap(0, 0, CrispPictures::at(picture_, devicePixelRatioF()));
+}
+
+void ButtonFace::setPointer(const QCursor& pointer) {
+    pointer_ = pointer;
+    setCursor(CrispPictures::cursorAt(pointer_, devicePixelRatioF()));
+}
+
+void ButtonFace::enterEvent(QEnterEvent* event) {
+    setCursor(CrispPictures::cursorAt(pointer_, devicePixelRatioF()));
+    QWidget::enterEvent(event);
 }
 
 void ButtonFace::mousePressEvent(QMouseEvent*) {

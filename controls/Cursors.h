@@ -1,8 +1,12 @@
 #pragma once
-// The program's own cursors, looked up by resource number (101-124) or by
-// name ("HANDY", "ERASER"), each with the hot spot at its drawn tip.
+// The program's own cursors, looked up by resource number (101-124, with the
+// colour of the crayon's or brush's tip) or by name ("HANDY", "ERASER"), each
+// with the hot spot at its drawn tip. On finer screens they are drawn for the
+// screen with CrispPictures::cursorAt.
+#include "pixels/Colour.h"
+
 #include <QCursor>
 #include <QString>
 
-QCursor resourceCursor(int number);
+QCursor resourceCursor(int number, Colour tip);
 QCursor resourceCursor(const QString& name);

@@ -1,5 +1,7 @@
 #include "controls/ImageControl.h"
 
+#include "resources/CrispPictures.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,7 +20,7 @@ void ImageControl::setPicture(const QPixmap& picture) {
 
 void ImageControl::paintEvent(QPaintEvent*) {
     if (!picture_.isNull())
-        QPainter(this).drawPixmap(0, 0, picture_);
+        QPainter(this).drawPixmap(0, 0, CrispPictures::at(picture_, devicePixelRatioF()));
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {

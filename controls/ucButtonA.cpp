@@ -6,7 +6,7 @@
 
 ucButtonA::ucButtonA(QWidget* parent) : QWidget(parent), imgButton(new ButtonFace(this)) {
     imgButton->move(0, 0);
-    imgButton->setCursor(resourceCursor(QStringLiteral("HANDY")));
+    imgButton->setPointer(resourceCursor(QStringLiteral("HANDY")));
     connect(imgButton, &ButtonFace::MouseDown, this, &ucButtonA::faceMouseDown);
     connect(imgButton, &ButtonFace::MouseMove, this, &ucButtonA::faceMouseMove);
     connect(imgButton, &ButtonFace::Click, this, &ucButtonA::faceClick);

@@ -8,6 +8,7 @@
 #include "postcard/frmSTATUS.h"
 #include "postcardprotocol/DeliveryError.h"
 #include "postcardprotocol/PostcardRequest.h"
+#include "resources/SvgSources.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -63,6 +64,7 @@ void waitProcessingEvents(std::chrono::milliseconds duration) {
 frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QString& workingFolder,
                          std::function<QImage()> canvasImage, PostcardSettings settings)
     : PictureWindow(owner, loadPicture(dataFolder + DataFiles::PostcardBackground),
+                    dataFileSource(DataFiles::PostcardBackground),
                     layoutRect(0, 0, 7770, 3165).size()),
       DataFolder(dataFolder), workingFolder_(workingFolder), canvasImage_(std::move(canvasImage)),
       settings_(std::move(settings)), Net(settings_.makeHttpClient(settings_.caBundle)) {

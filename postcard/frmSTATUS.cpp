@@ -4,6 +4,7 @@
 #include "pixels/BitmapFile.h"
 #include "postcard/PostcardConstants.h"
 #include "postcard/PostcardStyle.h"
+#include "resources/SvgSources.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -28,6 +29,7 @@ constexpr int kLongestExposeWaitMs = 1000;
 
 frmSTATUS::frmSTATUS(QWidget* owner, const QString& dataFolder)
     : PictureWindow(owner, backgroundOrNothing(dataFolder + DataFiles::PostcardBackground),
+                    dataFileSource(DataFiles::PostcardBackground),
                     layoutRect(0, 0, 6735, 1125).size()) {
     setWindowTitle(QString());
     QPalette white = palette();

@@ -8,7 +8,7 @@ set -euo pipefail
 set_name=${1:-test}
 run_packages=(
   cmake ninja-build ccache g++ pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libcurl4-openssl-dev libturbojpeg0-dev
   fonts-liberation2 fonts-dejavu-core

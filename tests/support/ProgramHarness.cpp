@@ -47,8 +47,12 @@ void RunningProgram::setWorkingFolder(const QString& folder) {
     process_.setWorkingDirectory(folder);
 }
 
+void RunningProgram::setEnvironment(const QString& name, const QString& value) {
+    environment_.insert(name, value);
+}
+
 bool RunningProgram::start(const QString& title) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = environment_;
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("HOME"), home_.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder());
@@ -56,10 +60,9 @@ bool RunningProgram::start(const QString& title) {
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
         env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("LANG"), lang_);
-    env.insert(extraEnv_);
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(program_, {});
+    process_.start(program_, arguments_);
     if (!process_.waitForStarted(10000))
         return false;
     return waitForWindow(title, 15000);

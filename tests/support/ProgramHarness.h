@@ -22,16 +22,13 @@ public:
     // The locale it is started in (LANG; LANGUAGE and LC_* are cleared):
     // English by default, whatever the machine's.
     void setLanguage(const QString& lang) { lang_ = lang; }
-    // Where the program looks for the user's Vellumix.conf.
-    QString configFolder() const { return home_.path() + QStringLiteral("/.config/Vellumix"); }
-
     // The program's private home, and its settings folder (XDG_CONFIG_HOME).
     QString home() const { return home_.path(); }
     QString configFolder() const { return home_.path() + QStringLiteral("/.config"); }
-    // An environment variable the program gets besides; set before start().
-    void setEnvironment(const QString& name, const QString& value) {
-        extraEnv_.insert(name, value);
-    }
+    // Command-line arguments and environment variables for start(); the
+    // user's Vellumix.conf lies in configFolder() + "/Vellumix".
+    void setArguments(const QStringList& arguments) { arguments_ = arguments; }
+    void setEnvironment(const QString& name, const QString& value);
 
     // Starts the program and waits for a window with this title to show.
     bool start(const QString& title = QStringLiteral("Vellumix"));
@@ -70,9 +67,10 @@ private:
     QStringList windowsTitled(const QString& title) const;
 
     QString program_;
+    QStringList arguments_;
+    QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
     QTemporaryDir home_;
     QProcess process_;
-    QProcessEnvironment extraEnv_;
     QString windowId_;
     QString lang_ = QStringLiteral("C.UTF-8");
     QPoint origin_;

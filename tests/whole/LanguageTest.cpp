@@ -43,8 +43,8 @@ TEST_P(LanguageTest, ThePlaceholderRecipientIsRefusedInTheLocalesLanguage) {
     RunningProgram program(scratch);
     program.setLanguage(QString::fromLatin1(language.lang));
     if (*language.setting) {
-        QDir().mkpath(program.configFolder());
-        QFile conf(program.configFolder() + "/Vellumix.conf");
+        QDir().mkpath(program.configFolder() + "/Vellumix");
+        QFile conf(program.configFolder() + "/Vellumix/Vellumix.conf");
         ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
         conf.write(QByteArray("[window]\nlanguage=") + language.setting + "\n");
     }

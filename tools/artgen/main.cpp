@@ -5,21 +5,20 @@
 #include "pixels/AtomicFile.h"
 #include "pixels/BitmapFile.h"
 #include "pixels/EncodeJpeg.h"
+#include "resources/ButtonStates.h"
+#include "resources/SvgPicture.h"
+#include "state/ArtworkPlaces.h"
 #include "state/ControlPlaces.h"
 #include "state/DataFiles.h"
 #include "state/PaletteTable.h"
-#include "tools/artgen/ButtonStates.h"
 #include "tools/artgen/PageArt.h"
-#include "tools/artgen/SvgPicture.h"
 
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHash>
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -60,36 +59,10 @@ QImage renderFile(const QDir& folder, const QString& name) {
     return renderSvg(readSvg(path), path, true);
 }
 
-// The pictures that sit straight on the window's background, with the
-// control that shows each. Their transparent parts are filled with the
-// background from the control's place, so they blend into the desk behind.
-std::optional<QPoint> windowPlace(const QString& name) {
-    static const QHash<QString, const char*> controls = {
-        {"stix", "imgCRAYONS"},
-        {"brsh", "imgBRUSHES"},
-        {"Image1", "Image1"},
-        {"cmdERASER", "cmdERASER"},
-        {"cmdERASER_OFF", "cmdERASER_OFF"},
-        {"cmdNEXT", "cmdNEXT"},
-        {"cmdPREV", "cmdPREV"},
-        {"cmdSAVE", "cmdSAVE"},
-        {"cmdSEND", "cmdSEND"},
-        {"cmdPAINT", "cmdPAINT"},
-        {"cmdDRAW", "cmdDRAW"},
-        {"cmdUNDO", "cmdUNDO"},
-        {"cmdREDO", "cmdREDO"},
-        {"cmdPRINT", "cmdPRINT"},
-    };
-    const auto control = controls.constFind(name);
-    if (control == controls.constEnd())
-        return std::nullopt;
-    return controlRect(*control).topLeft();
-}
-
 // The part of the window background that lies behind a picture of the given
 // name and size; white for pictures that do not sit on the background.
 QImage backdrop(const QImage& background, const QString& name, QSize size) {
-    const auto place = windowPlace(name);
+    const auto place = artworkPlace(name);
     if (!place || background.isNull())
         return whiteBackdrop(size);
     return background.copy(QRect(*place, size));

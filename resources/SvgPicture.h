@@ -13,6 +13,10 @@ QByteArray readSvg(const QString& path);
 // when the SVG does not parse or Qt reports anything it could not draw.
 QImage renderSvg(const QByteArray& svg, const QString& name, bool antialias, QSize size = QSize());
 
+// svg drawn straight over backdrop, at its size, antialiased: as flatten of
+// its rendering, in one pass. Throws FileError as renderSvg does.
+QImage renderSvgOver(const QByteArray& svg, const QString& name, const QImage& backdrop);
+
 // image drawn over backdrop (same size), without transparency.
 QImage flatten(const QImage& image, const QImage& backdrop);
 

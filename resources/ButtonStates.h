@@ -12,7 +12,8 @@ struct ButtonStates {
 // button on the window, same size. The face rests on a soft shadow; on
 // roll-over it rises and brightens, pressed it sinks and darkens. Only the
 // face changes, so the picture's edges always match the window behind it.
-ButtonStates buttonStates(const QImage& face, const QImage& backdrop);
+// scale: device pixels per window pixel that face and backdrop are drawn at.
+ButtonStates buttonStates(const QImage& face, const QImage& backdrop, qreal scale = 1);
 
 // A soft drop shadow of the opaque parts of image: black, blurred by radius
 // pixels, with the given opacity (0 to 255), moved down by drop pixels.

@@ -1,4 +1,4 @@
-#include "tools/artgen/ButtonStates.h"
+#include "resources/ButtonStates.h"
 
 #include <QPainter>
 #include <vector>
@@ -70,13 +70,16 @@ QImage dropShadow(const QImage& image, int radius, int opacity, int drop) {
     return shadow;
 }
 
-ButtonStates buttonStates(const QImage& face, const QImage& backdrop) {
+ButtonStates buttonStates(const QImage& face, const QImage& backdrop, qreal scale) {
     const QImage argb = face.convertToFormat(QImage::Format_ARGB32);
+    // Blur, drop and lift are lengths on the window: at a finer scale they
+    // take as many more pixels.
+    const auto px = [scale](int length) { return qRound(length * scale); };
     ButtonStates states;
-    states.normal = compose(backdrop, dropShadow(argb, 2, 110, 3), argb, {0, 0});
-    states.rollover = compose(backdrop, dropShadow(argb, 3, 90, 5),
-                              tinted(argb, QColor(255, 255, 255, 45)), {0, -2});
-    states.pressed =
-        compose(backdrop, dropShadow(argb, 1, 120, 1), tinted(argb, QColor(0, 0, 30, 45)), {0, 2});
+    states.normal = compose(backdrop, dropShadow(argb, px(2), 110, px(3)), argb, {0, 0});
+    states.rollover = compose(backdrop, dropShadow(argb, px(3), 90, px(5)),
+                              tinted(argb, QColor(255, 255, 255, 45)), {0, -px(2)});
+    states.pressed = compose(backdrop, dropShadow(argb, px(1), 120, px(1)),
+                             tinted(argb, QColor(0, 0, 30, 45)), {0, px(2)});
     return states;
 }

@@ -1,4 +1,4 @@
-#include "tools/artgen/SvgPicture.h"
+#include "resources/SvgPicture.h"
 
 #include "pixels/FileError.h"
 
@@ -48,23 +48,40 @@ QByteArray readSvg(const QString& path) {
     return file.readAll();
 }
 
-QImage renderSvg(const QByteArray& svg, const QString& name, bool antialias, QSize size) {
+namespace {
+
+// Draws svg over the whole of image, which keeps what it holds beneath.
+void drawSvg(const QByteArray& svg, const QString& name, bool antialias, QImage& image) {
     const SvgComplaints complaints;
     QSvgRenderer renderer(svg);
     if (!renderer.isValid())
         throw FileError(name, QStringLiteral("not a valid SVG"));
-    if (size.isEmpty())
-        size = renderer.defaultSize();
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, antialias);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, antialias);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
     painter.end();
     if (!complaints.messages().isEmpty())
         throw FileError(name, complaints.messages().join(QStringLiteral("; ")));
+}
+
+} // namespace
+
+QImage renderSvg(const QByteArray& svg, const QString& name, bool antialias, QSize size) {
+    if (size.isEmpty()) {
+        const QSvgRenderer renderer(svg);
+        size = renderer.defaultSize();
+    }
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    drawSvg(svg, name, antialias, image);
     return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage renderSvgOver(const QByteArray& svg, const QString& name, const QImage& backdrop) {
+    QImage image = backdrop.convertToFormat(QImage::Format_RGB32);
+    drawSvg(svg, name, true, image);
+    return image;
 }
 
 QImage flatten(const QImage& image, const QImage& backdrop) {

@@ -1,0 +1,96 @@
+#include "app/WindowArtwork.h"
+
+#include "pixels/BitmapFile.h"
+#include "resources/ButtonStates.h"
+#include "resources/CrispPictures.h"
+#include "resources/SvgPicture.h"
+#include "resources/SvgSources.h"
+#include "state/ArtworkPlaces.h"
+#include "state/DataFiles.h"
+
+#include <QFileInfo>
+#include <QMap>
+
+namespace {
+
+const QSize kWindowSize(800, 600);
+
+// The desk drawn for ratio, kept for every ratio asked for: each picture on
+// it is flattened onto its own part.
+const QImage& deskAt(qreal ratio) {
+    static QMap<qreal, QImage> desks;
+    auto desk = desks.constFind(ratio);
+    if (desk == desks.constEnd()) {
+        const QSize size = CrispPictures::deviceSize(kWindowSize, ratio);
+        desk = desks.insert(ratio, svgRenderer(svgSource(QStringLiteral("data"),
+                                                         QStringLiteral("ui")))(size, ratio));
+    }
+    return *desk;
+}
+
+// The part of the desk behind the picture of that name, as the artwork
+// generator takes it at 1x; white for pictures that do not lie on the desk.
+Backdrop deskBehind(const QString& name) {
+    return [name](QSize size, qreal ratio) {
+        const auto place = artworkPlace(name);
+        if (!place)
+            return whiteBackdrop(size);
+        const QPoint corner(qRound(place->x() * ratio), qRound(place->y() * ratio));
+        return deskAt(ratio).copy(QRect(corner, size));
+    };
+}
+
+QPixmap withSource(QPixmap picture, const QString& source) {
+    CrispPictures::attach(picture, source,
+                          svgRenderer(source, deskBehind(QFileInfo(source).completeBaseName())));
+    return picture;
+}
+
+} // namespace
+
+QPixmap windowBackground(const QString& dataFolder) {
+    QPixmap picture =
+        QPixmap::fromImage(loadPicture(dataFolder + QLatin1String(DataFiles::WindowBackground)));
+    CrispPictures::attach(picture, dataFileSource(DataFiles::WindowBackground),
+                          [](QSize size, qreal ratio) {
+                              const QImage& desk = deskAt(ratio);
+                              return desk.size() == size ? desk : desk.scaled(size);
+                          });
+    return picture;
+}
+
+QPixmap dataPicture(const QString& dataFolder, const char* file) {
+    return withSource(QPixmap::fromImage(loadPicture(dataFolder + QLatin1String(file))),
+                      dataFileSource(file));
+}
+
+QPixmap layoutPicture(const QString& name) {
+    return withSource(QPixmap(QStringLiteral(":/layout/") + name + QStringLiteral(".jpg")),
+                      svgSource(QStringLiteral("layout"), name));
+}
+
+PropertyBag storedButton(const QString& name) {
+    PropertyBag bag;
+    const QString base = QStringLiteral(":/buttons/") + name;
+    const QString source = svgSource(QStringLiteral("buttons"), name);
+    const struct {
+        const char* key;
+        const char* suffix;
+        QImage ButtonStates::*state;
+    } faces[] = {
+        {"img_down", "_down.jpg", &ButtonStates::pressed},
+        {"img_roll", "_roll.jpg", &ButtonStates::rollover},
+        {"img_norm", "_norm.jpg", &ButtonStates::normal},
+    };
+    for (const auto& face : faces) {
+        const QPixmap picture(base + QLatin1String(face.suffix));
+        CrispPictures::attach(picture, source + QLatin1String(face.suffix),
+                              [source, name, state = face.state](QSize size, qreal ratio) {
+                                  return buttonStates(renderSvgSource(source, size),
+                                                      deskBehind(name)(size, ratio), ratio).*
+                                         state;
+                              });
+        bag.WriteProperty(QLatin1String(face.key), picture);
+    }
+    return bag;
+}

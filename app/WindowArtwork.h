@@ -1,0 +1,18 @@
+#pragma once
+// The main window's pictures in their 1x form, as the layout and the data
+// folder hold them, each with its SVG source attached so that it is drawn
+// afresh for the device pixels of finer screens (CrispPictures).
+#include "controls/PropertyBag.h"
+
+#include <QPixmap>
+#include <QString>
+
+// The window's background, "ui.kyr" of the data folder. Throws FileError.
+QPixmap windowBackground(const QString& dataFolder);
+// A palette picture of the data folder ("stix.kyr", "brsh.kyr"). Throws FileError.
+QPixmap dataPicture(const QString& dataFolder, const char* file);
+// A picture of the window's stored layout: the logo, the eraser, the empty slot.
+QPixmap layoutPicture(const QString& name);
+// The three pictures of an image button as its stored properties, under the
+// layout's lower-case keys.
+PropertyBag storedButton(const QString& name);
