@@ -1,10 +1,12 @@
 #include "app/UserSettings.h"
 
+#include "state/BookFacts.h"
+
 #include <QSettings>
 
 UserSettings readUserSettings() {
-    QSettings file(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vellumix"),
-                   QStringLiteral("Vellumix"));
+    QSettings file(QSettings::IniFormat, QSettings::UserScope, QLatin1String(kProgramTitle),
+                   QLatin1String(kProgramTitle));
     UserSettings settings;
     settings.postcardService = file.value(QStringLiteral("postcard/service")).toString();
     settings.postcardSender = file.value(QStringLiteral("postcard/sender")).toString();

@@ -3,13 +3,14 @@
 #include "app/SingleWindow.h"
 #include "app/frmCANVAS.h"
 #include "pixels/FileError.h"
+#include "state/BookFacts.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vellumix"));
+    QApplication::setApplicationName(QLatin1String(kProgramTitle));
     QApplication::setDesktopFileName(QStringLiteral("net.example.vellumix"));
     try {
         const QString programFolder = QApplication::applicationDirPath();
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
     } catch (const FileError& e) {
         // Start-up stops at the failing step; no window is left behind.
         QMessageBox::critical(
-            nullptr, QStringLiteral("Vellumix"),
+            nullptr, QLatin1String(kProgramTitle),
             QStringLiteral("Vellumix cannot start.\n\n%1\n%2.").arg(e.path(), e.reason()));
         return 1;
     }

@@ -1,5 +1,7 @@
 #include "colouring/PrintButton.h"
 
+#include "state/BookFacts.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
@@ -42,7 +44,7 @@ void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const MessageRep
     if (const QString reason = printPicture(printer, picture); !reason.isEmpty()) {
         const QString name =
             printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        report(window, QStringLiteral("Vellumix"),
+        report(window, QLatin1String(kProgramTitle),
                QStringLiteral("The picture could not be printed.\n\nPrinter: %1\nReason: %2")
                    .arg(name.isEmpty() ? QStringLiteral("(none)") : name, reason));
     }

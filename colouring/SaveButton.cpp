@@ -2,6 +2,8 @@
 
 #include "controls/ComDLG.h"
 #include "pixels/BitmapFile.h"
+#include "state/BookFacts.h"
+#include "state/DataFiles.h"
 
 #include <QDir>
 #include <QImage>
@@ -11,7 +13,7 @@ void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatfor
     ComDLG dialog(platform);
     dialog.setDialogTitle(QStringLiteral("Save My Picture"));
     dialog.setExtension(QStringLiteral(".bmp"));
-    dialog.setFileName(QStringLiteral("MyPicture.bmp"));
+    dialog.setFileName(QLatin1String(DataFiles::SavedPicture));
     dialog.setFilter(QStringLiteral("Pictures (*.bmp)|*.bmp"));
     dialog.ShowSave();
     const QString fileName = dialog.FileName();
@@ -21,7 +23,7 @@ void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatfor
     try {
         writeBitmapFile(canvasImage, fileName);
     } catch (const FileError& error) {
-        report(window, QStringLiteral("Vellumix"),
+        report(window, QLatin1String(kProgramTitle),
                QStringLiteral("The picture could not be saved.\n\nFile: %1\nReason: %2")
                    .arg(QDir::toNativeSeparators(error.path()), error.reason()));
     }

@@ -1,12 +1,12 @@
 #include "postcard/frmPostcard.h"
 
-#include "controls/Twips.h"
 #include "pixels/BitmapFile.h"
 #include "postcard/BmpToJpeg.h"
 #include "postcard/LimitedPlainTextEdit.h"
 #include "postcard/PostcardRequest.h"
 #include "postcard/PostcardStyle.h"
 #include "postcard/frmSTATUS.h"
+#include "state/ControlPlaces.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -23,18 +23,17 @@ namespace {
 
 constexpr int kMessageMaxLength = 200;
 
-QLineEdit* makeAddressBox(QWidget* window, const char* name, const QRect& geometry) {
+QLineEdit* makeAddressBox(QWidget* window, const char* name) {
     auto* box = new QLineEdit(QString::fromLatin1(PlaceholderAddress), window);
     box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
+    box->setGeometry(postcardRect(name));
     return box;
 }
 
-QPushButton* makeButton(QWidget* window, const char* name, const QString& text,
-                        const QRect& geometry) {
+QPushButton* makeButton(QWidget* window, const char* name, const QString& text) {
     auto* button = new QPushButton(text, window);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
+    button->setGeometry(postcardRect(name));
     return button;
 }
 
@@ -62,7 +61,7 @@ void waitProcessingEvents(std::chrono::milliseconds duration) {
 frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QString& workingFolder,
                          std::function<QImage()> canvasImage, PostcardSettings settings)
     : PictureWindow(owner, loadPicture(dataFolder + DataFiles::PostcardBackground),
-                    layoutRect(0, 0, 7770, 3165).size()),
+                    postcardRect("frmPostcard").size()),
       DataFolder(dataFolder), workingFolder_(workingFolder), canvasImage_(std::move(canvasImage)),
       settings_(std::move(settings)), Net(settings_.makeHttpClient()) {
     setObjectName(QStringLiteral("frmPostcard"));
@@ -71,31 +70,29 @@ frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QStrin
     const auto left = Qt::AlignLeft | Qt::AlignTop;
 
     Label1 = makeWhiteLabel(this, "Label1", QStringLiteral("To:"), labelFont(),
-                            layoutRect(2985, 105, 300, 240), right);
-    txtMailTO = makeAddressBox(this, "txtMailTO", layoutRect(3345, 105, 4140, 285));
+                            postcardRect("Label1"), right);
+    txtMailTO = makeAddressBox(this, "txtMailTO");
     Label2 = makeWhiteLabel(this, "Label2", QStringLiteral("From:"), labelFont(),
-                            layoutRect(2730, 465, 555, 240), right);
-    txtMailFROM = makeAddressBox(this, "txtMailFROM", layoutRect(3345, 450, 4140, 285));
+                            postcardRect("Label2"), right);
+    txtMailFROM = makeAddressBox(this, "txtMailFROM");
     Label3 = makeWhiteLabel(this, "Label3", QStringLiteral("Message:"), labelFont(),
-                            layoutRect(2370, 825, 885, 240), right);
+                            postcardRect("Label3"), right);
     txtMSG = new LimitedPlainTextEdit(kMessageMaxLength, this);
     txtMSG->setObjectName(QStringLiteral("txtMSG"));
-    txtMSG->setGeometry(layoutRect(3345, 810, 4140, 1620));
+    txtMSG->setGeometry(postcardRect("txtMSG"));
     txtMSG->setFont(largeBoldFont());
     txtMSG->setTabChangesFocus(true);
     Label4 = makeWhiteLabel(this, "Label4", QStringLiteral("Preview"), labelFont(),
-                            layoutRect(615, 240, 780, 240), left);
+                            postcardRect("Label4"), left);
     preview = new QLabel(this);
     preview->setObjectName(QStringLiteral("preview"));
-    preview->setGeometry(layoutRect(120, 540, 1965, 1710));
+    preview->setGeometry(postcardRect("preview"));
     preview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     preview->setLineWidth(2);
     Label5 = makeWhiteLabel(this, "Label5", QStringLiteral("(not actual size)"), labelFont(),
-                            layoutRect(360, 2310, 1500, 240), left);
-    cmdCANCEL =
-        makeButton(this, "cmdCANCEL", QStringLiteral("Cancel"), layoutRect(3360, 2565, 1710, 390));
-    cmdSEND =
-        makeButton(this, "cmdSEND", QStringLiteral("Send"), layoutRect(5790, 2565, 1710, 390));
+                            postcardRect("Label5"), left);
+    cmdCANCEL = makeButton(this, "cmdCANCEL", QStringLiteral("Cancel"));
+    cmdSEND = makeButton(this, "cmdSEND", QStringLiteral("Send"));
 
     setTabOrder(txtMSG, txtMailTO);
     setTabOrder(txtMailTO, txtMailFROM);
