@@ -6,7 +6,7 @@
 
 #include <QSize>
 
-inline constexpr int kPageCount = 16; // pages 1 to 16
+inline constexpr int kPageCount = 16; // numbered from 1
 inline constexpr char kProgramTitle[] = "Vellumix";
 inline constexpr int kPaletteSize = 12; // slots of the crayon box and the brushes
 
