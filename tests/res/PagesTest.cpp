@@ -22,7 +22,7 @@ constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kBlack = 0xff000000;
 
 QString pagePath(int n) {
-    return sourceDir() + QStringLiteral("/res/pages/orig/%1.bmp").arg(n);
+    return shippedDataFolder() + DataFiles::outlinePage(n);
 }
 
 // White areas of a picture, found by flooding over 4 or 8 neighbours.
