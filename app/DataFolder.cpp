@@ -1,6 +1,7 @@
 #include "app/DataFolder.h"
 
 #include "pixels/FileError.h"
+#include "state/DataFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,7 +26,7 @@ QString withSlash(const QString& folder) {
 // data folder is shared by everyone on the machine, so even root colours in
 // a folder of its own there.
 bool canWriteIn(const QString& folder) {
-    const QFileInfo pages(folder + QStringLiteral("pages"));
+    const QFileInfo pages(folder + QLatin1String(DataFiles::PagesFolder));
     return QFileInfo(folder).isWritable() && (!pages.exists() || pages.isWritable()) &&
            !QFileInfo::exists(folder + QLatin1String(kInstalledMarker));
 }
@@ -45,7 +46,7 @@ ProgramFolders chooseProgramFolders(const QString& programFolder, const QString&
             QDir::cleanPath(folders.data),
             QCoreApplication::translate(
                 "FileError", "the folder cannot be written and there is no home folder"));
-    const QString pages = folders.working + QStringLiteral("pages/");
+    const QString pages = folders.working + QLatin1String(DataFiles::PagesFolder);
     if (!QDir().mkpath(pages) || !QFileInfo(pages).isWritable())
         throw FileError(QDir::cleanPath(folders.working),
                         QCoreApplication::translate(

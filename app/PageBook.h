@@ -2,13 +2,15 @@
 // The book's files: the untouched outline copies in the data folder's
 // "pages/orig/" and the working copies in the working folder's "pages/" that
 // hold each page as coloured so far in this run.
+#include "state/BookFacts.h"
+
 #include <QImage>
 #include <QString>
 
 class PageBook {
 public:
     static constexpr int kFirstPage = 1;
-    static constexpr int kLastPage = 16;
+    static constexpr int kLastPage = kPageCount;
 
     PageBook(QString dataFolder, QString workingFolder)
         : dataFolder_(std::move(dataFolder)), workingFolder_(std::move(workingFolder)) {}

@@ -2,6 +2,7 @@
 
 #include "postcard/PostcardSettings.h"
 #include "postcardprotocol/PostcardRequest.h"
+#include "state/BookFacts.h"
 
 #include <QSettings>
 #include <cstdio>
@@ -17,13 +18,13 @@ constexpr char kBadSender[] =
 
 // The file a key's value came from: the user's when it sets the key, else the system's.
 QString fileSetting(const QString& key) {
-    QSettings user(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vellumix"),
-                   QStringLiteral("Vellumix"));
+    QSettings user(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kProgramTitle),
+                   QLatin1String(kProgramTitle));
     user.setFallbacksEnabled(false);
     if (user.contains(key))
         return user.fileName();
-    QSettings system(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Vellumix"),
-                     QStringLiteral("Vellumix"));
+    QSettings system(QSettings::NativeFormat, QSettings::SystemScope, QLatin1String(kProgramTitle),
+                     QLatin1String(kProgramTitle));
     return system.fileName();
 }
 
@@ -34,8 +35,8 @@ void complainOnStandardError(const QString& line) {
 }
 
 UserSettings readUserSettings(const SettingsComplaint& complain) {
-    QSettings file(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vellumix"),
-                   QStringLiteral("Vellumix"));
+    QSettings file(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kProgramTitle),
+                   QLatin1String(kProgramTitle));
     UserSettings settings;
     settings.postcardService = file.value(QStringLiteral("postcard/service")).toString();
     settings.postcardSender = file.value(QStringLiteral("postcard/sender")).toString();

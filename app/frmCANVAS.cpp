@@ -16,6 +16,7 @@
 #include "pixels/BitmapFile.h"
 #include "postcard/frmPostcard.h"
 #include "resources/CrispPictures.h"
+#include "state/BookFacts.h"
 #include "state/ControlPlaces.h"
 #include "state/DataFiles.h"
 
@@ -39,10 +40,10 @@ ucButtonA* imageButton(QWidget* window, const QString& name, QRect place) {
 frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder)
     : programFolder_(programFolder), userFolder_(userFolder) {
     setObjectName(QStringLiteral("frmCANVAS"));
-    setWindowTitle(QStringLiteral("Vellumix"));
+    setWindowTitle(QLatin1String(kProgramTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(800, 600);
+    setFixedSize(kWindowSize);
     setMouseTracking(true);
     QIcon icon(QStringLiteral(":/icons/icon32.png"));
     icon.addFile(QStringLiteral(":/icons/icon16.png"));

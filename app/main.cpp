@@ -6,13 +6,14 @@
 #include "app/UserSettings.h"
 #include "app/frmCANVAS.h"
 #include "pixels/FileError.h"
+#include "state/BookFacts.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vellumix"));
+    QApplication::setApplicationName(QLatin1String(kProgramTitle));
     QApplication::setDesktopFileName(QStringLiteral("net.example.vellumix"));
     const UserSettings settings = readUserSettings(); // once: a bad value is reported once
     installTranslators(app, settings.language);
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
     } catch (const FileError& e) {
         // Start-up stops at the failing step; no window is left behind.
         QMessageBox::critical(
-            nullptr, QStringLiteral("Vellumix"),
+            nullptr, QLatin1String(kProgramTitle),
             QCoreApplication::translate("main", "Vellumix cannot start.\n\n%1\n%2.")
                 .arg(e.path(), e.reason()));
         return 1;

@@ -1,20 +1,38 @@
 #pragma once
-// What the window benchmarks share besides the window itself: a clock, and
-// a benchmark marked as failed when its window does not start.
+// What the window benchmarks share: the loaded window each starts from, a
+// clock, and the screen's scale.
 #include "app/ScreenScale.h"
+#include "tests/support/Facts.h"
 #include "tests/support/TestWindow.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <chrono>
 
-inline bool started(benchmark::State& state, TestWindow& w) {
-    if (w.open())
-        return true;
-    state.SkipWithError(qPrintable(QStringLiteral("the window did not start: ") +
-                                   w.reports.join(QLatin1Char('\n'))));
-    return false;
-}
+// A main window started afresh for each run of a benchmark, over its own
+// scratch data folder; a window that does not start fails the benchmark
+// before its body runs. Defined with BENCHMARK_DEFINE_F(WindowBench, ...).
+class WindowBench : public benchmark::Fixture {
+public:
+    void Run(benchmark::State& state) override {
+        TestWindow started;
+        if (!started.open()) {
+            state.SkipWithError(qPrintable(QStringLiteral("the window did not start: ") +
+                                           started.reports.join(QLatin1Char('\n'))));
+            return;
+        }
+        w_ = &started;
+        BenchmarkCase(state);
+        w_ = nullptr;
+    }
+
+protected:
+    TestWindow& w() { return *w_; }
+    frmCANVAS& window() { return *w_->window; }
+
+private:
+    TestWindow* w_ = nullptr;
+};
 
 using BenchClock = std::chrono::steady_clock;
 

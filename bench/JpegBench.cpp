@@ -5,6 +5,7 @@
 #include "pixels/SurfaceFill.h"
 #include "pixels/TurboJpegHandles.h"
 #include "postcard/BmpToJpeg.h"
+#include "tests/support/Facts.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -17,22 +18,22 @@ constexpr int kQuality = 80;
 
 // Page 1 with some of its areas filled, as a postcard would carry it.
 QImage colouredPage() {
-    QImage page = loadPicture(QStringLiteral(VELLUMIX_SOURCE_DIR "/res/pages/orig/1.bmp"));
+    QImage page = shippedOutline(1);
     const Colour colours[] = {packColour(255, 0, 0),   packColour(0, 0, 255),
                               packColour(255, 255, 0), packColour(0, 255, 0),
                               packColour(255, 128, 0), packColour(240, 190, 139)};
     int next = 0;
     for (int y = 20; y < page.height(); y += 60)
         for (int x = 20; x < page.width(); x += 80)
-            if (page.pixel(x, y) == qRgb(255, 255, 255))
+            if (page.pixel(x, y) == kWhiteRgb)
                 surfaceFill(page, x, y, colours[next++ % 6]);
     return page;
 }
 
 void BM_BmpToJpeg(benchmark::State& state) {
     QTemporaryDir dir;
-    const QString source = dir.filePath(QStringLiteral("MyTempPicture.bmp"));
-    const QString destination = dir.filePath(QStringLiteral("MyPicture.jpg"));
+    const QString source = dir.filePath(DataFiles::TempPicture);
+    const QString destination = dir.filePath(DataFiles::PostcardPicture);
     writeBitmapFile(colouredPage(), source);
     for (auto _ : state) {
         try {

@@ -18,22 +18,14 @@ constexpr int kFrames = 27;
 constexpr int kSheetStep = 20;
 constexpr double kPausesSeconds = kFrames * 0.010;
 
-QImage shippedPage(int page) {
-    return loadPicture(QStringLiteral(VELLUMIX_SOURCE_DIR "/res/pages/orig/") +
-                       QString::number(page) + QStringLiteral(".bmp"));
-}
-
 // The sheet's left edge in frame k of a forward turn, cycling through all 27.
 int sheetLeft(std::int64_t iteration, int canvasWidth) {
     return canvasWidth - kSheetStep * int(1 + iteration % kFrames);
 }
 
-void BM_TurnFrame(benchmark::State& state) {
-    TestWindow w;
-    if (!started(state, w))
-        return;
-    frmCANVAS& window = *w.window;
-    window.imgANIM->prepare(shippedPage(2));
+BENCHMARK_DEFINE_F(WindowBench, TurnFrame)(benchmark::State& state) {
+    frmCANVAS& window = this->window();
+    window.imgANIM->prepare(shippedOutline(2));
     std::int64_t frame = 0;
     double total = 0;
     for (auto _ : state) {
@@ -47,13 +39,13 @@ void BM_TurnFrame(benchmark::State& state) {
     window.imgANIM->hide();
     state.counters["x_pause"] = total / double(state.iterations()) / 0.010;
 }
-BENCHMARK(BM_TurnFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_REGISTER_F(WindowBench, TurnFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The least a frame can cost: the page and the sheet drawn into an image of
 // the canvas's size, with no widgets in between.
 void BM_Peer_TurnFrameTwoBlits(benchmark::State& state) {
-    const QImage page = shippedPage(1);
-    const QImage sheet = shippedPage(2);
+    const QImage page = shippedOutline(1);
+    const QImage sheet = shippedOutline(2);
     QImage target(page.size(), QImage::Format_RGB32);
     std::int64_t frame = 0;
     for (auto _ : state) {
@@ -67,10 +59,7 @@ void BM_Peer_TurnFrameTwoBlits(benchmark::State& state) {
 BENCHMARK(BM_Peer_TurnFrameTwoBlits)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // Whole turns from `from` by `step`; every turn starts from the same page.
-void turnRepeatedly(benchmark::State& state, int from, int step) {
-    TestWindow w;
-    if (!started(state, w))
-        return;
+void turnRepeatedly(benchmark::State& state, TestWindow& w, int from, int step) {
     frmCANVAS& window = *w.window;
     double total = 0;
     for (auto _ : state) {
@@ -88,15 +77,21 @@ void turnRepeatedly(benchmark::State& state, int from, int step) {
     state.counters["x_pauses"] = total / double(state.iterations()) / kPausesSeconds;
 }
 
-void BM_PageTurnForward(benchmark::State& state) {
-    turnRepeatedly(state, 1, +1);
+BENCHMARK_DEFINE_F(WindowBench, PageTurnForward)(benchmark::State& state) {
+    turnRepeatedly(state, w(), 1, +1);
 }
-BENCHMARK(BM_PageTurnForward)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_REGISTER_F(WindowBench, PageTurnForward)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
-void BM_PageTurnBackward(benchmark::State& state) {
-    turnRepeatedly(state, 3, -1);
+BENCHMARK_DEFINE_F(WindowBench, PageTurnBackward)(benchmark::State& state) {
+    turnRepeatedly(state, w(), 3, -1);
 }
-BENCHMARK(BM_PageTurnBackward)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_REGISTER_F(WindowBench, PageTurnBackward)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
 // The same turns on a screen of twice the resolution: four times the pixels
 // a frame, the same pauses.
@@ -113,25 +108,25 @@ void BM_PageTurnBackwardAt2x(benchmark::State& state) {
 BENCHMARK(BM_PageTurnBackwardAt2x)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 // The child's click on the next-page button: the page stored, then turned.
-void BM_NextButtonClick(benchmark::State& state) {
-    TestWindow w;
-    if (!started(state, w))
-        return;
-    frmCANVAS& window = *w.window;
-    const QPoint button = w.centreOf(window.cmdNEXT->face());
+BENCHMARK_DEFINE_F(WindowBench, NextButtonClick)(benchmark::State& state) {
+    frmCANVAS& window = this->window();
+    const QPoint button = w().centreOf(window.cmdNEXT->face());
     for (auto _ : state) {
         window.state.CurrentPage = 1;
         const BenchClock::time_point start = BenchClock::now();
-        w.clickAt(button);
+        w().clickAt(button);
         settle();
         state.SetIterationTime(secondsSince(start));
-        if (window.state.CurrentPage != 2 || !w.reports.isEmpty()) {
+        if (window.state.CurrentPage != 2 || !w().reports.isEmpty()) {
             state.SkipWithError("the click did not turn the page");
             return;
         }
     }
 }
-BENCHMARK(BM_NextButtonClick)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_REGISTER_F(WindowBench, NextButtonClick)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
 // The 27 pauses alone, as the turn makes them: each lasts 10 ms on a clock
 // started when it begins.

@@ -1,5 +1,5 @@
 // The pixel core against the floor of touching the page's bytes once: a
-// plain copy of the 523 x 393 RGB32 image. Every figure carries x_floor, its
+// plain copy of the page-sized RGB32 image. Every figure carries x_floor, its
 // time per iteration divided by that copy's time, measured in the same run.
 // The fills and the stamp run twice, with the upper halves of the vector
 // registers clean (/dirty:0) and dirty (/dirty:1), as code run before may
@@ -13,6 +13,7 @@
 #include "pixels/PixelPaths.h"
 #include "pixels/SurfaceFill.h"
 #include "tests/support/ConnectedArea.h"
+#include "tests/support/Facts.h"
 
 #include <QFile>
 #include <QPainter>
@@ -25,9 +26,11 @@
 
 namespace {
 
-constexpr int kPageWidth = 523;
-constexpr int kPageHeight = 393;
-constexpr Colour kBlue = packColour(0, 0, 255);
+constexpr int kPageWidth = kCanvasSize.width();
+constexpr int kPageHeight = kCanvasSize.height();
+constexpr Colour kBrushBlue = kPaletteTable[kBlueSlot];
+// The white areas a fill is measured on hold at least this many pixels.
+constexpr int kSmallestArea = 300;
 
 // Mean CPU time of one copy of the page's bytes, taken once.
 double copyFloorSeconds() {
@@ -100,15 +103,14 @@ void againstFloor(benchmark::State& state, Work work, Uppers uppers = Uppers::Un
 
 QImage blankPage() {
     QImage page(kPageWidth, kPageHeight, QImage::Format_RGB32);
-    page.fill(qRgb(255, 255, 255));
+    page.fill(kWhiteRgb);
     return page;
 }
 
 // The shipped first page, or a stand-in with outlines when it is missing.
 QImage outlinePage() {
-    const QString path = QStringLiteral(VELLUMIX_SOURCE_DIR "/res/pages/orig/1.bmp");
-    if (QFile::exists(path))
-        return loadPicture(path);
+    if (QFile::exists(shippedDataFolder() + DataFiles::outlinePage(1)))
+        return shippedOutline(1);
     QImage page = blankPage();
     QPainter painter(&page);
     painter.setPen(QPen(Qt::black, 3));
@@ -117,29 +119,6 @@ QImage outlinePage() {
         painter.drawEllipse(QPoint(80 + 75 * i, 120 + 30 * (i % 3)), 30 + 5 * i, 45);
     painter.drawLine(8, 290, kPageWidth - 9, 290);
     return page;
-}
-
-struct Area {
-    QPoint start;
-    int pixels = 0;
-};
-
-// The white areas of the page with at least a few hundred pixels, by size.
-std::vector<Area> whiteAreas(const QImage& page) {
-    QImage marked = page;
-    std::vector<Area> areas;
-    for (int y = 0; y < marked.height(); ++y)
-        for (int x = 0; x < marked.width(); ++x) {
-            if (marked.pixel(x, y) != qRgb(255, 255, 255))
-                continue;
-            const ConnectedArea area(marked, {x, y});
-            marked =
-                area.paintedOn(std::move(marked), qRgb(1, 2, 3)); // done, out of the next count
-            if (area.size() >= 300)
-                areas.push_back({QPoint(x, y), area.size()});
-        }
-    std::sort(areas.begin(), areas.end(), [](Area a, Area b) { return a.pixels < b.pixels; });
-    return areas;
 }
 
 // Fills the area at start again and again, alternating two colours so every
@@ -152,7 +131,7 @@ void fillRepeatedly(benchmark::State& state, QImage page, QPoint start, int pixe
         state,
         [&] {
             benchmark::DoNotOptimize(
-                surfaceFill(page, start.x(), start.y(), coloured ? original : kBlue));
+                surfaceFill(page, start.x(), start.y(), coloured ? original : kBrushBlue));
             coloured = !coloured;
         },
         uppersOf(state));
@@ -209,7 +188,8 @@ void BM_CopyFloor(benchmark::State& state) {
 BENCHMARK(BM_CopyFloor);
 
 void BM_FillWholeBlankPage(benchmark::State& state) {
-    fillRepeatedly(state, blankPage(), QPoint(261, 196), kPageWidth * kPageHeight);
+    fillRepeatedly(state, blankPage(), QPoint(kPageWidth / 2, kPageHeight / 2),
+                   kPageWidth * kPageHeight);
 }
 BENCHMARK(BM_FillWholeBlankPage)->Apply(inBothStatesOnEveryPath);
 
@@ -217,7 +197,7 @@ void BM_TextbookFillWholeBlankPage(benchmark::State& state) {
     QImage page = blankPage();
     bool coloured = false;
     againstFloor(state, [&] {
-        textbookFill(page, 261, 196, coloured ? qRgb(255, 255, 255) : rgbFromColour(kBlue));
+        textbookFill(page, kPageWidth / 2, kPageHeight / 2, coloured ? kWhiteRgb : kBlue);
         benchmark::ClobberMemory();
         coloured = !coloured;
     });
@@ -226,25 +206,24 @@ BENCHMARK(BM_TextbookFillWholeBlankPage);
 
 void BM_FillLargestAreaOfRealPage(benchmark::State& state) {
     const QImage page = outlinePage();
-    const Area area = whiteAreas(page).back();
+    const WhiteArea area = whiteAreas(page, kSmallestArea).back();
     fillRepeatedly(state, page, area.start, area.pixels);
 }
 BENCHMARK(BM_FillLargestAreaOfRealPage)->Apply(inBothStatesOnEveryPath);
 
 // The median white area of each shipped page: the small areas most presses fill.
 void BM_FillMedianAreaOfPage(benchmark::State& state) {
-    const QString path =
-        QStringLiteral(VELLUMIX_SOURCE_DIR "/res/pages/orig/%1.bmp").arg(state.range(2));
-    if (!QFile::exists(path))
+    const int number = int(state.range(2));
+    if (!QFile::exists(shippedDataFolder() + DataFiles::outlinePage(number)))
         return state.SkipWithError("the page is missing");
-    const QImage page = loadPicture(path);
-    const std::vector<Area> areas = whiteAreas(page);
-    const Area area = areas[areas.size() / 2];
+    const QImage page = shippedOutline(number);
+    const std::vector<WhiteArea> areas = whiteAreas(page, kSmallestArea);
+    const WhiteArea area = areas[areas.size() / 2];
     fillRepeatedly(state, page, area.start, area.pixels);
 }
 BENCHMARK(BM_FillMedianAreaOfPage)
     ->ArgNames({"dirty", "path", "page"})
-    ->ArgsProduct({{0, 1}, {0}, benchmark::CreateDenseRange(1, 16, 1)});
+    ->ArgsProduct({{0, 1}, {0}, benchmark::CreateDenseRange(1, kPageCount, 1)});
 
 // A child's scribble: 200 short segments of a wavy path across the page.
 std::vector<QPointF> scribble() {
@@ -259,7 +238,7 @@ void BM_Stroke200Segments(benchmark::State& state) {
     const std::vector<QPointF> points = scribble();
     againstFloor(state, [&] {
         for (std::size_t i = 1; i < points.size(); ++i)
-            benchmark::DoNotOptimize(drawPenLine(canvas, points[i - 1], points[i], kBlue, 10));
+            benchmark::DoNotOptimize(drawPenLine(canvas, points[i - 1], points[i], kBrushBlue, 10));
     });
 }
 BENCHMARK(BM_Stroke200Segments);
@@ -267,7 +246,7 @@ BENCHMARK(BM_Stroke200Segments);
 void BM_ReleaseStamp(benchmark::State& state) {
     const QImage outline = outlinePage();
     QImage canvas = outline;
-    drawPenLine(canvas, QPointF(30, 30), QPointF(490, 360), kBlue, 10); // owns its pixels now
+    drawPenLine(canvas, QPointF(30, 30), QPointF(490, 360), kBrushBlue, 10); // owns its pixels now
     const OnPath onPath(state);
     againstFloor(
         state,
@@ -279,7 +258,7 @@ BENCHMARK(BM_ReleaseStamp)->Apply(inBothStatesOnEveryPath);
 void BM_Eraser200Blocks(benchmark::State& state) {
     const QImage outline = outlinePage();
     QImage canvas = outline;
-    canvas.fill(rgbFromColour(kBlue));
+    canvas.fill(rgbFromColour(kBrushBlue));
     const std::vector<QPointF> points = scribble();
     againstFloor(state, [&] {
         for (std::size_t i = 1; i < points.size(); ++i)

@@ -7,32 +7,26 @@
 #include "pixels/BitmapFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void BM_SavePic(benchmark::State& state) {
-    TestWindow w;
-    if (!started(state, w))
-        return;
+BENCHMARK_DEFINE_F(WindowBench, SavePic)(benchmark::State& state) {
     for (auto _ : state) {
-        if (!w.window->SavePic()) {
-            state.SkipWithError(qPrintable(w.reports.join(QLatin1Char('\n'))));
+        if (!window().SavePic()) {
+            state.SkipWithError(qPrintable(w().reports.join(QLatin1Char('\n'))));
             return;
         }
     }
 }
-BENCHMARK(BM_SavePic)->UseRealTime()->Unit(benchmark::kMillisecond);
-
-QImage shippedPageOne() {
-    return loadPicture(QStringLiteral(VELLUMIX_SOURCE_DIR "/res/pages/orig/1.bmp"));
-}
+BENCHMARK_REGISTER_F(WindowBench, SavePic)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_Peer_PlainFileWrite(benchmark::State& state) {
-    const QByteArray bytes = encodeBitmap24(shippedPageOne());
+    const QByteArray bytes = encodeBitmap24(shippedOutline(1));
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("1.bmp"));
+    const QString path = dir.filePath(QFileInfo(DataFiles::workingPage(1)).fileName());
     for (auto _ : state) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -46,7 +40,7 @@ void BM_Peer_PlainFileWrite(benchmark::State& state) {
 BENCHMARK(BM_Peer_PlainFileWrite)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_Peer_EncodeBitmap24(benchmark::State& state) {
-    const QImage page = shippedPageOne();
+    const QImage page = shippedOutline(1);
     for (auto _ : state)
         benchmark::DoNotOptimize(encodeBitmap24(page));
 }

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kPages = 16;
-
 // The process's very first start-up, and what making the QApplication cost
 // before it, are what a child waits for once per run; later start-ups find
 // fonts, image plug-ins and resources ready. Kept across the benchmark
@@ -91,12 +89,11 @@ BENCHMARK(BM_StartupToFirstPaintAt2x)->UseManualTime()->Unit(benchmark::kMillise
 // much of start-up is waiting for the disk.
 void copySixteenPages(benchmark::State& state, bool (*copy)(const QString&, const QString&)) {
     ScratchDataFolder folder;
-    const QString pages = folder.dataFolder() + QStringLiteral("pages/");
     for (auto _ : state) {
-        for (int page = 1; page <= kPages; ++page) {
-            const QString name = QString::number(page) + QStringLiteral(".bmp");
-            QFile::remove(pages + name);
-            if (!copy(pages + QStringLiteral("orig/") + name, pages + name)) {
+        for (int page = 1; page <= kPageCount; ++page) {
+            const QString working = folder.file(DataFiles::workingPage(page));
+            QFile::remove(working);
+            if (!copy(folder.file(DataFiles::outlinePage(page)), working)) {
                 state.SkipWithError("a page could not be copied");
                 return;
             }
@@ -124,7 +121,7 @@ void BM_Peer_EmptyWindowToFirstPaint(benchmark::State& state) {
     for (auto _ : state) {
         const BenchClock::time_point start = BenchClock::now();
         auto window = std::make_unique<QWidget>();
-        window->setFixedSize(800, 600);
+        window->setFixedSize(kWindowSize);
         if (!showAndWaitForFirstPaint(*window)) {
             state.SkipWithError("the window was never painted");
             break;

@@ -3,6 +3,7 @@
 // blank page filled (every pixel). The peer is a memcpy of the page's bytes.
 #include "colouring/UndoHistory.h"
 #include "pixels/SurfaceFill.h"
+#include "tests/support/Facts.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>
@@ -10,15 +11,10 @@
 
 namespace {
 
-QImage pageOne() {
-    return QImage(QStringLiteral(VELLUMIX_SOURCE_DIR "/res/pages/orig/1.bmp"))
-        .convertToFormat(QImage::Format_RGB32);
-}
-
 void undoRedo(benchmark::State& state, QImage picture) {
     UndoHistory history;
     history.open(1, picture);
-    history.changed(surfaceFill(picture, 0, 0, 0xff0000));
+    history.changed(surfaceFill(picture, 0, 0, kPaletteTable[kBlueSlot]));
     if (!history.close(picture)) {
         state.SkipWithError("the fill changed nothing");
         return;
@@ -33,19 +29,19 @@ void undoRedo(benchmark::State& state, QImage picture) {
 }
 
 void BM_UndoRedo_MarginOfPage1(benchmark::State& state) {
-    undoRedo(state, pageOne());
+    undoRedo(state, shippedOutline(1));
 }
 BENCHMARK(BM_UndoRedo_MarginOfPage1)->Unit(benchmark::kMicrosecond);
 
 void BM_UndoRedo_BlankPage(benchmark::State& state) {
-    QImage blank = pageOne();
+    QImage blank = shippedOutline(1);
     blank.fill(Qt::white);
     undoRedo(state, blank);
 }
 BENCHMARK(BM_UndoRedo_BlankPage)->Unit(benchmark::kMicrosecond);
 
 void BM_UndoRedo_PeerMemcpy(benchmark::State& state) {
-    const QImage page = pageOne();
+    const QImage page = shippedOutline(1);
     QImage copy = page.copy();
     for (auto _ : state) {
         std::memcpy(copy.bits(), page.constBits(), std::size_t(page.sizeInBytes()));

@@ -1,5 +1,7 @@
 #include "colouring/PrintButton.h"
 
+#include "state/BookFacts.h"
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
@@ -44,7 +46,7 @@ void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const MessageRep
     if (const QString reason = printPicture(printer, picture); !reason.isEmpty()) {
         const QString name =
             printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        report(window, QStringLiteral("Vellumix"),
+        report(window, QLatin1String(kProgramTitle),
                QCoreApplication::translate(
                    "cmdPRINT", "The picture could not be printed.\n\nPrinter: %1\nReason: %2")
                    .arg(name.isEmpty() ? QCoreApplication::translate("cmdPRINT", "(none)") : name,

@@ -2,6 +2,8 @@
 
 #include "controls/ComDLG.h"
 #include "pixels/BitmapFile.h"
+#include "state/BookFacts.h"
+#include "state/DataFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +14,7 @@ void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatfor
     ComDLG dialog(platform);
     dialog.setDialogTitle(QCoreApplication::translate("cmdSAVE", "Save My Picture"));
     dialog.setExtension(QStringLiteral(".bmp"));
-    dialog.setFileName(QStringLiteral("MyPicture.bmp"));
+    dialog.setFileName(QLatin1String(DataFiles::SavedPicture));
     //: The pattern after the bar stays as it is.
     dialog.setFilter(QCoreApplication::translate("cmdSAVE", "Pictures (*.bmp)|*.bmp"));
     dialog.ShowSave();
@@ -23,7 +25,7 @@ void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatfor
     try {
         writeBitmapFile(canvasImage, fileName);
     } catch (const FileError& error) {
-        report(window, QStringLiteral("Vellumix"),
+        report(window, QLatin1String(kProgramTitle),
                QCoreApplication::translate(
                    "cmdSAVE", "The picture could not be saved.\n\nFile: %1\nReason: %2")
                    .arg(QDir::toNativeSeparators(error.path()), error.reason()));

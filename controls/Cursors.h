@@ -1,8 +1,8 @@
 #pragma once
-// The program's own cursors, looked up by resource number (101-124, with the
-// colour of the crayon's or brush's tip) or by name ("HANDY", "ERASER"), each
-// with the hot spot at its drawn tip. On finer screens they are drawn for the
-// screen with CrispPictures::cursorAt.
+// The program's own cursors, looked up by resource number (a palette slot's
+// crayon or brush, with the colour of its tip) or by name ("HANDY", "ERASER"),
+// each with the hot spot at its drawn tip. On finer screens they are drawn for
+// the screen with CrispPictures::cursorAt.
 #include "pixels/Colour.h"
 
 #include <QCursor>

@@ -1,6 +1,5 @@
 #include "postcard/frmPostcard.h"
 
-#include "controls/Twips.h"
 #include "pixels/BitmapFile.h"
 #include "postcard/BmpToJpeg.h"
 #include "postcard/LimitedPlainTextEdit.h"
@@ -9,6 +8,7 @@
 #include "postcardprotocol/DeliveryError.h"
 #include "postcardprotocol/PostcardRequest.h"
 #include "resources/SvgSources.h"
+#include "state/ControlPlaces.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -25,18 +25,17 @@ namespace {
 
 constexpr int kMessageMaxLength = 200;
 
-QLineEdit* makeAddressBox(QWidget* window, const char* name, const QRect& geometry) {
+QLineEdit* makeAddressBox(QWidget* window, const char* name) {
     auto* box = new QLineEdit(QString::fromLatin1(PlaceholderAddress), window);
     box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
+    box->setGeometry(postcardRect(name));
     return box;
 }
 
-QPushButton* makeButton(QWidget* window, const char* name, const QString& text,
-                        const QRect& geometry) {
+QPushButton* makeButton(QWidget* window, const char* name, const QString& text) {
     auto* button = new QPushButton(text, window);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
+    button->setGeometry(postcardRect(name));
     return button;
 }
 
@@ -65,7 +64,7 @@ frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QStrin
                          std::function<QImage()> canvasImage, PostcardSettings settings)
     : PictureWindow(owner, loadPicture(dataFolder + DataFiles::PostcardBackground),
                     dataFileSource(DataFiles::PostcardBackground),
-                    layoutRect(0, 0, 7770, 3165).size()),
+                    postcardRect("frmPostcard").size()),
       DataFolder(dataFolder), workingFolder_(workingFolder), canvasImage_(std::move(canvasImage)),
       settings_(std::move(settings)), Net(settings_.makeHttpClient(settings_.caBundle)) {
     setObjectName(QStringLiteral("frmPostcard"));
@@ -73,28 +72,27 @@ frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QStrin
     const auto right = Qt::AlignRight | Qt::AlignTop;
     const auto left = Qt::AlignLeft | Qt::AlignTop;
 
-    Label1 = makeWhiteLabel(this, "Label1", tr("To:"), labelFont(), layoutRect(2985, 105, 300, 240),
-                            right);
-    txtMailTO = makeAddressBox(this, "txtMailTO", layoutRect(3345, 105, 4140, 285));
-    Label2 = makeWhiteLabel(this, "Label2", tr("From:"), labelFont(),
-                            layoutRect(2730, 465, 555, 240), right);
-    txtMailFROM = makeAddressBox(this, "txtMailFROM", layoutRect(3345, 450, 4140, 285));
-    Label3 = makeWhiteLabel(this, "Label3", tr("Message:"), labelFont(),
-                            layoutRect(2370, 825, 885, 240), right);
+    Label1 = makeWhiteLabel(this, "Label1", tr("To:"), labelFont(), postcardRect("Label1"), right);
+    txtMailTO = makeAddressBox(this, "txtMailTO");
+    Label2 =
+        makeWhiteLabel(this, "Label2", tr("From:"), labelFont(), postcardRect("Label2"), right);
+    txtMailFROM = makeAddressBox(this, "txtMailFROM");
+    Label3 =
+        makeWhiteLabel(this, "Label3", tr("Message:"), labelFont(), postcardRect("Label3"), right);
     txtMSG = new LimitedPlainTextEdit(kMessageMaxLength, this);
     txtMSG->setObjectName(QStringLiteral("txtMSG"));
-    txtMSG->setGeometry(layoutRect(3345, 810, 4140, 1620));
+    txtMSG->setGeometry(postcardRect("txtMSG"));
     txtMSG->setFont(largeBoldFont());
     txtMSG->setTabChangesFocus(true);
-    Label4 = makeWhiteLabel(this, "Label4", tr("Preview"), labelFont(),
-                            layoutRect(615, 240, 780, 240), left);
+    Label4 =
+        makeWhiteLabel(this, "Label4", tr("Preview"), labelFont(), postcardRect("Label4"), left);
     preview = new QLabel(this);
     preview->setObjectName(QStringLiteral("preview"));
-    preview->setGeometry(layoutRect(120, 540, 1965, 1710));
+    preview->setGeometry(postcardRect("preview"));
     preview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     preview->setLineWidth(2);
     Label5 = makeWhiteLabel(this, "Label5", tr("(not actual size)"), labelFont(),
-                            layoutRect(360, 2310, 1500, 240), left);
+                            postcardRect("Label5"), left);
     // The labels beside the boxes may reach back to the preview, those of the
     // preview across its column.
     const int previewRight = preview->geometry().right();
@@ -102,8 +100,8 @@ frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QStrin
         fitText(label, previewRight + 6, label->geometry().right());
     for (QLabel* label : {Label4, Label5})
         fitText(label, 4, previewRight + 6);
-    cmdCANCEL = makeButton(this, "cmdCANCEL", tr("Cancel"), layoutRect(3360, 2565, 1710, 390));
-    cmdSEND = makeButton(this, "cmdSEND", tr("Send"), layoutRect(5790, 2565, 1710, 390));
+    cmdCANCEL = makeButton(this, "cmdCANCEL", tr("Cancel"));
+    cmdSEND = makeButton(this, "cmdSEND", tr("Send"));
 
     setTabOrder(txtMSG, txtMailTO);
     setTabOrder(txtMailTO, txtMailFROM);

@@ -1,10 +1,10 @@
 #include "postcard/frmSTATUS.h"
 
-#include "controls/Twips.h"
 #include "pixels/BitmapFile.h"
 #include "postcard/PostcardConstants.h"
 #include "postcard/PostcardStyle.h"
 #include "resources/SvgSources.h"
+#include "state/ControlPlaces.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,14 +30,14 @@ constexpr int kLongestExposeWaitMs = 1000;
 frmSTATUS::frmSTATUS(QWidget* owner, const QString& dataFolder)
     : PictureWindow(owner, backgroundOrNothing(dataFolder + DataFiles::PostcardBackground),
                     dataFileSource(DataFiles::PostcardBackground),
-                    layoutRect(0, 0, 6735, 1125).size()) {
+                    postcardRect("frmSTATUS").size()) {
     setWindowTitle(QString());
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 
     lblStatus = makeWhiteLabel(this, "lblStatus", tr(StatusSending), largeBoldFont(),
-                               layoutRect(150, 195, 6405, 720), Qt::AlignHCenter | Qt::AlignTop);
+                               postcardRect("lblStatus"), Qt::AlignHCenter | Qt::AlignTop);
     lblStatus->setWordWrap(true);
 }
 

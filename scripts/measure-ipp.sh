@@ -11,10 +11,13 @@ build="$(cd "${1:-$root/build}" && pwd)"
 bench="$build/bench/vellumix-bench"
 command -v valgrind >/dev/null || { echo "measure-ipp: valgrind is missing" >&2; exit 1; }
 [ -x "$bench" ] || { echo "measure-ipp: no $bench; build vellumix-bench first" >&2; exit 1; }
+places_tool="$build/tools/places/vellumix-places"
+[ -x "$places_tool" ] || { echo "measure-ipp: no $places_tool; build it first" >&2; exit 1; }
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-pixels=$((523 * 393))
+read -r width height <<<"$("$places_tool" | awk '$1 == "picture" { print $2, $3 }')"
+pixels=$((width * height))
 
 for name in $("$bench" --benchmark_list_tests --benchmark_filter='^BM_FillWholeBlankPage/dirty:0/'); do
   out="$scratch/callgrind.out"

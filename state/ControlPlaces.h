@@ -1,7 +1,7 @@
 #pragma once
-// Where each control of the main window lies, by control name, in twips as
-// the layout was drawn. The window, the artwork generator, the tests and,
-// through vellumix-places, the scripts all read this one table.
+// Where each control of the windows lies, by control name, in twips as the
+// layouts were drawn. The windows, the artwork generator, the tests and,
+// through vellumix-places, the scripts all read these tables.
 #include "controls/Twips.h"
 
 #include <QRect>
@@ -36,16 +36,49 @@ inline constexpr std::array kControlPlaces = {
     ControlPlace{"canvas", 2145, 540, 7845, 5895},
 };
 
+// The postcard's composer and its status window; a window's own entry is
+// its client area.
+inline constexpr std::array kPostcardPlaces = {
+    ControlPlace{"frmPostcard", 0, 0, 7770, 3165},
+    ControlPlace{"Label1", 2985, 105, 300, 240},
+    ControlPlace{"txtMailTO", 3345, 105, 4140, 285},
+    ControlPlace{"Label2", 2730, 465, 555, 240},
+    ControlPlace{"txtMailFROM", 3345, 450, 4140, 285},
+    ControlPlace{"Label3", 2370, 825, 885, 240},
+    ControlPlace{"txtMSG", 3345, 810, 4140, 1620},
+    ControlPlace{"Label4", 615, 240, 780, 240},
+    ControlPlace{"preview", 120, 540, 1965, 1710},
+    ControlPlace{"Label5", 360, 2310, 1500, 240},
+    ControlPlace{"cmdCANCEL", 3360, 2565, 1710, 390},
+    ControlPlace{"cmdSEND", 5790, 2565, 1710, 390},
+    ControlPlace{"frmSTATUS", 0, 0, 6735, 1125},
+    ControlPlace{"lblStatus", 150, 195, 6405, 720},
+};
+
 // A name that is not in the table is a fault in the program, not in its input.
-constexpr const ControlPlace& controlPlace(std::string_view name) {
-    for (const ControlPlace& place : kControlPlaces)
+template <std::size_t N>
+constexpr const ControlPlace& placeIn(const std::array<ControlPlace, N>& table,
+                                      std::string_view name) {
+    for (const ControlPlace& place : table)
         if (place.name == name)
             return place;
     throw std::out_of_range("no such control in the window's layout");
 }
 
-// The control's place in the window's pixels.
-constexpr QRect controlRect(std::string_view name) {
-    const ControlPlace& p = controlPlace(name);
+constexpr QRect pixelRect(const ControlPlace& p) {
     return layoutRect(p.left, p.top, p.width, p.height);
+}
+
+constexpr const ControlPlace& controlPlace(std::string_view name) {
+    return placeIn(kControlPlaces, name);
+}
+
+// The control's place in the main window's pixels.
+constexpr QRect controlRect(std::string_view name) {
+    return pixelRect(controlPlace(name));
+}
+
+// The control's place in the postcard's windows, in pixels.
+constexpr QRect postcardRect(std::string_view name) {
+    return pixelRect(placeIn(kPostcardPlaces, name));
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The names of the files in the data folder, relative to it. Only names live
-// here; the folder they are joined to is decided in one place in app/.
+// The names of the files in the data folder, relative to it, and the name the
+// save dialog suggests. Only names live here; the folder they are joined to is
+// decided in one place in app/.
 #include <QString>
 
 namespace DataFiles {
@@ -13,6 +14,7 @@ inline constexpr char TempPicture[] = "MyTempPicture.bmp";
 inline constexpr char PostcardPicture[] = "MyPicture.jpg";
 inline constexpr char PagesFolder[] = "pages/";
 inline constexpr char OutlinesFolder[] = "pages/orig/";
+inline constexpr char SavedPicture[] = "MyPicture.bmp"; // suggested, wherever the child saves
 
 // "pages/7.bmp": the page as coloured so far in this run.
 inline QString workingPage(int page) {

@@ -1,11 +1,10 @@
 #pragma once
-// The twelve colours of the crayon box and the brushes, in slot order.
+// The colours of the crayon box and the brushes, in slot order.
 // The artwork generator paints the box from the same table.
 #include "pixels/Colour.h"
+#include "state/BookFacts.h"
 
 #include <array>
-
-constexpr int kPaletteSize = 12;
 
 constexpr std::array<Colour, kPaletteSize> kPaletteTable = {
     packColour(255, 0, 0),    packColour(255, 255, 0),   packColour(0, 0, 255),
@@ -14,10 +13,14 @@ constexpr std::array<Colour, kPaletteSize> kPaletteTable = {
     packColour(204, 28, 173), packColour(240, 190, 139), packColour(0, 255, 255),
 };
 
-// Resource numbers of a slot's crayon and brush cursors.
+// Resource numbers of a slot's crayon and brush cursors: the crayons first,
+// then the brushes, one number per slot each, so a longer palette moves the
+// brushes along instead of giving two cursors one number.
+constexpr int kFirstCursorNumber = 101;
 constexpr int drawCursorNumber(int slot) {
-    return 101 + slot;
+    return kFirstCursorNumber + slot;
 }
 constexpr int paintCursorNumber(int slot) {
-    return 113 + slot;
+    return kFirstCursorNumber + kPaletteSize + slot;
 }
+constexpr int kLastCursorNumber = paintCursorNumber(kPaletteSize - 1);

@@ -14,7 +14,7 @@ enum class ToolKinds : std::int32_t { None = 0, DrawMode = 1, PaintMode = 2 };
 struct ProgramState {
     QString DataFolder;                   // ends in the platform's separator
     QString WorkingFolder;                // where the pages are coloured: DataFolder when writable
-    std::int32_t CurrentPage = 0;         // 1 to 16 after any page operation
+    std::int32_t CurrentPage = 0;         // 1 to kPageCount after any page operation
     ToolKinds ToolKind = ToolKinds::None; // draw or paint once the window has loaded
     bool EraserOn = false;
     bool ToolArmed = false; // a colour or the eraser is picked

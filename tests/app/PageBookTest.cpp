@@ -13,7 +13,7 @@ protected:
 };
 
 TEST_F(PageBookTest, TurningAwayAndBackKeepsTheColouring) {
-    colourCanvas(qRgb(0, 0, 255));
+    colourCanvas(kBlue);
     const QImage coloured = window->canvas->Image();
     clickFace(window->cmdNEXT);
     EXPECT_EQ(window->state.CurrentPage, 2);
@@ -37,7 +37,7 @@ TEST_F(PageBookTest, TheSheetSlidesTwentyPixelsAFrameAndPausesAfterEach) {
         ASSERT_EQ(frames.size(), 27u);
         for (int k = 0; k < 27; ++k) {
             // Forward 503 down to -17, backward 20 up to 540; the top stays 2.
-            const int left = step > 0 ? 523 - 20 * (k + 1) : 20 * (k + 1);
+            const int left = step > 0 ? kCanvasSize.width() - 20 * (k + 1) : 20 * (k + 1);
             EXPECT_EQ(frames[k].sheet.x(), left) << "frame " << k;
             EXPECT_EQ(frames[k].sheet.y(), 2) << "frame " << k;
             EXPECT_GE(frames[k].pauseNs, 10'000'000) << "frame " << k;
@@ -46,19 +46,19 @@ TEST_F(PageBookTest, TheSheetSlidesTwentyPixelsAFrameAndPausesAfterEach) {
 }
 
 TEST_F(PageBookTest, TheBookStopsAtItsCoversButStillStores) {
-    colourCanvas(qRgb(255, 0, 0));
+    colourCanvas(kRed);
     clickFace(window->cmdPREV);
     EXPECT_EQ(window->state.CurrentPage, 1);
     EXPECT_EQ(window->lastTurnFrames(), 0);
     EXPECT_EQ(working(1), window->canvas->Image());
 
     window->goPic(15);
-    ASSERT_EQ(window->state.CurrentPage, 16);
+    ASSERT_EQ(window->state.CurrentPage, kPageCount);
     colourCanvas(qRgb(0, 255, 0));
     clickFace(window->cmdNEXT);
-    EXPECT_EQ(window->state.CurrentPage, 16);
+    EXPECT_EQ(window->state.CurrentPage, kPageCount);
     EXPECT_EQ(window->lastTurnFrames(), 0);
-    EXPECT_EQ(working(16), window->canvas->Image());
+    EXPECT_EQ(working(kPageCount), window->canvas->Image());
     EXPECT_TRUE(reports.isEmpty());
 }
 
@@ -111,8 +111,8 @@ TEST_F(PageBookTest, SavePicWritesTheNumberedWorkingCopy) {
     window->goPic(15);
     colourCanvas(qRgb(1, 2, 3));
     ASSERT_TRUE(window->SavePic());
-    EXPECT_EQ(working(16), window->canvas->Image());
-    EXPECT_TRUE(QFile::exists(scratch.file("pages/16.bmp")));
+    EXPECT_EQ(working(kPageCount), window->canvas->Image());
+    EXPECT_TRUE(QFile::exists(scratch.file(DataFiles::workingPage(kPageCount))));
 }
 
 TEST_F(PageBookTest, ClosingTheWindowStoresThePageShown) {
@@ -145,7 +145,7 @@ TEST_F(PageBookTest, AStoreIntoAReadOnlyFolderIsReportedAndLosesNothing) {
 // A page that cannot be stored is not left, or its colouring would be lost
 // on the way back: one message, the page stays, the next press tries again.
 TEST_F(PageBookTest, ATurnWhoseStoreFailsStaysOnThePage) {
-    colourCanvas(qRgb(0, 0, 255));
+    colourCanvas(kBlue);
     const QImage coloured = window->canvas->Image().copy();
     {
         ReadOnlyMount readOnly(scratch.file("pages"));

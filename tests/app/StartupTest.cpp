@@ -22,7 +22,7 @@ TEST_F(StartupTest, EndsOnPageOneUncolouredInPaintModeWithNothingPicked) {
 TEST_F(StartupTest, ReplacesColouredWorkingCopiesAndLeavesOtherFilesAlone) {
     QImage coloured = outline(1);
     coloured.fill(Qt::red);
-    for (int page : {1, 9, 16})
+    for (int page : {1, 9, kPageCount})
         writeBitmapFile(coloured, scratch.file(workingName(page)));
     writeBitmapFile(coloured, scratch.file(workingName(17)));
     writeBitmapFile(coloured, scratch.file("pages/5.bmp.backup"));
@@ -33,7 +33,7 @@ TEST_F(StartupTest, ReplacesColouredWorkingCopiesAndLeavesOtherFilesAlone) {
 
     window->Form_Load();
 
-    for (int page = 1; page <= 16; ++page)
+    for (int page = 1; page <= kPageCount; ++page)
         EXPECT_EQ(working(page), outline(page)) << "page " << page;
     EXPECT_EQ(window->canvas->Image(), outline(1));
     EXPECT_EQ(working(17), coloured);
@@ -44,8 +44,8 @@ TEST_F(StartupTest, ReplacesColouredWorkingCopiesAndLeavesOtherFilesAlone) {
 
 TEST_F(StartupTest, ThePaletteSlotsLieEdgeToEdgeWithTheirColours) {
     window->Form_Load();
-    ASSERT_EQ(window->cmdCOLOR.size(), 12u);
-    for (int i = 0; i < 12; ++i) {
+    ASSERT_EQ(window->cmdCOLOR.size(), std::size_t(kPaletteSize));
+    for (int i = 0; i < kPaletteSize; ++i) {
         EXPECT_EQ(window->cmdCOLOR[i]->geometry(), QRect(141 + 34 * i, 457, 34, 141)) << i;
         EXPECT_EQ(window->cmdCOLOR[i]->Tag, QString::number(kPaletteTable[i])) << i;
     }
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(MissingFiles, StartupFailure,
                                            DataFiles::Brushes,
                                            DataFiles::outlinePage(1).toStdString(),
                                            DataFiles::outlinePage(7).toStdString(),
-                                           DataFiles::outlinePage(16).toStdString()));
+                                           DataFiles::outlinePage(kPageCount).toStdString()));
 
 TEST_F(StartupTest, APictureThatIsReallyTextStopsStartUp) {
     QFile fake(scratch.file(DataFiles::Crayons));
@@ -104,10 +104,10 @@ TEST_F(StartupTest, AReadOnlyDataFolderIsReadAndThePagesAreColouredInTheUsersFol
     const QString user = userFolder() + "/";
     EXPECT_EQ(window->state.DataFolder, scratch.dataFolder());
     EXPECT_EQ(window->state.WorkingFolder, user);
-    for (int page = 1; page <= 16; ++page)
+    for (int page = 1; page <= kPageCount; ++page)
         EXPECT_EQ(loadPicture(user + workingName(page)), outline(page)) << "page " << page;
 
-    colourCanvas(qRgb(0, 0, 255));
+    colourCanvas(kBlue);
     EXPECT_TRUE(window->SavePic());
     EXPECT_EQ(loadPicture(user + workingName(1)), window->canvas->Image());
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();

@@ -1,9 +1,7 @@
 // Draw mode on the canvas: crayon strokes with the outlines stamped back on
 // release, strokes broken at a zero coordinate, and the block eraser.
-#include "colouring/CanvasInput.h"
 #include "controls/Twips.h"
-#include "pixels/BitmapFile.h"
-#include "tests/support/WindowTest.h"
+#include "tests/colouring/CanvasHarness.h"
 
 #include <QGuiApplication>
 #include <QLineF>
@@ -13,8 +11,6 @@
 
 namespace {
 
-constexpr int kBlueSlot = 2;
-constexpr QRgb kBlue = qRgb(0, 0, 255);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 const QPoint kWall(210, 240); // a large white area of page 1
@@ -36,11 +32,11 @@ std::vector<QPoint> pixelsAlong(QLineF segment) {
     return pixels;
 }
 
-class CanvasDrawTest : public ShownWindowTest {
+class CanvasDrawTest : public CanvasTest {
 protected:
     void drawWith(int slot) {
-        click(window->cmdDRAW);
-        ASSERT_EQ(window->state.ToolKind, ToolKinds::DrawMode);
+        toolBox.cmdDRAW_Click();
+        ASSERT_EQ(state.ToolKind, ToolKinds::DrawMode);
         pickSlot(slot);
     }
 
@@ -49,9 +45,9 @@ protected:
     void colourWallThenPickEraserInDrawMode() {
         pickSlot(kBlueSlot);
         canvasClick(kWall);
-        click(window->cmdDRAW);
-        pressEraserSlot();
-        ASSERT_TRUE(window->state.EraserOn);
+        toolBox.cmdDRAW_Click();
+        pickEraser();
+        ASSERT_TRUE(state.EraserOn);
     }
 
     // Every pixel that is black in the outline copy is black on the canvas.
@@ -117,12 +113,10 @@ TEST_F(CanvasDrawTest, StrokeAcrossOutlinesLeavesEveryOutlinePixelBlack) {
 // Halves go to the even neighbour, for whole twips and for pixels alike:
 // 22.5 twips is 22 and pixel 1.5 gives 2; 37.5 twips is 38 and pixel 2.5 gives 2.
 TEST_F(CanvasDrawTest, PositionsRoundHalfToEven) {
-    ASSERT_EQ(screenTwipsPerPixelX(window->canvas), 15.0);
-    ASSERT_EQ(screenTwipsPerPixelY(window->canvas), 15.0);
-    CanvasInput input(window->state, *window->canvas, *window->picOrig, window->history,
-                      [](const QString&) {});
-    window->state.ToolKind = ToolKinds::DrawMode;
-    window->state.ToolArmed = true;
+    ASSERT_EQ(screenTwipsPerPixelX(canvas), 15.0);
+    ASSERT_EQ(screenTwipsPerPixelY(canvas), 15.0);
+    state.ToolKind = ToolKinds::DrawMode;
+    state.ToolArmed = true;
     input.canvas_MouseDown(1, 0, 22.5f, 37.5f);
     EXPECT_EQ(input.LastPenX, 22);
     EXPECT_EQ(input.LastPenY, 38);
@@ -131,8 +125,8 @@ TEST_F(CanvasDrawTest, PositionsRoundHalfToEven) {
     EXPECT_EQ(input.LastPenY, 22);
 
     // The eraser's block lands with its corner on the rounded pixel.
-    window->state.EraserOn = true;
-    window->canvas->Image().fill(kBlue);
+    state.EraserOn = true;
+    canvas->Image().fill(kBlue);
     QImage expected = canvasImage();
     copyBlock(expected, {2, 2}, 10);
     input.canvas_MouseMove(1, 0, 22.5f, 37.5f);
@@ -142,7 +136,7 @@ TEST_F(CanvasDrawTest, PositionsRoundHalfToEven) {
 // The screen's twips per pixel are read at each event: on a screen of twice
 // the resolution the same place in twips is another pixel.
 TEST_F(CanvasDrawTest, TwipsPerPixelAreReadAtEachEvent) {
-    QScreen* const plain = window->screen();
+    QScreen* const plain = window.screen();
     QScreen* fine = nullptr;
     for (QScreen* screen : QGuiApplication::screens())
         if (screen->logicalDotsPerInchX() == 2 * plain->logicalDotsPerInchX())
@@ -150,16 +144,14 @@ TEST_F(CanvasDrawTest, TwipsPerPixelAreReadAtEachEvent) {
     if (!fine)
         GTEST_SKIP() << "needs a second screen of twice the resolution (tests/colouring "
                         "CMakeLists.txt sets one up for the offscreen platform)";
-    CanvasInput input(window->state, *window->canvas, *window->picOrig, window->history,
-                      [](const QString&) {});
-    window->state.ToolKind = ToolKinds::DrawMode;
-    window->state.ToolArmed = true;
-    window->state.EraserOn = true;
+    state.ToolKind = ToolKinds::DrawMode;
+    state.ToolArmed = true;
+    state.EraserOn = true;
     for (const auto& [screen, corner] :
          {std::pair{plain, QPoint(2, 2)}, std::pair{fine, QPoint(3, 5)},
           std::pair{plain, QPoint(2, 2)}}) {
-        window->windowHandle()->setScreen(screen);
-        window->canvas->Image().fill(kBlue);
+        window.windowHandle()->setScreen(screen);
+        canvas->Image().fill(kBlue);
         QImage expected = canvasImage();
         copyBlock(expected, corner, 10);
         input.canvas_MouseMove(1, 0, 22.5f, 37.5f);
@@ -170,14 +162,14 @@ TEST_F(CanvasDrawTest, TwipsPerPixelAreReadAtEachEvent) {
 
 // The release stamps the outlines back whatever the button, picked or not.
 TEST_F(CanvasDrawTest, EveryReleaseInDrawModeStampsTheOutlines) {
-    click(window->cmdDRAW);
+    toolBox.cmdDRAW_Click();
     for (const bool picked : {false, true}) {
         if (picked)
             pickSlot(kBlueSlot);
         for (const Qt::MouseButton which : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
             SCOPED_TRACE(std::string(picked ? "picked" : "nothing picked") + ", button " +
                          std::to_string(int(which)));
-            window->canvas->Image().fill(kBlue); // over every outline
+            canvas->Image().fill(kBlue); // over every outline
             canvasClick(kWall, which);
             EXPECT_TRUE(outlinesIntact());
         }
@@ -215,7 +207,7 @@ TEST_F(CanvasDrawTest, StrokeBreaksWhereThePointerReachesAZeroCoordinate) {
             }
 
         // Back to the page for the other edge.
-        window->canvas->setPicture(page);
+        canvas->setPicture(page);
     }
 }
 
@@ -250,11 +242,11 @@ TEST_F(CanvasDrawTest, OnlyTheLeftButtonAloneDraws) {
 }
 
 TEST_F(CanvasDrawTest, NothingIsDrawnBeforeAPick) {
-    click(window->cmdDRAW);
+    toolBox.cmdDRAW_Click();
     const QImage page = canvasImage();
     stroke({{100, 100}, {150, 120}, {200, 150}, {300, 200}});
-    pressEraserSlot();
-    pressEraserSlot(); // put back: the colours stay white, but nothing acts
+    pickEraser();
+    putEraserBack(); // the colours stay white, but nothing acts
     stroke({{100, 300}, {150, 320}, {200, 330}});
     EXPECT_EQ(differingPixels(page, canvasImage()).count, 0);
 }
@@ -294,14 +286,13 @@ TEST_F(CanvasDrawTest, EraserDragRestoresBlocksOfThePageAtThePointer) {
 // the canvas's border but belong to the picture that is stored.
 class CanvasEdgeTest : public CanvasDrawTest {
 protected:
-    void prepareDataFolder() override {
-        const QString file = scratch.file("pages/orig/1.bmp");
-        QImage page = loadPicture(file);
+    CanvasEdgeTest() {
+        QImage page = shippedOutline(1);
         for (int y = 100; y < 200; ++y)
             page.setPixel(page.width() - 2, y, kBlack);
         for (int x = 100; x < 200; ++x)
             page.setPixel(x, page.height() - 2, kBlack);
-        writeBitmapFile(page, file);
+        setPage(page);
     }
 };
 
@@ -309,8 +300,7 @@ TEST_F(CanvasEdgeTest, StrokeAlongThePicturesEdgeLeavesItsOutlinesBlack) {
     drawWith(kBlueSlot);
     const int right = outline().width() - 5;   // client pixels reach 518
     const int bottom = outline().height() - 5; // and 388
-    ASSERT_LT(pixel(right, bottom).x(),
-              at(window->canvas, window->canvas->rect().bottomRight()).x());
+    ASSERT_LT(inBorder({right, bottom}).x(), canvas->rect().bottomRight().x());
     stroke({{right, 110}, {right, 150}, {right, 190}});
     stroke({{110, bottom}, {150, bottom}, {190, bottom}});
     EXPECT_TRUE(outlinesIntact());

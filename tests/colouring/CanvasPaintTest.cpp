@@ -1,27 +1,21 @@
 // Paint mode on the canvas: pouring colour into areas, the white eraser,
 // and presses that must change nothing.
+#include "tests/colouring/CanvasHarness.h"
 #include "tests/support/ConnectedArea.h"
-#include "tests/support/WindowTest.h"
 
 namespace {
 
-constexpr int kBlueSlot = 2;
-constexpr int kNearBlackSlot = 5;
-constexpr int kRedSlot = 0;
-constexpr QRgb kBlue = qRgb(0, 0, 255);
-constexpr QRgb kNearBlack = qRgb(30, 30, 30);
-constexpr QRgb kRed = qRgb(255, 0, 0);
+const QRgb kNearBlack = rgbFromColour(kPaletteTable[kNearBlackSlot]);
 
 // Places on page 1: a window pane, the pane beside it, the wall.
 const QPoint kPane(60, 60);
 const QPoint kOtherPane(140, 60);
 const QPoint kWall(210, 240);
 
-class CanvasPaintTest : public ShownWindowTest {
+class CanvasPaintTest : public CanvasTest {
 protected:
     void SetUp() override {
-        ShownWindowTest::SetUp();
-        ASSERT_EQ(window->state.ToolKind, ToolKinds::PaintMode);
+        ASSERT_EQ(state.ToolKind, ToolKinds::PaintMode);
         for (QPoint p : {kPane, kOtherPane, kWall})
             ASSERT_FALSE(outlineBlack(p)) << "page 1 has no white at " << p.x() << ", " << p.y();
     }
@@ -100,12 +94,12 @@ TEST_F(CanvasPaintTest, NothingHappensBeforeAPickOrAfterTheColourIsPutBack) {
     EXPECT_EQ(differingPixels(page, canvasImage()).count, 0) << "before any pick";
 
     pickSlot(kBlueSlot);
-    pickSlot(kBlueSlot); // back into the box
+    putColourBack();
     scribble();
     EXPECT_EQ(differingPixels(page, canvasImage()).count, 0) << "colour put back";
 
-    pressEraserSlot();
-    pressEraserSlot();
+    pickEraser();
+    putEraserBack();
     scribble();
     EXPECT_EQ(differingPixels(page, canvasImage()).count, 0) << "eraser put back";
 }
@@ -133,27 +127,12 @@ TEST_F(CanvasPaintTest, EraserFillsWhiteAndDraggingDoesNothing) {
     const QImage coloured = canvasImage();
     const ConnectedArea otherPane(page, kOtherPane);
 
-    pressEraserSlot();
+    pickEraser();
     // Pressed in one pane, dragged across the other.
     stroke({kPane, {100, 60}, kOtherPane, {145, 65}, {150, 70}});
     const QImage erased = canvasImage();
     EXPECT_TRUE(onlyAreaChanged(page, erased, otherPane, kBlue));
     EXPECT_NE(differingPixels(coloured, erased).count, 0);
-}
-
-TEST_F(CanvasPaintTest, ColouringIsKeptAfterTurningToPageTwoAndBack) {
-    pickSlot(kBlueSlot);
-    canvasClick(kPane);
-    pickSlot(kNearBlackSlot);
-    canvasClick(kWall);
-    const QImage coloured = canvasImage();
-
-    click(window->cmdNEXT);
-    ASSERT_EQ(window->state.CurrentPage, 2);
-    EXPECT_NE(differingPixels(coloured, canvasImage()).count, 0);
-    click(window->cmdPREV);
-    ASSERT_EQ(window->state.CurrentPage, 1);
-    EXPECT_EQ(differingPixels(coloured, canvasImage()).count, 0);
 }
 
 } // namespace

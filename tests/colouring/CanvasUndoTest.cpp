@@ -1,14 +1,12 @@
 // Undo and redo in the window: a child's fills, strokes and erasing taken
 // back and put back exactly, page by page, and presses that change nothing
-// leaving the history alone.
+// leaving the history alone; and the colouring kept across page turns.
 #include "tests/support/WindowTest.h"
 
 #include <QTest>
 
 namespace {
 
-constexpr int kBlueSlot = 2;
-constexpr int kRedSlot = 0;
 const QPoint kPane(60, 60);   // a window pane of page 1
 const QPoint kWall(210, 240); // a large white area of page 1
 
@@ -136,6 +134,21 @@ TEST_F(CanvasUndoTest, AllOffResetsTheNewButtonsToo) {
         window->AllOff("");
         EXPECT_EQ(button->facePicture().cacheKey(), button->img_NORM().cacheKey());
     }
+}
+
+TEST_F(CanvasUndoTest, ColouringIsKeptAfterTurningToPageTwoAndBack) {
+    pickSlot(kBlueSlot);
+    canvasClick(kPane);
+    pickSlot(kNearBlackSlot);
+    canvasClick(kWall);
+    const QImage coloured = canvasImage();
+
+    click(window->cmdNEXT);
+    ASSERT_EQ(window->state.CurrentPage, 2);
+    EXPECT_NE(differingPixels(coloured, canvasImage()).count, 0);
+    click(window->cmdPREV);
+    ASSERT_EQ(window->state.CurrentPage, 1);
+    EXPECT_EQ(differingPixels(coloured, canvasImage()).count, 0);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // centred in the printable area, as large as fits, proportions kept.
 #include "colouring/PrintButton.h"
 
+#include "tests/support/Facts.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPageLayout>
@@ -40,7 +41,7 @@ void printAndCheck(QPageLayout::Orientation orientation) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(orientation);
     printer.setPageMargins(QMarginsF(15, 20, 15, 20), QPageLayout::Millimeter);
-    const QImage picture = quadrants({523, 393});
+    const QImage picture = quadrants(kCanvasSize);
     ASSERT_EQ(printPicture(printer, picture), QString());
 
     ASSERT_EQ(QProcess::execute("pdftoppm", {"-r", "72", "-png", "-singlefile",
@@ -55,7 +56,8 @@ void printAndCheck(QPageLayout::Orientation orientation) {
     EXPECT_TRUE(place.width() == area.width() || place.height() == area.height());
     EXPECT_NEAR(place.center().x(), area.center().x(), 1);
     EXPECT_NEAR(place.center().y(), area.center().y(), 1);
-    EXPECT_NEAR(double(place.width()) / place.height(), 523.0 / 393.0, 0.01);
+    EXPECT_NEAR(double(place.width()) / place.height(),
+                double(kCanvasSize.width()) / kCanvasSize.height(), 0.01);
 
     const QPoint c = place.center();
     const int dx = place.width() / 4, dy = place.height() / 4;

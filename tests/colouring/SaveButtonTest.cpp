@@ -12,7 +12,6 @@
 #include <QWidget>
 #include <QtEndian>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 
 namespace {
 
@@ -22,26 +21,6 @@ QByteArray contentsOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// A tmpfs mounted over a folder for the length of a test.
-class TmpfsMount {
-public:
-    TmpfsMount(const QString& folder, const char* options)
-        : folder_(QFile::encodeName(folder)),
-          mounted_(::mount("tmpfs", folder_.constData(), "tmpfs", 0, options) == 0) {}
-    ~TmpfsMount() {
-        if (mounted_)
-            ::umount2(folder_.constData(), MNT_DETACH);
-    }
-    bool mounted() const { return mounted_; }
-    bool makeReadOnly() {
-        return ::mount("tmpfs", folder_.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-
-private:
-    QByteArray folder_;
-    bool mounted_;
-};
 
 class SaveButton : public ::testing::Test {
 protected:
@@ -98,8 +77,21 @@ TEST_F(SaveButton, CancellingWritesNothingAndSaysNothing) {
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
-TEST_F(SaveButton, AConfirmedNameGetsTheCanvasAsA24BitBitmap) {
-    const QString path = folder.filePath("MyPicture.bmp");
+// A name confirmed in the dialog, with or without a file of that name there
+// before: the file holds the canvas as a 24-bit bitmap, whatever the name's
+// extension, and nothing else is left in the folder.
+struct ChosenName {
+    const char* why;
+    const char* name;
+    bool existedBefore;
+};
+
+class SaveButtonName : public SaveButton, public ::testing::WithParamInterface<ChosenName> {};
+
+TEST_P(SaveButtonName, GetsTheCanvasAsA24BitBitmap) {
+    const QString path = folder.filePath(GetParam().name);
+    if (GetParam().existedBefore)
+        writeBitmapFile(earlier, path);
     ScriptedDialog platform;
     platform.answer(selectionOutcome({path}));
     press(platform, canvas);
@@ -109,26 +101,16 @@ TEST_F(SaveButton, AConfirmedNameGetsTheCanvasAsA24BitBitmap) {
     EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
     EXPECT_EQ(asciiRows(loadPicture(path), {"r=#ff0000", "g=#1e1e1e", "b=#0000ff"}),
               asciiRows(canvas, {"r=#ff0000", "g=#1e1e1e", "b=#0000ff"}));
+    EXPECT_EQ(loadPicture(path), canvas);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{GetParam().name});
 }
 
-TEST_F(SaveButton, ANameWithAnotherExtensionStillGetsABitmap) {
-    const QString path = folder.filePath("picture.png");
-    ScriptedDialog platform;
-    platform.answer(selectionOutcome({path}));
-    press(platform, canvas);
-    EXPECT_TRUE(contentsOf(path).startsWith("BM"));
-    EXPECT_EQ(loadPicture(path), canvas);
-}
-
-TEST_F(SaveButton, AnExistingFileIsReplaced) {
-    const QString path = folder.filePath("MyPicture.bmp");
-    writeBitmapFile(earlier, path);
-    ScriptedDialog platform;
-    platform.answer(selectionOutcome({path}));
-    press(platform, canvas);
-    EXPECT_EQ(loadPicture(path), canvas);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"MyPicture.bmp"});
-}
+INSTANTIATE_TEST_SUITE_P(SaveButton, SaveButtonName,
+                         ::testing::Values(ChosenName{"AConfirmedName", "MyPicture.bmp", false},
+                                           ChosenName{"ANameWithAnotherExtension", "picture.png",
+                                                      false},
+                                           ChosenName{"AnExistingFile", "MyPicture.bmp", true}),
+                         [](const auto& info) { return std::string(info.param.why); });
 
 TEST_F(SaveButton, ANameTypedWithoutExtensionInTheRealDialogIsSavedAsBmp) {
     QtFileDialog platform;
@@ -152,13 +134,11 @@ TEST_F(SaveButton, AFolderGivenAsTheNameIsReportedOnce) {
 }
 
 TEST_F(SaveButton, AReadOnlyFolderIsReportedAndTheEarlierFileIsKept) {
-    TmpfsMount mount(folder.path(), "size=1m");
-    if (!mount.mounted())
-        GTEST_SKIP() << "this machine refuses to mount a tmpfs";
     const QString path = folder.filePath("MyPicture.bmp");
     writeBitmapFile(earlier, path);
-    if (!mount.makeReadOnly())
-        GTEST_SKIP() << "this machine refuses to remount the tmpfs read-only";
+    const ReadOnlyMount readOnly(folder.path());
+    if (!readOnly.ok())
+        GTEST_SKIP() << readOnly.why().toStdString();
 
     ScriptedDialog platform;
     platform.answer(selectionOutcome({path}));
@@ -175,9 +155,9 @@ TEST_F(SaveButton, AReadOnlyFolderIsReportedAndTheEarlierFileIsKept) {
 }
 
 TEST_F(SaveButton, AFullDiskIsReportedAndTheEarlierFileIsKept) {
-    TmpfsMount mount(folder.path(), "size=64k");
-    if (!mount.mounted())
-        GTEST_SKIP() << "this machine refuses to mount a tmpfs";
+    const SmallDiskMount disk(folder.path(), 64);
+    if (!disk.ok())
+        GTEST_SKIP() << disk.why().toStdString();
     const QString path = folder.filePath("MyPicture.bmp");
     writeBitmapFile(earlier, path);
     QImage large(400, 400, QImage::Format_RGB32);

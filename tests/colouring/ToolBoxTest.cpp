@@ -29,7 +29,7 @@ const std::vector<KnownCursor>& knownCursors() {
     static const std::vector<KnownCursor> cursors = [] {
         std::vector<KnownCursor> list;
         QStringList names{"HANDY", "ERASER"};
-        for (int n = 101; n <= 124; ++n)
+        for (int n = kFirstCursorNumber; n <= kLastCursorNumber; ++n)
             names << QString::number(n);
         for (const QString& name : names) {
             const QImage picture(":/cursors/" + name + ".png");
@@ -90,7 +90,8 @@ protected:
         EXPECT_EQ(window->imgNONE->geometry(), QRect(141 + 34 * slot, 435, 35, 165));
         EXPECT_EQ(window->childAt(centreOf(window->cmdCOLOR.at(slot))), window->imgNONE);
         EXPECT_FALSE(window->cmdERASER_OFF->isVisible());
-        const int cursor = (window->state.ToolKind == ToolKinds::DrawMode ? 101 : 113) + slot;
+        const int cursor = window->state.ToolKind == ToolKinds::DrawMode ? drawCursorNumber(slot)
+                                                                         : paintCursorNumber(slot);
         EXPECT_EQ(cursorName(window->cursor()), std::to_string(cursor));
         expectColours(slotColours().at(slot));
     }
@@ -128,7 +129,7 @@ TEST_F(ToolBoxTest, StartUpEndsInPaintModeWithNothingPickedAndRedColours) {
 TEST_F(ToolBoxTest, SlotsLieEdgeToEdgeAndCarryTheirColourAsDecimalTag) {
     ASSERT_EQ(window->cmdCOLOR.size(), 12u);
     const auto colours = slotColours();
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < kPaletteSize; ++i) {
         ImageControl* slot = window->cmdCOLOR[i];
         // 2115 + 510 i twips from the left, at 6855, 510 x 2115 twips.
         EXPECT_EQ(slot->geometry(), QRect(141 + 34 * i, 457, 34, 141)) << "slot " << i;
@@ -143,7 +144,7 @@ TEST_F(ToolBoxTest, SlotsLieEdgeToEdgeAndCarryTheirColourAsDecimalTag) {
 TEST_F(ToolBoxTest, EverySlotCanBePickedWithBrushesAndWithCrayons) {
     for (ucButtonA* mode : {window->cmdPAINT, window->cmdDRAW}) {
         click(mode);
-        for (int slot = 0; slot < 12; ++slot) {
+        for (int slot = 0; slot < kPaletteSize; ++slot) {
             SCOPED_TRACE(mode->objectName().toStdString() + ", slot " + std::to_string(slot));
             pickSlot(slot);
             expectColourPicked(slot);
@@ -197,30 +198,32 @@ TEST_F(ToolBoxTest, RightAndMiddlePressesActLikeLeftOnes) {
 }
 
 TEST_F(ToolBoxTest, ModeSwitchDropsThePickAndTheNextPickTakesTheOtherCursor) {
+    const std::string brush = std::to_string(paintCursorNumber(5));
     pickSlot(5);
-    EXPECT_EQ(cursorName(window->cursor()), "118"); // a brush
+    EXPECT_EQ(cursorName(window->cursor()), brush);
 
     click(window->cmdDRAW);
     expectDrawMode(true);
     expectNothingPicked(slotColours()[5]);
     pickSlot(5);
-    EXPECT_EQ(cursorName(window->cursor()), "106"); // a crayon
+    EXPECT_EQ(cursorName(window->cursor()), std::to_string(drawCursorNumber(5)));
 
     pressEraserSlot();
     click(window->cmdPAINT);
     expectDrawMode(false);
     expectNothingPicked(kWhite);
     pickSlot(5);
-    EXPECT_EQ(cursorName(window->cursor()), "118");
+    EXPECT_EQ(cursorName(window->cursor()), brush);
 }
 
 TEST_F(ToolBoxTest, PickedPointerShowsOverCanvasAndToolBoxButNotOverImageButtons) {
+    const std::string brush = std::to_string(paintCursorNumber(1));
     pickSlot(1);
-    ASSERT_EQ(cursorName(window->cursor()), "114");
-    for (QWidget* control :
-         std::vector<QWidget*>{window->canvas, window->cmdCOLOR[0], window->cmdCOLOR[11],
-                               window->imgNONE, window->cmdERASER, window->imgBRUSHES})
-        EXPECT_EQ(cursorName(control->cursor()), "114") << control->objectName().toStdString();
+    ASSERT_EQ(cursorName(window->cursor()), brush);
+    for (QWidget* control : std::vector<QWidget*>{
+             window->canvas, window->cmdCOLOR[0], window->cmdCOLOR[kPaletteSize - 1],
+             window->imgNONE, window->cmdERASER, window->imgBRUSHES})
+        EXPECT_EQ(cursorName(control->cursor()), brush) << control->objectName().toStdString();
     EXPECT_EQ(cursorName(window->cmdDRAW->face()->cursor()), "HANDY");
     EXPECT_EQ(cursorName(window->cmdNEXT->face()->cursor()), "HANDY");
 }

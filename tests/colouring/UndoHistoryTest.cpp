@@ -4,15 +4,11 @@
 
 #include "pixels/PixelPatch.h"
 #include "pixels/SurfaceFill.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/Facts.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QImage pageOne() {
-    return QImage(shippedDataFolder() + "pages/orig/1.bmp").convertToFormat(QImage::Format_RGB32);
-}
 
 // One gesture on picture: f changes it and returns what it changed.
 template <typename F> bool gesture(UndoHistory& history, int page, QImage& picture, F f) {
@@ -50,7 +46,7 @@ TEST(PixelPatch, RestoresBothSidesExactlyAndKeepsTightBounds) {
 
 TEST(UndoHistory, MixedStepsOnTwoPagesComeBackExactly) {
     UndoHistory history;
-    QImage pages[2] = {pageOne(), pageOne()};
+    QImage pages[2] = {shippedOutline(1), shippedOutline(1)};
     std::vector<QImage> seen[2] = {{pages[0].copy()}, {pages[1].copy()}};
     for (int k = 0; k < 12; ++k) {
         const int p = k % 3 == 2 ? 1 : 0; // pages interleaved, as with page turns
@@ -79,7 +75,7 @@ TEST(UndoHistory, MixedStepsOnTwoPagesComeBackExactly) {
 
 TEST(UndoHistory, AGestureThatChangesNothingAddsNoStep) {
     UndoHistory history;
-    QImage picture = pageOne();
+    QImage picture = shippedOutline(1);
     EXPECT_FALSE(gesture(history, 1, picture, [](QImage&) { return QRect(); }));
     // A fill with the colour already there, reported over the whole page.
     EXPECT_FALSE(gesture(history, 1, picture, [](QImage& im) {
@@ -92,7 +88,7 @@ TEST(UndoHistory, AGestureThatChangesNothingAddsNoStep) {
 
 TEST(UndoHistory, ANewStepAfterUndoDropsTheRedoBranch) {
     UndoHistory history;
-    QImage picture = pageOne();
+    QImage picture = shippedOutline(1);
     for (Colour c : {0x0000ffu, 0x00ff00u, 0xff0000u})
         gesture(history, 1, picture, [c](QImage& im) { return surfaceFill(im, 5, 5, c); });
     history.undo(1, picture);
@@ -107,7 +103,7 @@ TEST(UndoHistory, ANewStepAfterUndoDropsTheRedoBranch) {
 
 TEST(UndoHistory, KeepsTheLastHundredStepsOfEachPageInLittleMemory) {
     UndoHistory history;
-    QImage picture = pageOne();
+    QImage picture = shippedOutline(1);
     const QImage first = picture.copy();
     QImage afterFirst;
     for (int k = 0; k < UndoHistory::kDepth + 20; ++k) {

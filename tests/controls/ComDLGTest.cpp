@@ -316,53 +316,55 @@ TEST(ComDLGRecord, AssignedNameFolderAndExtensionAreNotWhatIsRead) {
     EXPECT_EQ(dialog.Extension(), "");
 }
 
-TEST(ComDLGFilter, ReadsNothingWhileNoFilterIsSelected) {
+// The filter as set (none, as text or as the list of its items) and the
+// index chosen, and what Filter() reads: nothing (null), a pair, or an error.
+struct FilterRow {
+    const char* why;
+    const char* filter;
+    bool asList;
+    int index;
+    const char* pair;
+    bool outOfRange = false;
+};
+
+class FilterRead : public ::testing::TestWithParam<FilterRow> {};
+
+TEST_P(FilterRead, GivesTheSelectedPair) {
+    const FilterRow& row = GetParam();
     ScriptedDialog platform;
     ComDLG dialog(platform);
-    EXPECT_FALSE(dialog.Filter().has_value());
-    dialog.setFilter("Pictures (*.bmp)|*.bmp");
-    EXPECT_FALSE(dialog.Filter().has_value());
-}
-
-TEST(ComDLGFilter, ReadsOnlyTheSelectedPair) {
-    ScriptedDialog platform;
-    ComDLG dialog(platform);
-    dialog.setFilter("Pictures (*.bmp)|*.bmp");
-    dialog.setFilterIndex(1);
-    EXPECT_EQ(dialog.Filter(), "Pictures (*.bmp)|*.bmp");
-
-    dialog.setFilter(QStringList{"Pictures", "*.bmp", "Photos", "*.jpg;*.jpeg"});
-    dialog.setFilterIndex(2);
-    EXPECT_EQ(dialog.FilterIndex(), 2);
-    EXPECT_EQ(dialog.Filter(), "Photos|*.jpg;*.jpeg");
-}
-
-TEST(ComDLGFilter, AnIndexPastTheLastPairIsAnOutOfRangeError) {
-    ScriptedDialog platform;
-    ComDLG dialog(platform);
-    dialog.setFilterIndex(1);
-    EXPECT_THROW(dialog.Filter(), std::out_of_range);
-    dialog.setFilter("Pictures|*.bmp|All|*.*");
-    dialog.setFilterIndex(3);
-    EXPECT_THROW(dialog.Filter(), std::out_of_range);
-    dialog.setFilterIndex(-1);
-    EXPECT_THROW(dialog.Filter(), std::out_of_range);
+    if (row.filter && row.asList)
+        dialog.setFilter(QString(row.filter).split(u'|'));
+    else if (row.filter)
+        dialog.setFilter(QString(row.filter));
+    if (row.index != 0)
+        dialog.setFilterIndex(row.index);
+    EXPECT_EQ(dialog.FilterIndex(), row.index);
+    if (row.outOfRange)
+        EXPECT_THROW(dialog.Filter(), std::out_of_range);
+    else if (!row.pair)
+        EXPECT_FALSE(dialog.Filter().has_value());
+    else
+        EXPECT_EQ(dialog.Filter(), row.pair);
 }
 
 // Every NUL splits, the appended one too: an odd last item pairs with an
 // empty one, and an empty filter reads as one empty pair.
-TEST(ComDLGFilter, TheAppendedNulGivesALastEmptyItem) {
-    ScriptedDialog platform;
-    ComDLG dialog(platform);
-    dialog.setFilter("A|B|C");
-    dialog.setFilterIndex(2);
-    EXPECT_EQ(dialog.Filter(), "C|");
-    dialog.setFilterIndex(3);
-    EXPECT_THROW(dialog.Filter(), std::out_of_range);
-    dialog.setFilter("");
-    dialog.setFilterIndex(1);
-    EXPECT_EQ(dialog.Filter(), "|");
-}
+INSTANTIATE_TEST_SUITE_P(
+    ComDLGFilter, FilterRead,
+    ::testing::Values(
+        FilterRow{"NoFilter", nullptr, false, 0, nullptr},
+        FilterRow{"NoneSelected", "Pictures (*.bmp)|*.bmp", false, 0, nullptr},
+        FilterRow{"TheOnlyPair", "Pictures (*.bmp)|*.bmp", false, 1, "Pictures (*.bmp)|*.bmp"},
+        FilterRow{"TheSecondPairOfAList", "Pictures|*.bmp|Photos|*.jpg;*.jpeg", true, 2,
+                  "Photos|*.jpg;*.jpeg"},
+        FilterRow{"NoFilterButAnIndex", nullptr, false, 1, nullptr, true},
+        FilterRow{"PastTheLastPair", "Pictures|*.bmp|All|*.*", false, 3, nullptr, true},
+        FilterRow{"ANegativeIndex", "Pictures|*.bmp|All|*.*", false, -1, nullptr, true},
+        FilterRow{"AnOddLastItem", "A|B|C", false, 2, "C|"},
+        FilterRow{"PastTheAppendedNul", "A|B|C", false, 3, nullptr, true},
+        FilterRow{"AnEmptyFilter", "", false, 1, "|"}),
+    [](const auto& info) { return std::string(info.param.why); });
 
 TEST(ComDLGFilter, TheFilterTheUserChoseIsReadAfterTheDialog) {
     ScriptedDialog platform;

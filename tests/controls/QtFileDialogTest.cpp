@@ -110,47 +110,44 @@ TEST(QtFileDialogWidget, TheSaveDialogShowsTheRecordsSettings) {
     EXPECT_EQ(dialog.FilterIndex(), 1);
 }
 
-TEST(QtFileDialogWidget, ANameTypedWithoutExtensionGetsTheDefaultOne) {
-    QTemporaryDir folder;
+// A name typed into the save dialog opened in a scratch folder, or in the
+// root folder, and the file and extension it comes back as.
+struct TypedNameRow {
+    const char* why;
+    const char* typed;
+    bool inRoot;
+    const char* chosen;
+    const char* extension;
+};
+
+class TypedName : public ::testing::TestWithParam<TypedNameRow> {};
+
+TEST_P(TypedName, ComesBackAsTheFileInTheFolder) {
+    const TypedNameRow& row = GetParam();
+    QTemporaryDir scratch;
+    const QString folder = row.inRoot ? QStringLiteral("/") : scratch.path();
     QtFileDialog platform;
     ComDLG dialog(platform);
-    prepareSave(dialog, folder.path());
-    whenModal<QFileDialog>([](QFileDialog* shown) {
-        typeName(shown, "drawing");
+    prepareSave(dialog, folder);
+    whenModal<QFileDialog>([&](QFileDialog* shown) {
+        typeName(shown, row.typed);
         confirm(shown);
     });
     ASSERT_TRUE(dialog.ShowSave());
-    EXPECT_EQ(dialog.FileName(), folder.filePath("drawing.bmp"));
-    EXPECT_EQ(dialog.Extension(), "bmp");
+    EXPECT_EQ(dialog.FileName(), QDir(folder).filePath(row.chosen));
+    EXPECT_EQ(dialog.Extension(), row.extension);
+    EXPECT_EQ(dialog.Directory(), folder);
+    EXPECT_EQ(dialog.FileTitles(), QStringList{row.chosen});
 }
 
-TEST(QtFileDialogWidget, ANameTypedWithAnotherExtensionKeepsIt) {
-    QTemporaryDir folder;
-    QtFileDialog platform;
-    ComDLG dialog(platform);
-    prepareSave(dialog, folder.path());
-    whenModal<QFileDialog>([](QFileDialog* shown) {
-        typeName(shown, "drawing.png");
-        confirm(shown);
-    });
-    ASSERT_TRUE(dialog.ShowSave());
-    EXPECT_EQ(dialog.FileName(), folder.filePath("drawing.png"));
-    EXPECT_EQ(dialog.Extension(), "png");
-}
-
-TEST(QtFileDialogWidget, ChoosingAFileInTheRootFolderGivesTheRootAsDirectory) {
-    QtFileDialog platform;
-    ComDLG dialog(platform);
-    prepareSave(dialog, "/");
-    whenModal<QFileDialog>([](QFileDialog* shown) {
-        typeName(shown, "/a.bmp");
-        confirm(shown);
-    });
-    ASSERT_TRUE(dialog.ShowSave());
-    EXPECT_EQ(dialog.FileName(), "/a.bmp");
-    EXPECT_EQ(dialog.Directory(), "/");
-    EXPECT_EQ(dialog.FileTitles(), QStringList{"a.bmp"});
-}
+INSTANTIATE_TEST_SUITE_P(QtFileDialogWidget, TypedName,
+                         ::testing::Values(TypedNameRow{"WithoutExtensionGetsTheDefaultOne",
+                                                        "drawing", false, "drawing.bmp", "bmp"},
+                                           TypedNameRow{"WithAnotherExtensionKeepsIt",
+                                                        "drawing.png", false, "drawing.png", "png"},
+                                           TypedNameRow{"InTheRootFolderGivesTheRootAsDirectory",
+                                                        "/a.bmp", true, "a.bmp", "bmp"}),
+                         [](const auto& info) { return std::string(info.param.why); });
 
 TEST(QtFileDialogWidget, AnExistingFileIsOnlyChosenAfterTheUserAgreesToReplaceIt) {
     QTemporaryDir folder;
@@ -181,17 +178,28 @@ TEST(QtFileDialogWidget, AnExistingFileIsOnlyChosenAfterTheUserAgreesToReplaceIt
     EXPECT_EQ(dialog.FileName(), folder.filePath("old.bmp"));
 }
 
-TEST(QtFileDialogWidget, AFileInAMissingFolderIsRefusedAndTheDialogStaysOpen) {
+// A name the dialog refuses with a warning, staying open; the name is made
+// from the scratch folder's path.
+struct RefusedNameRow {
+    const char* why;
+    QString (*name)(const QTemporaryDir& folder);
+    const char* warning;
+};
+
+class RefusedName : public ::testing::TestWithParam<RefusedNameRow> {};
+
+TEST_P(RefusedName, IsRefusedAndTheDialogStaysOpen) {
     QTemporaryDir folder;
     QtFileDialog platform;
     ComDLG dialog(platform);
     prepareSave(dialog, folder.path());
+    const QString name = GetParam().name(folder);
     bool warned = false;
     whenModal<QFileDialog>([&](QFileDialog* shown) {
-        typeName(shown, folder.filePath("missing/picture.bmp"));
+        typeName(shown, name);
         whenModal<QMessageBox>([&](QMessageBox* box) {
             warned = true;
-            EXPECT_TRUE(box->text().contains("missing")) << box->text().toStdString();
+            EXPECT_TRUE(box->text().contains(GetParam().warning)) << box->text().toStdString();
             box->accept();
         });
         confirm(shown);
@@ -203,29 +211,22 @@ TEST(QtFileDialogWidget, AFileInAMissingFolderIsRefusedAndTheDialogStaysOpen) {
     EXPECT_EQ(dialog.FileName(), "");
 }
 
-TEST(QtFileDialogWidget, APathTooLongForTheBufferIsRefusedAndTheDialogStaysOpen) {
-    QTemporaryDir folder;
-    QtFileDialog platform;
-    ComDLG dialog(platform);
-    prepareSave(dialog, folder.path());
-    // A name the file system takes, in a path longer than the 260-character buffer.
-    const QString name = QString(240, u'a') + ".bmp";
-    ASSERT_GT(folder.filePath(name).size(), 260);
-    bool warned = false;
-    whenModal<QFileDialog>([&](QFileDialog* shown) {
-        typeName(shown, name);
-        whenModal<QMessageBox>([&](QMessageBox* box) {
-            warned = true;
-            EXPECT_TRUE(box->text().contains("too long")) << box->text().toStdString();
-            box->accept();
-        });
-        confirm(shown);
-        EXPECT_TRUE(shown->isVisible());
-        shown->reject();
-    });
-    EXPECT_FALSE(dialog.ShowSave());
-    EXPECT_TRUE(warned);
+QString inAMissingFolder(const QTemporaryDir& folder) {
+    return folder.filePath("missing/picture.bmp");
 }
+
+// A name the file system takes, in a path longer than the 260-character buffer.
+QString tooLongForTheBuffer(const QTemporaryDir& folder) {
+    const QString name = QString(240, u'a') + ".bmp";
+    EXPECT_GT(folder.filePath(name).size(), 260);
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QtFileDialogWidget, RefusedName,
+    ::testing::Values(RefusedNameRow{"AFileInAMissingFolder", inAMissingFolder, "missing"},
+                      RefusedNameRow{"APathTooLongForTheBuffer", tooLongForTheBuffer, "too long"}),
+    [](const auto& info) { return std::string(info.param.why); });
 
 TEST(QtFileDialogWidget, TheOpenDialogChoosesSeveralFilesWhenAllowed) {
     QTemporaryDir folder;

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr double kMemoryBoundMb = 100;
-const QSize kCanvasSize(523, 393);
 
 template <typename Param> std::string damageName(const ::testing::TestParamInfo<Param>& info) {
     return info.param.name;
@@ -94,7 +93,7 @@ protected:
     }
 
     void expectBookStillUsable(const QString& victim, const QString& mend) {
-        colourCanvas(qRgb(0, 0, 255));
+        colourCanvas(kBlue);
         const QImage coloured = window->canvas->Image();
         ASSERT_TRUE(QFile::remove(victim));
         ASSERT_TRUE(QFile::copy(scratch.file(mend), victim));

@@ -4,6 +4,7 @@
 // and no litter that grows with every cut.
 #include "app/PageBook.h"
 #include "pixels/BitmapFile.h"
+#include "state/DataFiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -28,7 +29,7 @@ QByteArray contentOf(const QString& path) {
 class PowerCutTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        pictureA = loadPicture(scratch.file("pages/orig/1.bmp"));
+        pictureA = loadPicture(scratch.file(DataFiles::outlinePage(1)));
         pictureB = pictureA;
         pictureB.invertPixels(); // differs from A in every pixel
         bytesA = encodeBitmap24(pictureA);

@@ -1,9 +1,9 @@
 // The composer window: layout, texts, the message limit, the preview, the
 // placeholders' focus rule and its comings and goings.
-#include "controls/Twips.h"
 #include "pixels/FileError.h"
 #include "postcard/LimitedPlainTextEdit.h"
 #include "postcard/PostcardConstants.h"
+#include "state/ControlPlaces.h"
 #include "tests/postcard/PostcardHarness.h"
 
 #include <QApplication>
@@ -53,7 +53,6 @@ protected:
 struct LabelRow {
     const char* name;
     const char* text;
-    QRect twips;
     Qt::Alignment horizontal;
 };
 
@@ -62,7 +61,7 @@ struct LabelRow {
 TEST_F(PostcardComposerTest, WindowHasItsCaptionSizeAndOwner) {
     frmPostcard* composer = openComposer();
     EXPECT_EQ(composer->windowTitle(), "Send Drawing");
-    EXPECT_EQ(composer->size(), QSize(518, 211));
+    EXPECT_EQ(composer->size(), postcardRect("frmPostcard").size());
     EXPECT_EQ(composer->minimumSize(), composer->maximumSize());
     EXPECT_TRUE(composer->isWindow());
     EXPECT_EQ(composer->parentWidget(), &owner_);
@@ -73,19 +72,17 @@ TEST_F(PostcardComposerTest, WindowHasItsCaptionSizeAndOwner) {
 TEST_F(PostcardComposerTest, LabelsStandAtTheirPlacesInWhiteBoldText) {
     openComposer();
     const LabelRow rows[] = {
-        {"Label1", "To:", {2985, 105, 300, 240}, Qt::AlignRight},
-        {"Label2", "From:", {2730, 465, 555, 240}, Qt::AlignRight},
-        {"Label3", "Message:", {2370, 825, 885, 240}, Qt::AlignRight},
-        {"Label4", "Preview", {615, 240, 780, 240}, Qt::AlignLeft},
-        {"Label5", "(not actual size)", {360, 2310, 1500, 240}, Qt::AlignLeft},
+        {"Label1", "To:", Qt::AlignRight},
+        {"Label2", "From:", Qt::AlignRight},
+        {"Label3", "Message:", Qt::AlignRight},
+        {"Label4", "Preview", Qt::AlignLeft},
+        {"Label5", "(not actual size)", Qt::AlignLeft},
     };
     for (const LabelRow& row : rows) {
         auto* label = control<QLabel>(row.name);
         ASSERT_NE(label, nullptr) << row.name;
         EXPECT_EQ(label->text(), row.text);
-        EXPECT_EQ(label->geometry(),
-                  layoutRect(row.twips.x(), row.twips.y(), row.twips.width(), row.twips.height()))
-            << row.name;
+        EXPECT_EQ(label->geometry(), postcardRect(row.name)) << row.name;
         EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, row.horizontal) << row.name;
         EXPECT_EQ(QFontInfo(label->font()).family(), "Liberation Sans") << "font installed?";
         EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 9.75);
@@ -97,12 +94,9 @@ TEST_F(PostcardComposerTest, LabelsStandAtTheirPlacesInWhiteBoldText) {
 
 TEST_F(PostcardComposerTest, BoxesAndButtonsStandAtTheirPlaces) {
     openComposer();
-    EXPECT_EQ(to()->geometry(), layoutRect(3345, 105, 4140, 285));
-    EXPECT_EQ(from()->geometry(), layoutRect(3345, 450, 4140, 285));
-    EXPECT_EQ(message()->geometry(), layoutRect(3345, 810, 4140, 1620));
-    EXPECT_EQ(control<QLabel>("preview")->geometry(), layoutRect(120, 540, 1965, 1710));
-    EXPECT_EQ(control<QPushButton>("cmdCANCEL")->geometry(), layoutRect(3360, 2565, 1710, 390));
-    EXPECT_EQ(control<QPushButton>("cmdSEND")->geometry(), layoutRect(5790, 2565, 1710, 390));
+    for (const char* name :
+         {"txtMailTO", "txtMailFROM", "txtMSG", "preview", "cmdCANCEL", "cmdSEND"})
+        EXPECT_EQ(control<QWidget>(name)->geometry(), postcardRect(name)) << name;
     EXPECT_EQ(control<QPushButton>("cmdCANCEL")->text(), "Cancel");
     EXPECT_EQ(control<QPushButton>("cmdSEND")->text(), "Send");
     EXPECT_EQ(message()->font().pointSize(), 12);
@@ -251,14 +245,14 @@ TEST_F(PostcardComposerTest, WithoutItsPictureTheComposerCannotOpen) {
 TEST_F(PostcardComposerTest, StatusWindowStartsWithSendingInWhiteCentredText) {
     frmSTATUS status(&owner_, dataFolder());
     EXPECT_TRUE(status.windowTitle().isEmpty());
-    EXPECT_EQ(status.size(), QSize(449, 75));
+    EXPECT_EQ(status.size(), postcardRect("frmSTATUS").size());
     EXPECT_EQ(status.minimumSize(), status.maximumSize());
     EXPECT_TRUE(status.isWindow());
     EXPECT_EQ(status.parentWidget(), &owner_);
     EXPECT_EQ(status.statusText(), "Sending...");
     auto* label = status.findChild<QLabel*>("lblStatus");
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->geometry(), layoutRect(150, 195, 6405, 720));
+    EXPECT_EQ(label->geometry(), postcardRect("lblStatus"));
     EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_TRUE(label->font().bold());

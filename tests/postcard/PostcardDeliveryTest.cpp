@@ -27,6 +27,7 @@ using namespace std::chrono_literals;
 namespace {
 
 const QString kAccountReply = "127.0.0.1^postcard-user^secret^A postcard for you!^ignored";
+constexpr char kNoService[] = "Could not connect to server";
 
 // One stage's text as the status window showed it.
 struct ShownStatus {
@@ -42,7 +43,7 @@ protected:
     }
 
     // As when nothing listens at the service's address.
-    void failService() { network_.serviceFailure = "Could not connect to server"; }
+    void failService() { network_.serviceFailure = kNoService; }
 
     // Opens the composer, fills it in and presses Send; returns once the
     // delivery is over, as it runs inside the click.
@@ -189,8 +190,22 @@ TEST_F(PostcardDeliveryTest, TheOutcomeStaysWhileTheWindowsKeepWorking) {
     expectFailureEnding();
 }
 
-TEST_F(PostcardDeliveryTest, NoServiceRunningFails) {
-    failService();
+// What the postcard service answers (a reply, or a failure of the request)
+// when the delivery must fail before any mail is sent.
+struct ServiceFailureRow {
+    const char* why;
+    const char* reply;   // null: the account reply
+    const char* failure; // null: the request succeeds
+};
+
+class ServiceFailure : public PostcardDeliveryTest,
+                       public ::testing::WithParamInterface<ServiceFailureRow> {};
+
+TEST_P(ServiceFailure, EndsTheDeliveryBeforeAnyMail) {
+    if (GetParam().reply)
+        network_.reply = GetParam().reply;
+    if (GetParam().failure)
+        network_.serviceFailure = GetParam().failure;
     sendPostcard("gran@example.org");
     EXPECT_EQ(shownTexts(), (QStringList{StatusPreparing, StatusChecking, StatusFailed}));
     expectFailureEnding();
@@ -214,31 +229,16 @@ TEST_F(PostcardDeliveryTest, AnUnusableServiceOrSenderFailsBeforeTheServiceIsAsk
     EXPECT_TRUE(network_.urls.isEmpty());
 }
 
-TEST_F(PostcardDeliveryTest, AnHtmlPageFromTheServiceFails) {
-    for (const char* page : {"<html><body>Oops</body></html>", " <!DOCTYPE html>^a^b^c"}) {
-        network_.reply = page;
-        shown_.clear();
-        sendPostcard("gran@example.org");
-        expectFailureEnding();
-        EXPECT_FALSE(shownTexts().contains(StatusSendingPostcard)) << page;
-        EXPECT_TRUE(network_.mails.isEmpty()) << page;
-    }
-}
-
-TEST_F(PostcardDeliveryTest, AnHttpErrorStatusFailsWhateverTheBody) {
-    network_.serviceFailure = "HTTP status 500"; // the body would have been kAccountReply
-    sendPostcard("gran@example.org");
-    expectFailureEnding();
-    EXPECT_TRUE(network_.mails.isEmpty());
-}
-
-TEST_F(PostcardDeliveryTest, AReplyOfThreeFieldsFails) {
-    network_.reply = "127.0.0.1^postcard-user^secret";
-    sendPostcard("gran@example.org");
-    EXPECT_EQ(shownTexts(), (QStringList{StatusPreparing, StatusChecking, StatusFailed}));
-    expectFailureEnding();
-    EXPECT_TRUE(network_.mails.isEmpty());
-}
+INSTANTIATE_TEST_SUITE_P(
+    PostcardDeliveryTest, ServiceFailure,
+    ::testing::Values(
+        ServiceFailureRow{"NoServiceRunning", nullptr, kNoService},
+        ServiceFailureRow{"AnHtmlPage", "<html><body>Oops</body></html>", nullptr},
+        ServiceFailureRow{"AnHtmlPageAfterASpace", " <!DOCTYPE html>^a^b^c", nullptr},
+        // The body would have been the account reply.
+        ServiceFailureRow{"AnHttpErrorStatusWhateverTheBody", nullptr, "HTTP status 500"},
+        ServiceFailureRow{"AReplyOfThreeFields", "127.0.0.1^postcard-user^secret", nullptr}),
+    [](const auto& info) { return std::string(info.param.why); });
 
 TEST_F(PostcardDeliveryTest, AMailServerRefusingTheRecipientFails) {
     network_.mailFailure = "550 5.1.1 No such mailbox here";

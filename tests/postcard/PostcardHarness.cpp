@@ -1,6 +1,7 @@
 #include "tests/postcard/PostcardHarness.h"
 
 #include "tests/postcard/PictureCompare.h"
+#include "tests/support/Facts.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,8 @@
 
 using namespace std::chrono_literals;
 
-PostcardHarness::PostcardHarness() : canvas_(samplePicture(523, 393)) {
+PostcardHarness::PostcardHarness()
+    : canvas_(samplePicture(kCanvasSize.width(), kCanvasSize.height())) {
     QDir().mkpath(dataFolder());
     const QString shipped = shippedDataFolder() + DataFiles::PostcardBackground;
     if (QFile::exists(shipped)) {

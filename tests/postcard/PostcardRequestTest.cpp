@@ -52,25 +52,22 @@ TEST(ServiceUrl, SenderLeftAtPlaceholderOrEmptyGoesUnchanged) {
     EXPECT_TRUE(url.contains("mailFrom=&mailTo=")) << url.toStdString();
 }
 
-TEST(ServiceUrl, AwkwardMessagesReachTheServiceExactlyAsTyped) {
-    const QStringList messages = {"fish & chips",
-                                  "a=b",
-                                  "#1 gran",
-                                  "two  spaces ",
-                                  "line one\nline two",
-                                  "tab\there",
-                                  "100% + more?/",
-                                  "Grüße, 猫 and 🐱",
-                                  "?ID=XX&mailTo=evil@example.org"};
-    for (const QString& message : messages) {
-        const QString url = buildServiceUrl("h", "a@b", "c@d", message, "s");
-        const QUrlQuery query = decodedQuery(url);
-        EXPECT_EQ(query.queryItemValue("msg", QUrl::FullyDecoded), message) << url.toStdString();
-        EXPECT_EQ(query.queryItemValue("mailTo", QUrl::FullyDecoded), "c@d");
-        EXPECT_EQ(query.queryItemValue("ID"), "QZ");
-        EXPECT_EQ(query.queryItems().size(), 5) << url.toStdString();
-    }
+class AwkwardMessage : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(AwkwardMessage, ReachesTheServiceExactlyAsTyped) {
+    const QString message = QString::fromUtf8(GetParam());
+    const QString url = buildServiceUrl("h", "a@b", "c@d", message, "s");
+    const QUrlQuery query = decodedQuery(url);
+    EXPECT_EQ(query.queryItemValue("msg", QUrl::FullyDecoded), message) << url.toStdString();
+    EXPECT_EQ(query.queryItemValue("mailTo", QUrl::FullyDecoded), "c@d");
+    EXPECT_EQ(query.queryItemValue("ID"), "QZ");
+    EXPECT_EQ(query.queryItems().size(), 5) << url.toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(ServiceUrl, AwkwardMessage,
+                         ::testing::Values("fish & chips", "a=b", "#1 gran", "two  spaces ",
+                                           "line one\nline two", "tab\there", "100% + more?/",
+                                           "Grüße, 猫 and 🐱", "?ID=XX&mailTo=evil@example.org"));
 
 TEST(ServiceUrl, OnlyUnreservedCharactersStandUnencoded) {
     const QString url = buildServiceUrl("h", "", "", "aZ09-._~ !*'()", "");
@@ -85,99 +82,94 @@ TEST(ServiceUrl, AddressesAreEncodedToo) {
     EXPECT_EQ(decodedValue(url, "mailTo"), "c#d@y");
 }
 
-TEST(ServiceReplyTest, RepliesThatLookLikeErrorPagesAreRefusedWith1971) {
-    for (const char* reply : {"", "a", "ab", "<html>^b^c^d", " <p>^b^c^d", "<^^^"})
-        EXPECT_EQ(rejectionNumber(reply), kReplyRejectedError) << reply;
+// A reply, and the error number it is refused with.
+struct RefusedReply {
+    const char* why;
+    const char* reply;
+    int number;
+};
+
+class ServiceReplyRefused : public ::testing::TestWithParam<RefusedReply> {};
+
+TEST_P(ServiceReplyRefused, WithItsNumber) {
+    EXPECT_EQ(rejectionNumber(GetParam().reply), GetParam().number) << GetParam().reply;
 }
 
-TEST(ServiceReplyTest, AcceptedRepliesSplitIntoTheFourFields) {
-    const ServiceReply reply = parseServiceReply("smtp.example.net^user^pass^Hello gran!");
-    EXPECT_EQ(reply.server, "smtp.example.net");
-    EXPECT_EQ(reply.username, "user");
-    EXPECT_EQ(reply.password, "pass");
-    EXPECT_EQ(reply.messageText, "Hello gran!");
+INSTANTIATE_TEST_SUITE_P(
+    ServiceReplyTest, ServiceReplyRefused,
+    ::testing::Values(RefusedReply{"Empty", "", kReplyRejectedError},
+                      RefusedReply{"OneCharacter", "a", kReplyRejectedError},
+                      RefusedReply{"TwoCharacters", "ab", kReplyRejectedError},
+                      RefusedReply{"AnHtmlPage", "<html>^b^c^d", kReplyRejectedError},
+                      RefusedReply{"AnHtmlPageAfterASpace", " <p>^b^c^d", kReplyRejectedError},
+                      RefusedReply{"FieldsAfterALessThanSign", "<^^^", kReplyRejectedError},
+                      RefusedReply{"ThreeFieldsAreNotEnough", "smtp.example.net^user^pass", 0}),
+    [](const auto& info) { return std::string(info.param.why); });
+
+// An accepted reply and its four fields.
+struct AcceptedReply {
+    const char* why;
+    const char* reply;
+    QString server, username, password, messageText;
+};
+
+class ServiceReplyAccepted : public ::testing::TestWithParam<AcceptedReply> {};
+
+TEST_P(ServiceReplyAccepted, SplitsIntoTheFourFields) {
+    const AcceptedReply& row = GetParam();
+    const ServiceReply reply = parseServiceReply(row.reply);
+    EXPECT_EQ(reply.server, row.server);
+    EXPECT_EQ(reply.username, row.username);
+    EXPECT_EQ(reply.password, row.password);
+    EXPECT_EQ(reply.messageText, row.messageText);
 }
 
-TEST(ServiceReplyTest, ThreeFieldsAreNotEnough) {
-    EXPECT_EQ(rejectionNumber("smtp.example.net^user^pass"), 0);
+INSTANTIATE_TEST_SUITE_P(
+    ServiceReplyTest, ServiceReplyAccepted,
+    ::testing::Values(
+        AcceptedReply{"FourFields", "smtp.example.net^user^pass^Hello gran!", "smtp.example.net",
+                      "user", "pass", "Hello gran!"},
+        AcceptedReply{"FieldsAfterTheFourthAreIgnored", "s^u^p^text^fifth^sixth", "s", "u", "p",
+                      "text"},
+        AcceptedReply{"ThreeSeparatorsAloneGiveFourEmptyFields", "^^^", "", "", "", ""},
+        AcceptedReply{"NothingIsTrimmed", " s ^^ p^line\r\n", " s ", "", " p", "line\r\n"},
+        AcceptedReply{"ALessThanSignLaterInTheServer", "  <s^u^p^m", "  <s", "u", "p", "m"},
+        AcceptedReply{"ALessThanSignInTheText", "s^u^p^<b>hi</b>", "s", "u", "p", "<b>hi</b>"}),
+    [](const auto& info) { return std::string(info.param.why); });
+
+// Recipients as typed, refused and accepted, by what they show.
+class RefusedRecipient : public ::testing::TestWithParam<QString> {};
+class AcceptedRecipient : public ::testing::TestWithParam<QString> {};
+
+TEST_P(RefusedRecipient, FailsTheAddressTest) {
+    EXPECT_FALSE(passesAddressTest(GetParam(), kPlaceholder)) << GetParam().toStdString();
 }
 
-TEST(ServiceReplyTest, FieldsAfterTheFourthAreIgnored) {
-    const ServiceReply reply = parseServiceReply("s^u^p^text^fifth^sixth");
-    EXPECT_EQ(reply.messageText, "text");
+TEST_P(AcceptedRecipient, PassesTheAddressTest) {
+    EXPECT_TRUE(passesAddressTest(GetParam(), kPlaceholder)) << GetParam().toStdString();
 }
 
-TEST(ServiceReplyTest, ThreeSeparatorsAloneGiveFourEmptyFields) {
-    const ServiceReply reply = parseServiceReply("^^^");
-    EXPECT_TRUE(reply.server.isEmpty());
-    EXPECT_TRUE(reply.username.isEmpty());
-    EXPECT_TRUE(reply.password.isEmpty());
-    EXPECT_TRUE(reply.messageText.isEmpty());
-}
+INSTANTIATE_TEST_SUITE_P(NeedsAnAtSign, RefusedRecipient,
+                         ::testing::Values("", "gran.example.org"));
+INSTANTIATE_TEST_SUITE_P(NeedsAnAtSign, AcceptedRecipient,
+                         ::testing::Values("@", "gran@example.org"));
 
-TEST(ServiceReplyTest, NothingIsTrimmed) {
-    const ServiceReply reply = parseServiceReply(" s ^^ p^line\r\n");
-    EXPECT_EQ(reply.server, " s ");
-    EXPECT_EQ(reply.username, "");
-    EXPECT_EQ(reply.password, " p");
-    EXPECT_EQ(reply.messageText, "line\r\n");
-}
+INSTANTIATE_TEST_SUITE_P(ThePlaceholderExactlyIsNoAddress, RefusedRecipient,
+                         ::testing::Values(kPlaceholder));
+INSTANTIATE_TEST_SUITE_P(ThePlaceholderExactlyIsNoAddress, AcceptedRecipient,
+                         ::testing::Values(kPlaceholder.toUpper(), kPlaceholder + "x",
+                                           "x" + kPlaceholder));
 
-TEST(ServiceReplyTest, ALessThanSignLaterInTheReplyIsFine) {
-    EXPECT_EQ(parseServiceReply("  <s^u^p^m").server, "  <s");
-    EXPECT_EQ(parseServiceReply("s^u^p^<b>hi</b>").messageText, "<b>hi</b>");
-}
-
-TEST(AddressTest, NeedsAnAtSign) {
-    EXPECT_FALSE(passesAddressTest("", kPlaceholder));
-    EXPECT_FALSE(passesAddressTest("gran.example.org", kPlaceholder));
-    EXPECT_TRUE(passesAddressTest("@", kPlaceholder));
-    EXPECT_TRUE(passesAddressTest("gran@example.org", kPlaceholder));
-}
-
-TEST(AddressTest, ThePlaceholderExactlyIsNoAddress) {
-    EXPECT_FALSE(passesAddressTest(kPlaceholder, kPlaceholder));
-    EXPECT_TRUE(passesAddressTest(kPlaceholder.toUpper(), kPlaceholder));
-    EXPECT_TRUE(passesAddressTest(kPlaceholder + "x", kPlaceholder));
-    EXPECT_TRUE(passesAddressTest("x" + kPlaceholder, kPlaceholder));
-}
-
-TEST(AddressTest, LineBreaksAndControlCharactersCannotReachTheMail) {
-    const QStringList injected = {"gran@example.org\r\nRCPT TO:<other@example.org>",
-                                  "gran@example.org\n",
-                                  "gran@example.org\r",
-                                  "gran\t@example.org",
-                                  QString("gran@exa") + QChar(0) + "mple.org",
-                                  "gran@example.org" + QString(QChar(0x7f)),
-                                  "gran@example.org" + QString(QChar(0x85)),
-                                  "gran@example.org" + QString(QChar(0x2028))};
-    for (const QString& address : injected)
-        EXPECT_FALSE(passesAddressTest(address, kPlaceholder)) << address.toStdString();
-    EXPECT_TRUE(passesAddressTest("grän@exämple.org", kPlaceholder));
-}
-
-TEST(AddressTest, OnlyWhatAnAddressCarriesUnquotedPasses) {
-    const QStringList refused = {"a@b> NOTIFY=NEVER",
-                                 "<gran@example.org>",
-                                 "gran@example.org>",
-                                 " gran@example.org",
-                                 "gran smith@example.org",
-                                 "\"gran smith\"@example.org",
-                                 "gran@[192.0.2.1]",
-                                 "gran(aunt)@example.org",
-                                 "gran,tom@example.org",
-                                 "gran;@example.org",
-                                 "gran:@example.org",
-                                 "gran\\@example.org",
-                                 "gran@example.org" + QString(QChar(0xa0)),
-                                 "gran@example.org" + QString(QChar(0x200b)),
-                                 "gran@example.org" + QString(QChar(0xd800))};
-    for (const QString& address : refused)
-        EXPECT_FALSE(passesAddressTest(address, kPlaceholder)) << address.toStdString();
-    for (const char* address :
-         {"o'brien+cards@mail.example.org", "a!#$%&*/=?^_`{|}~-@example.org", "李@例え.jp"})
-        EXPECT_TRUE(passesAddressTest(QString::fromUtf8(address), kPlaceholder)) << address;
-}
+INSTANTIATE_TEST_SUITE_P(LineBreaksAndControlCharactersCannotReachTheMail, RefusedRecipient,
+                         ::testing::Values("gran@example.org\r\nRCPT TO:<other@example.org>",
+                                           "gran@example.org\n", "gran@example.org\r",
+                                           "gran\t@example.org",
+                                           QString("gran@exa") + QChar(0) + "mple.org",
+                                           "gran@example.org" + QString(QChar(0x7f)),
+                                           "gran@example.org" + QString(QChar(0x85)),
+                                           "gran@example.org" + QString(QChar(0x2028))));
+INSTANTIATE_TEST_SUITE_P(LettersOfAnyScript, AcceptedRecipient,
+                         ::testing::Values("grän@exämple.org", "李@例え.jp"));
 
 TEST(ServiceAddress, HttpHttpsOrABareHostWithAnOptionalPort) {
     const QList<std::pair<QString, QString>> usable = {
@@ -230,3 +222,17 @@ TEST(ServiceReplyTest, AFormattedReplyParsesBackWithTheTextWhole) {
     EXPECT_EQ(got.username, "");
     EXPECT_EQ(got.messageText, QString::fromUtf8("a \u02C6 b\u02C6\u02C6\nend"));
 }
+
+INSTANTIATE_TEST_SUITE_P(OnlyWhatAnAddressCarriesUnquotedPasses, RefusedRecipient,
+                         ::testing::Values("a@b> NOTIFY=NEVER", "<gran@example.org>",
+                                           "gran@example.org>", " gran@example.org",
+                                           "gran smith@example.org", "\"gran smith\"@example.org",
+                                           "gran@[192.0.2.1]", "gran(aunt)@example.org",
+                                           "gran,tom@example.org", "gran;@example.org",
+                                           "gran:@example.org", "gran\\@example.org",
+                                           "gran@example.org" + QString(QChar(0xa0)),
+                                           "gran@example.org" + QString(QChar(0x200b)),
+                                           "gran@example.org" + QString(QChar(0xd800))));
+INSTANTIATE_TEST_SUITE_P(OnlyWhatAnAddressCarriesUnquotedPasses, AcceptedRecipient,
+                         ::testing::Values("o'brien+cards@mail.example.org",
+                                           "a!#$%&*/=?^_`{|}~-@example.org"));

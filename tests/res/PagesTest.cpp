@@ -2,6 +2,7 @@
 // line art on white, clear of the canvas border, with enough areas to fill,
 // no specks, and lines that a 4-connected fill cannot slip through.
 #include "pixels/BitmapFile.h"
+#include "tests/support/Facts.h"
 #include "tests/support/TestSupport.h"
 
 #include <QFile>
@@ -11,9 +12,8 @@
 
 namespace {
 
-constexpr int kPageCount = 16;
-constexpr int kWidth = 523;
-constexpr int kHeight = 393;
+constexpr int kWidth = kCanvasSize.width();
+constexpr int kHeight = kCanvasSize.height();
 constexpr int kUnderBorder = 4; // last columns and rows lie under the canvas border
 constexpr int kFillable = 40;   // smallest area a child is meant to fill
 constexpr int kSpeck = 8;       // anything smaller is a speck
@@ -22,7 +22,7 @@ constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kBlack = 0xff000000;
 
 QString pagePath(int n) {
-    return sourceDir() + QStringLiteral("/res/pages/orig/%1.bmp").arg(n);
+    return shippedDataFolder() + DataFiles::outlinePage(n);
 }
 
 // White areas of a picture, found by flooding over 4 or 8 neighbours.

@@ -2,6 +2,7 @@
 
 #include "tests/support/TestSupport.h"
 
+#include <algorithm>
 #include <deque>
 
 ConnectedArea::ConnectedArea(const QImage& image, QPoint start)
@@ -43,4 +44,20 @@ QImage ConnectedArea::paintedOn(QImage image, QRgb colour) const {
     return ::testing::AssertionFailure()
            << wrong.count << " pixels differ from the expected picture, the first at ("
            << wrong.first.x() << ", " << wrong.first.y() << ")";
+}
+
+std::vector<WhiteArea> whiteAreas(QImage picture, int minPixels) {
+    std::vector<WhiteArea> areas;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixel(x, y) != qRgb(255, 255, 255))
+                continue;
+            const ConnectedArea area(picture, {x, y});
+            picture = area.paintedOn(std::move(picture), qRgb(1, 2, 3)); // out of the next count
+            if (area.size() >= minPixels)
+                areas.push_back({QPoint(x, y), area.size()});
+        }
+    std::stable_sort(areas.begin(), areas.end(),
+                     [](const WhiteArea& a, const WhiteArea& b) { return a.pixels < b.pixels; });
+    return areas;
 }

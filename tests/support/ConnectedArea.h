@@ -23,6 +23,14 @@ private:
     std::vector<QPoint> points_;
 };
 
+// The white areas of picture of at least minPixels pixels, each by one of its
+// pixels, smallest first.
+struct WhiteArea {
+    QPoint start;
+    int pixels = 0;
+};
+std::vector<WhiteArea> whiteAreas(QImage picture, int minPixels = 1);
+
 // Whether after differs from before only inside area, every pixel of which
 // has colour.
 ::testing::AssertionResult onlyAreaChanged(const QImage& before, const QImage& after,

@@ -1,5 +1,7 @@
 #include "tests/support/ProgramHarness.h"
 
+#include "tests/support/Facts.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
@@ -204,7 +206,7 @@ QImage RunningProgram::screenshot() const {
 }
 
 QImage RunningProgram::windowShot() const {
-    return screenshot().copy(QRect(origin_, QSize(800, 600)));
+    return screenshot().copy(QRect(origin_, kWindowSize));
 }
 
 void RunningProgram::close() {

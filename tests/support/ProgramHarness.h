@@ -2,6 +2,7 @@
 // Runs the real program from a scratch program folder under the virtual X
 // server and drives it as a child would, with xdotool. The program gets a
 // home of its own, so that what it and its dialogs remember stays private.
+#include "state/BookFacts.h"
 #include "tests/support/TestSupport.h"
 
 #include <QImage>
@@ -31,7 +32,7 @@ public:
     void setEnvironment(const QString& name, const QString& value);
 
     // Starts the program and waits for a window with this title to show.
-    bool start(const QString& title = QStringLiteral("Vellumix"));
+    bool start(const QString& title = QLatin1String(kProgramTitle));
     bool waitForWindow(const QString& title, int timeoutMs);
     QString windowId() const { return windowId_; }
     // Another window of the program (a dialog), found by its title; the

@@ -5,6 +5,7 @@
 #include "app/PageSheet.h"
 #include "pixels/BitmapFile.h"
 #include "state/DataFiles.h"
+#include "tests/support/Facts.h"
 #include "tests/support/TestWindow.h"
 
 #include <QTemporaryDir>
@@ -21,7 +22,7 @@ protected:
     }
 
     // Where the pages go when the data folder cannot be written.
-    QString userFolder() const { return userHome.filePath("Vellumix"); }
+    QString userFolder() const { return userHome.filePath(kProgramTitle); }
 
     using TestWindow::outline;
     QImage outline(int page) const { return loadPicture(scratch.file(outlineName(page))); }

@@ -3,6 +3,7 @@
 #include "pixels/BitmapFile.h"
 #include "state/ControlPlaces.h"
 #include "tests/support/ConnectedArea.h"
+#include "tests/support/Facts.h"
 #include "tests/whole/CanvasShots.h"
 
 #include <QDir>
@@ -30,12 +31,9 @@ const QPoint kNextButton = controlRect("cmdNEXT").center();
 const QPoint kPrevButton = controlRect("cmdPREV").center();
 const QString kSaveTitle = QStringLiteral("Save My Picture");
 
-constexpr QRgb kRed = qRgb(255, 0, 0);
-constexpr QRgb kBlue = qRgb(0, 0, 255);
 constexpr QRgb kYellow = qRgb(255, 255, 0);
 constexpr QRgb kGreen = qRgb(0, 255, 0);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kWhite = qRgb(255, 255, 255);
 
 QImage workingCopy(const ScratchDataFolder& scratch, int page) {
     return visiblePart(loadPicture(scratch.file(QStringLiteral("pages/%1.bmp").arg(page))));
@@ -92,8 +90,8 @@ void expectSavedCanvas(const QString& path, const QImage& canvas) {
     ASSERT_GE(bytes.size(), 54);
     const auto* header = reinterpret_cast<const uchar*>(bytes.constData());
     EXPECT_EQ(bytes.left(2), QByteArray("BM"));
-    EXPECT_EQ(qFromLittleEndian<qint32>(header + 18), 523);
-    EXPECT_EQ(qAbs(qFromLittleEndian<qint32>(header + 22)), 393);
+    EXPECT_EQ(qFromLittleEndian<qint32>(header + 18), kCanvasSize.width());
+    EXPECT_EQ(qAbs(qFromLittleEndian<qint32>(header + 22)), kCanvasSize.height());
     EXPECT_EQ(qFromLittleEndian<quint16>(header + 28), 24) << "not a 24-bit bitmap";
     EXPECT_EQ(qFromLittleEndian<quint32>(header + 30), 0u) << "compressed";
     const QImage saved = visiblePart(loadPicture(path));
@@ -143,7 +141,7 @@ TEST(ChildSession, FillsDrawsErasesTurnsAndSavesThroughTheRealDialog) {
     // over the wall: exactly the white areas pressed in, as worked out here.
     const QPoint margin(3, 3), belly(300, 270), wall(215, 30);
     for (const QPoint p : {margin, belly, wall})
-        ASSERT_EQ(outline.pixel(p), kWhite);
+        ASSERT_EQ(outline.pixel(p), kWhiteRgb);
     const ConnectedArea around(outline, margin), inside(outline, belly), behind(outline, wall);
     ASSERT_LT(inside.size(), outline.width() * outline.height() / 10) << "the belly is not closed";
     ASSERT_FALSE(behind.contains(margin)) << "the wall runs into the margin";

@@ -1,14 +1,13 @@
 // Undo and redo in the real window: with the buttons and the keys, across
 // page turns, each step put back pixel for pixel as the screen showed it.
+#include "tests/support/Facts.h"
 #include "tests/whole/CanvasShots.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kYellow = qRgb(255, 255, 0);
-constexpr QRgb kBlue = qRgb(0, 0, 255);
 constexpr QRgb kGreen = qRgb(0, 255, 0);
 
 class UndoSession : public ::testing::Test {

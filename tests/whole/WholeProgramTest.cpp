@@ -1,4 +1,5 @@
 #include "pixels/BitmapFile.h"
+#include "tests/support/Facts.h"
 #include "tests/support/ProgramHarness.h"
 
 #include <QFile>
@@ -20,7 +21,7 @@ TEST(WholeProgram, StartsWithPageOneOnTheCanvas) {
     ScratchDataFolder scratch;
     RunningProgram program(scratch);
     ASSERT_TRUE(program.start());
-    EXPECT_EQ(program.windowGeometry().size(), QSize(800, 600));
+    EXPECT_EQ(program.windowGeometry().size(), kWindowSize);
     const QImage shot = program.windowShot();
     shot.save(QStringLiteral(VELLUMIX_BINARY_DIR "/whole-start.png"));
     const QImage page1 = loadPicture(scratch.file("pages/orig/1.bmp"));
@@ -37,7 +38,7 @@ TEST(WholeProgram, AMissingArtworkFileStopsStartUpWithAMessage) {
     QFile::remove(scratch.file("stix.kyr"));
     RunningProgram program(scratch);
     ASSERT_TRUE(program.start()) << "no message box appeared";
-    EXPECT_NE(program.windowGeometry().size(), QSize(800, 600)) << "the main window was shown";
+    EXPECT_NE(program.windowGeometry().size(), kWindowSize) << "the main window was shown";
     program.key("Return");
     EXPECT_EQ(program.waitForExit(), 1);
 }
@@ -49,11 +50,11 @@ TEST(WholeProgram, ClosingTheWindowStoresThePageBeingColoured) {
     program.click(paletteSlot(2)); // the blue brush
     program.click(onCanvas(6, 6)); // the white around the drawing
     const QImage shot = program.windowShot();
-    EXPECT_EQ(shot.pixel(onCanvas(6, 6)), qRgb(0, 0, 255));
+    EXPECT_EQ(shot.pixel(onCanvas(6, 6)), kBlue);
     program.close();
     EXPECT_EQ(program.waitForExit(), 0);
     const QImage stored = loadPicture(scratch.file("pages/1.bmp"));
-    EXPECT_EQ(stored.pixel(6, 6), qRgb(0, 0, 255));
+    EXPECT_EQ(stored.pixel(6, 6), kBlue);
     EXPECT_EQ(differingPixels(stored.copy(0, 0, 519, 389), shot.copy(145, 38, 519, 389)).count, 0);
 }
 
@@ -109,10 +110,10 @@ TEST(WholeProgram, ASecondStartEndsAndLeavesTheFirstWindowsPagesAlone) {
         first.click(onCanvas(6, 6));
         first.click({735, 230}); // next page: page 1 is stored blue
         first.settle(800);
-        ASSERT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), qRgb(0, 0, 255));
+        ASSERT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), kBlue);
         EXPECT_EQ(startAgain(scratch), 0);
         EXPECT_TRUE(first.running());
-        EXPECT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), qRgb(0, 0, 255))
+        EXPECT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), kBlue)
             << "the second start remade the working copies";
     } // the first program is killed here, leaving its lock behind
     ASSERT_TRUE(QFile::exists(scratch.file("vellumix.lock")));

@@ -8,6 +8,7 @@
 #include "resources/ButtonStates.h"
 #include "resources/SvgPicture.h"
 #include "state/ArtworkPlaces.h"
+#include "state/BookFacts.h"
 #include "state/ControlPlaces.h"
 #include "state/DataFiles.h"
 #include "state/PaletteTable.h"
@@ -70,7 +71,7 @@ QImage backdrop(const QImage& background, const QString& name, QSize size) {
 
 void renderPages(const QDir& art, const QDir& out) {
     QList<QImage> pages;
-    for (int n = 1; n <= 16; ++n) {
+    for (int n = 1; n <= kPageCount; ++n) {
         const QString svg = art.filePath(QStringLiteral("pages/%1.svg").arg(n));
         if (!QFile::exists(svg))
             continue;
@@ -90,7 +91,7 @@ void renderPages(const QDir& art, const QDir& out) {
 QImage renderData(const QDir& data, const QDir& out) {
     QImage background;
     if (QFile::exists(svgPath(data, "ui"))) {
-        background = flatten(renderFile(data, "ui"), whiteBackdrop(QSize(800, 600)));
+        background = flatten(renderFile(data, "ui"), whiteBackdrop(kWindowSize));
         savePng(background, out.filePath(QStringLiteral("res/") + DataFiles::WindowBackground));
     }
     for (const QString& name : svgNames(data)) {

@@ -31,7 +31,7 @@ int alphaNear(const QImage& image, int x, int y) {
 
 QStringList allCursorNames() {
     QStringList names = {"HANDY", "ERASER"};
-    for (int number = 101; number <= 124; ++number)
+    for (int number = kFirstCursorNumber; number <= kLastCursorNumber; ++number)
         names.append(QString::number(number));
     return names;
 }

@@ -2,6 +2,8 @@
 // formats, buttons that blend into the desk behind them, and a postcard
 // background dark enough for the white labels.
 #include "pixels/BitmapFile.h"
+#include "state/BookFacts.h"
+#include "state/DataFiles.h"
 #include "tests/support/TestSupport.h"
 #include "tests/tools/artgen/ArtworkFiles.h"
 
@@ -49,10 +51,10 @@ TEST(WindowArtwork, DataFilesArePngPicturesOfTheirSizeThatTheProgramLoads) {
     const struct {
         const char* file;
         QSize size;
-    } files[] = {{"ui.kyr", {800, 600}},
-                 {"stix.kyr", {437, 166}},
-                 {"brsh.kyr", {437, 166}},
-                 {"pc.kyr", {518, 211}}};
+    } files[] = {{DataFiles::WindowBackground, kWindowSize},
+                 {DataFiles::Crayons, controlRect("imgCRAYONS").size()},
+                 {DataFiles::Brushes, controlRect("imgBRUSHES").size()},
+                 {DataFiles::PostcardBackground, postcardRect("frmPostcard").size()}};
     for (const auto& f : files) {
         SCOPED_TRACE(f.file);
         const LoadedPicture loaded = loadArtwork(QStringLiteral("res/") + f.file);
