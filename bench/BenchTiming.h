@@ -55,3 +55,12 @@ public:
 private:
     ScreenScale scale_;
 };
+
+// The window benchmarks' fixture on a screen of twice the resolution.
+class WindowBenchAt2x : public WindowBench {
+public:
+    void Run(benchmark::State& state) override {
+        const ScaledScreen screen(2);
+        WindowBench::Run(state);
+    }
+};

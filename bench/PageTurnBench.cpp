@@ -95,17 +95,21 @@ BENCHMARK_REGISTER_F(WindowBench, PageTurnBackward)
 
 // The same turns on a screen of twice the resolution: four times the pixels
 // a frame, the same pauses.
-void BM_PageTurnForwardAt2x(benchmark::State& state) {
-    const ScaledScreen screen(2);
-    turnRepeatedly(state, 1, +1);
+BENCHMARK_DEFINE_F(WindowBenchAt2x, PageTurnForward)(benchmark::State& state) {
+    turnRepeatedly(state, w(), 1, +1);
 }
-BENCHMARK(BM_PageTurnForwardAt2x)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_REGISTER_F(WindowBenchAt2x, PageTurnForward)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
-void BM_PageTurnBackwardAt2x(benchmark::State& state) {
-    const ScaledScreen screen(2);
-    turnRepeatedly(state, 3, -1);
+BENCHMARK_DEFINE_F(WindowBenchAt2x, PageTurnBackward)(benchmark::State& state) {
+    turnRepeatedly(state, w(), 3, -1);
 }
-BENCHMARK(BM_PageTurnBackwardAt2x)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_REGISTER_F(WindowBenchAt2x, PageTurnBackward)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
 // The child's click on the next-page button: the page stored, then turned.
 BENCHMARK_DEFINE_F(WindowBench, NextButtonClick)(benchmark::State& state) {
