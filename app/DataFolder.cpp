@@ -40,8 +40,10 @@ ProgramFolders chooseProgramFolders(const QString& programFolder, const QString&
     else if (!userFolder.isEmpty())
         folders.working = withSlash(userFolder);
     else
-        throw FileError(QDir::cleanPath(folders.data),
-                        QStringLiteral("the folder cannot be written and there is no home folder"));
+        throw FileError(
+            QDir::cleanPath(folders.data),
+            QStringLiteral(
+                "the folder cannot be written and there is no home folder for the pictures"));
     const QString pages = folders.working + QStringLiteral("pages/");
     if (!QDir().mkpath(pages) || !QFileInfo(pages).isWritable())
         throw FileError(QDir::cleanPath(folders.working),
@@ -50,5 +52,10 @@ ProgramFolders chooseProgramFolders(const QString& programFolder, const QString&
 }
 
 QString userFolderOfThisProgram() {
+    // Without a home Qt would answer with a folder under "/", which root
+    // could even write: better the start-up's message.
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty() || QDir::cleanPath(home) == QStringLiteral("/"))
+        return {};
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }

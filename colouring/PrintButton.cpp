@@ -4,6 +4,22 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <cups/cups.h>
+
+namespace {
+
+// Qt submits a CUPS job inside QPainter::end() and drops CUPS' answer;
+// libcups keeps the answer to the thread's last request, read here. Empty
+// when the job was taken or the print went to a file.
+QString refusalByCups(const QPrinter& printer) {
+    if (printer.outputFormat() != QPrinter::NativeFormat || !printer.outputFileName().isEmpty() ||
+        cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        return {};
+    const QString reason = QString::fromUtf8(cupsLastErrorString());
+    return reason.isEmpty() ? QString::fromUtf8(ippErrorString(cupsLastError())) : reason;
+}
+
+} // namespace
 
 QRect fittedPlace(QSize picture, QRect area) {
     if (picture.isEmpty() || area.isEmpty())
@@ -27,7 +43,7 @@ QString printPicture(QPrinter& printer, const QImage& picture) {
     painter.drawImage(fittedPlace(picture.size(), area), picture);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return QStringLiteral("the printer stopped before the page was done");
-    return {};
+    return refusalByCups(printer);
 }
 
 void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const MessageReport& report) {

@@ -125,6 +125,22 @@ TEST_F(CanvasUndoTest, AKeyDuringAHeldStrokeActsAfterTheRelease) {
     EXPECT_TRUE(window->history.canRedo(1));
 }
 
+TEST_F(CanvasUndoTest, ARightClickDuringADragNeitherEndsNorSplitsTheStroke) {
+    click(window->cmdDRAW);
+    pickSlot(kBlueSlot);
+    const QImage before = canvasImage();
+    canvasPress({100, 100});
+    canvasMove({200, 150});
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    canvasClick({200, 150}, Qt::RightButton);
+    canvasMove({300, 120});
+    ASSERT_NE(differingPixels(canvasImage(), before).count, 0) << "the key ran mid-stroke";
+    canvasRelease({300, 120});
+    expectShows(before, "the key's undo took back the whole stroke");
+    EXPECT_EQ(steps(), 1);
+}
+
 TEST_F(CanvasUndoTest, AllOffResetsTheNewButtonsToo) {
     for (ucButtonA* button : {window->cmdUNDO, window->cmdREDO, window->cmdPRINT}) {
         moveTo(at(button->face(), {20, 30}));

@@ -53,9 +53,10 @@ public:
     // Exit code, or -1 when the program did not end in time.
     int waitForExit(int timeoutMs = 10000);
 
-private:
+    // The program's shown windows with this title, the main window's among them.
     QStringList windowsTitled(const QString& title) const;
 
+private:
     QString program_;
     QTemporaryDir home_;
     QProcess process_;
