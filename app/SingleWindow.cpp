@@ -168,8 +168,8 @@ void bringToFront(QWidget* window, const QByteArray& token) {
         qputenv("XDG_ACTIVATION_TOKEN", token);
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
-    // Raising the window over its own modal dialog would hide the dialog
-    // and leave the window looking frozen.
+    window->raise();
+    // A modal dialog left under its window would make the window look frozen.
     QWidget* front = QApplication::activeModalWidget();
     if (!front)
         front = window;

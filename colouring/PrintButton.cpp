@@ -16,7 +16,11 @@ QString refusalByCups(const QPrinter& printer) {
         cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
         return {};
     const QString reason = QString::fromUtf8(cupsLastErrorString());
-    return reason.isEmpty() ? QString::fromUtf8(ippErrorString(cupsLastError())) : reason;
+    // CUPS tells a printer removed meanwhile only as a missing file.
+    if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND || reason.isEmpty())
+        return QStringLiteral("the printer cannot be found (%1)")
+            .arg(reason.isEmpty() ? QString::fromUtf8(ippErrorString(cupsLastError())) : reason);
+    return reason;
 }
 
 } // namespace

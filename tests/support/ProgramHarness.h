@@ -65,4 +65,8 @@ private:
     int heldButton_ = 0;
 };
 
+// Starts scratch's program once more, as a launcher would; its exit code, or
+// -1 when it stays (it is then killed).
+int startAgain(const ScratchDataFolder& scratch);
+
 int xdotool(const QStringList& arguments, QString* output = nullptr);

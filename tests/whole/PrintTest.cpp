@@ -160,7 +160,7 @@ TEST_F(PrintSession, CancelledPrintsNothingAndLeavesTheWindowUsable) {
 }
 
 // Qt hands the job to CUPS inside QPainter::end(); CUPS' refusal must come back.
-TEST(RefusedPrint, APrinterThatRejectsJobsGivesCupsReason) {
+TEST(RefusedPrint, ARejectingOrRemovedPrinterGivesCupsReason) {
     TestPrintServer server;
     if (!server.ok())
         GTEST_SKIP() << "no print server of the test's own: " << server.why().toStdString();
@@ -171,6 +171,9 @@ TEST(RefusedPrint, APrinterThatRejectsJobsGivesCupsReason) {
     picture.fill(Qt::blue);
     const QString reason = printPicture(printer, picture);
     EXPECT_TRUE(reason.contains(QStringLiteral("not accepting jobs"))) << reason.toStdString();
+    ASSERT_EQ(runCommand(QStringLiteral("lpadmin"), {"-x", server.printer()}), 0);
+    const QString gone = printPicture(printer, picture);
+    EXPECT_TRUE(gone.contains(QStringLiteral("cannot be found"))) << gone.toStdString();
     EXPECT_EQ(server.jobCount(), 0);
 }
 
