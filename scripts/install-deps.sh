@@ -10,6 +10,7 @@ run_packages=(
   cmake ninja-build ccache g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libcurl4-openssl-dev libturbojpeg0-dev
+  libcups2-dev
   fonts-liberation2 fonts-dejavu-core
 )
 test_packages=(
@@ -18,6 +19,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
   cups printer-driver-cups-pdf poppler-utils
+  cups-client util-linux mount git
   python3 python3-aiosmtpd openssl
   dpkg-dev file lintian desktop-file-utils appstream
 )
