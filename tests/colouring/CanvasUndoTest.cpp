@@ -3,6 +3,9 @@
 // leaving the history alone.
 #include "tests/support/WindowTest.h"
 
+#include "postcard/frmPostcard.h"
+
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -139,6 +142,25 @@ TEST_F(CanvasUndoTest, ARightClickDuringADragNeitherEndsNorSplitsTheStroke) {
     canvasRelease({300, 120});
     expectShows(before, "the key's undo took back the whole stroke");
     EXPECT_EQ(steps(), 1);
+}
+
+TEST_F(CanvasUndoTest, UndoWithTheComposerOpenActsOnThePageNotThePreview) {
+    const QImage before = canvasImage();
+    pickSlot(kBlueSlot);
+    canvasClick(kWall);
+    click(window->cmdSEND);
+    ASSERT_TRUE(window->composer);
+    const auto* preview = window->composer->findChild<QLabel*>("preview");
+    ASSERT_TRUE(preview);
+    const QImage shown = preview->pixmap().toImage();
+    click(window->cmdUNDO);
+    expectShows(before, "the button's undo");
+    window->Redo();
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    expectShows(before, "the key's undo");
+    EXPECT_EQ(preview->pixmap().toImage(), shown);
+    window->composer->close();
 }
 
 TEST_F(CanvasUndoTest, AllOffResetsTheNewButtonsToo) {
