@@ -80,7 +80,7 @@ SingleWindow::Outcome SingleWindow::claim(std::function<void(const QByteArray&)>
     qint64 pid = 0;
     QString host, program;
     lock_.getLockInfo(&pid, &host, &program);
-    if (QFileInfo(folder_ + QStringLiteral("vellumix.lock")).ownerId() != ::geteuid()) {
+    if (QFileInfo(lock_.fileName()).ownerId() != ::geteuid()) {
         QMessageBox::warning(
             nullptr, QStringLiteral("Vellumix"),
             QStringLiteral("The pictures in %1 are in use by another user.\n\nVellumix cannot open "
