@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <cups/cups.h>
+#include <memory>
 
 namespace {
 
@@ -12,14 +13,19 @@ namespace {
 // libcups keeps the answer to the thread's last request, read here. Empty
 // when the job was taken or the print went to a file.
 QString refusalByCups(const QPrinter& printer) {
+    const ipp_status_t status = cupsLastError();
     if (printer.outputFormat() != QPrinter::NativeFormat || !printer.outputFileName().isEmpty() ||
-        cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        status <= IPP_STATUS_OK_EVENTS_COMPLETE)
         return {};
-    const QString reason = QString::fromUtf8(cupsLastErrorString());
-    // CUPS tells a printer removed meanwhile only as a missing file.
-    if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND || reason.isEmpty())
-        return QStringLiteral("the printer cannot be found (%1)")
-            .arg(reason.isEmpty() ? QString::fromUtf8(ippErrorString(cupsLastError())) : reason);
+    const QString said = QString::fromUtf8(cupsLastErrorString());
+    const QString reason = said.isEmpty() ? QString::fromUtf8(ippErrorString(status)) : said;
+    // A printer removed meanwhile is told only as a missing file: ask.
+    const QByteArray name = printer.printerName().section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+    const std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> dest(
+        cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr),
+        [](cups_dest_t* d) { cupsFreeDests(1, d); });
+    if (!dest)
+        return QStringLiteral("the printer cannot be found (%1)").arg(reason);
     return reason;
 }
 
