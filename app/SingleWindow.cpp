@@ -163,8 +163,10 @@ bool SingleWindow::askTheFirstToShow() const {
 }
 
 void bringToFront(QWidget* window, const QByteArray& token) {
-    // Qt's Wayland plugin hands this to the compositor at the next activation.
-    if (!token.isEmpty())
+    // Qt's Wayland plugin hands this to the compositor at the next
+    // activation; on X11 Qt offers no public way to pass a startup id to an
+    // already shown window, which is then raised as before.
+    if (!token.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         qputenv("XDG_ACTIVATION_TOKEN", token);
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
