@@ -45,7 +45,8 @@ ProgramFolders chooseProgramFolders(const QString& programFolder, const QString&
         throw FileError(
             QDir::cleanPath(folders.data),
             QCoreApplication::translate(
-                "FileError", "the folder cannot be written and there is no home folder"));
+                "FileError",
+                "the folder cannot be written and there is no home folder for the pictures"));
     const QString pages = folders.working + QLatin1String(DataFiles::PagesFolder);
     if (!QDir().mkpath(pages) || !QFileInfo(pages).isWritable())
         throw FileError(QDir::cleanPath(folders.working),
@@ -55,5 +56,10 @@ ProgramFolders chooseProgramFolders(const QString& programFolder, const QString&
 }
 
 QString userFolderOfThisProgram() {
+    // Without a home Qt would answer with a folder under "/", which root
+    // could even write: better the start-up's message.
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty() || QDir::cleanPath(home) == QStringLiteral("/"))
+        return {};
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }

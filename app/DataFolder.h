@@ -25,5 +25,6 @@ inline constexpr char kInstalledMarker[] = "installed";
 // a folder that cannot be created.
 ProgramFolders chooseProgramFolders(const QString& programFolder, const QString& userFolder);
 
-// The user's own folder for this program, from QStandardPaths.
+// The user's own folder for this program, from QStandardPaths; empty when
+// HOME is unset or is the root folder.
 QString userFolderOfThisProgram();

@@ -65,12 +65,16 @@ void PageBook::copyPage(const QString& outline, const QString& working) {
     }
 }
 
+// The pages and, beside them, the postcard's picture.
 void PageBook::removeStaleTemporaries() const {
-    QDir pages(workingFolder_ + QLatin1String(DataFiles::PagesFolder));
-    for (const QString& name : pages.entryList(QDir::Files | QDir::Hidden))
-        // A leftover that cannot be removed does no harm; the next run tries again.
-        if (isUnfinishedTemporary(name))
-            pages.remove(name);
+    for (const QString& folder :
+         {workingFolder_, workingFolder_ + QLatin1String(DataFiles::PagesFolder)}) {
+        QDir dir(folder);
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+            // A leftover that cannot be removed does no harm; the next run tries again.
+            if (isUnfinishedTemporary(name))
+                dir.remove(name);
+    }
 }
 
 void PageBook::store(const QImage& picture, int page) const {

@@ -23,14 +23,15 @@ int main(int argc, char** argv) {
             chooseProgramFolders(programFolder, userFolderOfThisProgram());
         frmCANVAS window(programFolder);
         SingleWindow single(folders.working);
-        const bool first = single.claim([&window] {
-            window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-            window.show();
-            window.raise();
-            window.activateWindow();
-        });
-        if (!first)
+        switch (
+            single.claim([&window](const QByteArray& token) { bringToFront(&window, token); })) {
+        case SingleWindow::Outcome::Shown:
             return 0; // the open window has been brought to the front
+        case SingleWindow::Outcome::Declined:
+            return 1;
+        case SingleWindow::Outcome::Open:
+            break;
+        }
         applyPostcardSettings(settings, window.postcardSettings);
         FullScreenHost fullScreen(window);
         window.Form_Load();

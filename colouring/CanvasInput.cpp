@@ -40,6 +40,9 @@ void CanvasInput::line(double fromX, double fromY, double toX, double toY) {
 }
 
 void CanvasInput::canvas_MouseDown(int Button, int, float X, float Y) {
+    if (gestureButton_ != 0)
+        return;
+    gestureButton_ = Button;
     if (Button != 1 || !state_.ToolArmed)
         return;
     if (state_.ToolKind == ToolKinds::DrawMode) {
@@ -67,8 +70,12 @@ void CanvasInput::canvas_MouseDown(int Button, int, float X, float Y) {
     }
 }
 
-void CanvasInput::canvas_MouseMove(int Button, int, float X, float Y) {
+void CanvasInput::canvas_MouseMove(int Button, int Shift, float X, float Y) {
     allOff_(QString());
+    // A release that went elsewhere (a window that took the mouse) still
+    // ends the gesture, so the canvas never waits for it for ever.
+    if (gestureButton_ != 0 && !(Button & gestureButton_))
+        canvas_MouseUp(gestureButton_, Shift, X, Y);
     if (Button != 1 || !state_.ToolArmed)
         return;
     if (state_.EraserOn) {
@@ -92,7 +99,10 @@ void CanvasInput::canvas_MouseMove(int Button, int, float X, float Y) {
     }
 }
 
-void CanvasInput::canvas_MouseUp(int, int, float, float) {
+void CanvasInput::canvas_MouseUp(int Button, int, float, float) {
+    if (gestureButton_ != 0 && Button != gestureButton_)
+        return;
+    gestureButton_ = 0;
     LastPenX = 0;
     LastPenY = 0;
     if (state_.ToolKind != ToolKinds::DrawMode)

@@ -30,6 +30,10 @@ public:
     std::int32_t LastPenY = 0;
 
 private:
+    // The button whose press began the gesture in progress, 0 between
+    // gestures: presses and releases of other buttons meanwhile are ignored.
+    int gestureButton_ = 0;
+
     int pixelX(float x) const;
     int pixelY(float y) const;
     void line(double fromX, double fromY, double toX, double toY);

@@ -7,6 +7,32 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <cups/cups.h>
+#include <memory>
+
+namespace {
+
+// Qt submits a CUPS job inside QPainter::end() and drops CUPS' answer;
+// libcups keeps the answer to the thread's last request, read here. Empty
+// when the job was taken or the print went to a file.
+QString refusalByCups(const QPrinter& printer) {
+    const ipp_status_t status = cupsLastError();
+    if (printer.outputFormat() != QPrinter::NativeFormat || !printer.outputFileName().isEmpty() ||
+        status <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        return {};
+    const QString said = QString::fromUtf8(cupsLastErrorString());
+    const QString reason = said.isEmpty() ? QString::fromUtf8(ippErrorString(status)) : said;
+    // A printer removed meanwhile is told only as a missing file: ask.
+    const QByteArray name = printer.printerName().section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+    const std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> dest(
+        cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr),
+        [](cups_dest_t* d) { cupsFreeDests(1, d); });
+    if (!dest)
+        return QStringLiteral("the printer cannot be found (%1)").arg(reason);
+    return reason;
+}
+
+} // namespace
 
 QRect fittedPlace(QSize picture, QRect area) {
     if (picture.isEmpty() || area.isEmpty())
@@ -31,7 +57,7 @@ QString printPicture(QPrinter& printer, const QImage& picture) {
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return QCoreApplication::translate("cmdPRINT",
                                            "the printer stopped before the page was done");
-    return {};
+    return refusalByCups(printer);
 }
 
 void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const MessageReport& report) {

@@ -31,6 +31,15 @@ void syncFolderOf(const QString& path) {
 void syncFolderOf(const QString&) {}
 #endif
 
+// The file a write to path lands in: a symbolic link is written through to
+// its target, so the link stays a link.
+QFileInfo realTarget(const QString& path) {
+    const QFileInfo given(path);
+    if (!given.isSymLink())
+        return given;
+    return QFileInfo(given.exists() ? given.canonicalFilePath() : given.symLinkTarget());
+}
+
 } // namespace
 
 bool isUnfinishedTemporary(const QString& fileName) {
@@ -38,10 +47,17 @@ bool isUnfinishedTemporary(const QString& fileName) {
 }
 
 void writeFileAtomically(const QString& path, QByteArrayView bytes) {
-    const QFileInfo target(path);
+    const QFileInfo target = realTarget(path);
     if (target.isDir())
         throw FileError(
             path, QCoreApplication::translate("FileError", "this is a folder, not a file name"));
+#ifdef Q_OS_UNIX
+    // A rename would replace even a write-protected file; keep it as the
+    // user protected it.
+    if (target.exists() &&
+        ::access(QFile::encodeName(target.absoluteFilePath()).constData(), W_OK) != 0)
+        throw FileError(path, QString::fromLocal8Bit(std::strerror(errno)));
+#endif
     QTemporaryFile file(target.absolutePath() + QLatin1Char('/') + QLatin1String(kTemporaryPrefix) +
                         target.fileName() + QStringLiteral(".XXXXXX"));
     if (!file.open())
@@ -69,5 +85,5 @@ void writeFileAtomically(const QString& path, QByteArrayView bytes) {
                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
         throw FileError(path, QString::fromLocal8Bit(std::strerror(errno)));
     file.setAutoRemove(false);
-    syncFolderOf(path);
+    syncFolderOf(target.absoluteFilePath());
 }

@@ -11,6 +11,7 @@ run_packages=(
   qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libcurl4-openssl-dev libturbojpeg0-dev
+  libcups2-dev
   fonts-liberation2 fonts-dejavu-core
   libcpp-httplib-dev
 )
@@ -20,6 +21,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xclip imagemagick x11-utils
   cups printer-driver-cups-pdf poppler-utils
+  cups-client util-linux mount git
   python3 python3-aiosmtpd openssl
   dpkg-dev file lintian desktop-file-utils appstream
   wrk

@@ -61,3 +61,25 @@ TEST(DataFolder, ARootOwnedDataFolderSendsAnOrdinaryUserToTheirOwnFolder) {
         GTEST_SKIP() << "the machine refuses to switch to the user nobody";
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: wrong folders, 2: start-up stopped";
 }
+
+TEST(DataFolder, WithoutAHomeFolderAnInstalledCopyStopsSayingSo) {
+    ScratchDataFolder scratch;
+    QFile marker(scratch.file(kInstalledMarker));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    const QByteArray home = qgetenv("HOME");
+    for (const char* value : {static_cast<const char*>(nullptr), "/", "//"}) {
+        if (value)
+            qputenv("HOME", value);
+        else
+            qunsetenv("HOME");
+        const QString userFolder = userFolderOfThisProgram();
+        EXPECT_EQ(userFolder, QString()) << (value ? value : "unset");
+        try {
+            chooseProgramFolders(scratch.programFolder(), userFolder);
+            ADD_FAILURE() << "started without a folder for the pictures";
+        } catch (const FileError& e) {
+            EXPECT_TRUE(e.reason().contains("no home folder")) << e.reason().toStdString();
+        }
+    }
+    qputenv("HOME", home);
+}

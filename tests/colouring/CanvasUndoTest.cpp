@@ -1,8 +1,10 @@
 // Undo and redo in the window: a child's fills, strokes and erasing taken
 // back and put back exactly, page by page, and presses that change nothing
 // leaving the history alone; and the colouring kept across page turns.
+#include "postcard/frmPostcard.h"
 #include "tests/support/WindowTest.h"
 
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -121,6 +123,41 @@ TEST_F(CanvasUndoTest, AKeyDuringAHeldStrokeActsAfterTheRelease) {
     canvasRelease({200, 150});
     expectShows(before, "the whole stroke taken back after the release");
     EXPECT_TRUE(window->history.canRedo(1));
+}
+
+TEST_F(CanvasUndoTest, ARightClickDuringADragNeitherEndsNorSplitsTheStroke) {
+    click(window->cmdDRAW);
+    pickSlot(kBlueSlot);
+    const QImage before = canvasImage();
+    canvasPress({100, 100});
+    canvasMove({200, 150});
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    canvasClick({200, 150}, Qt::RightButton);
+    canvasMove({300, 120});
+    ASSERT_NE(differingPixels(canvasImage(), before).count, 0) << "the key ran mid-stroke";
+    canvasRelease({300, 120});
+    expectShows(before, "the key's undo took back the whole stroke");
+    EXPECT_EQ(steps(), 1);
+}
+
+TEST_F(CanvasUndoTest, UndoWithTheComposerOpenActsOnThePageNotThePreview) {
+    const QImage before = canvasImage();
+    pickSlot(kBlueSlot);
+    canvasClick(kWall);
+    click(window->cmdSEND);
+    ASSERT_TRUE(window->composer);
+    const auto* preview = window->composer->findChild<QLabel*>("preview");
+    ASSERT_TRUE(preview);
+    const QImage shown = preview->pixmap().toImage();
+    click(window->cmdUNDO);
+    expectShows(before, "the button's undo");
+    window->Redo();
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    expectShows(before, "the key's undo");
+    EXPECT_EQ(preview->pixmap().toImage(), shown);
+    window->composer->close();
 }
 
 TEST_F(CanvasUndoTest, AllOffResetsTheNewButtonsToo) {

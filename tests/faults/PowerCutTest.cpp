@@ -105,20 +105,25 @@ TEST_F(PowerCutTest, EveryWorkingCopyIsTheOldOrTheNewPictureAfterEachKill) {
 
 TEST_F(PowerCutTest, StartUpSweepsAwayTheLeftoversOfKilledStoresAndNothingElse) {
     QStringList leftovers;
-    for (const char* name : {"3.bmp.Ab12Cd", "16.bmp.zzzzzz", "1.bmp.AimLVx"})
-        leftovers << kTemporaryPrefix + QString(name);
+    for (const char* name : {"pages/3.bmp.Ab12Cd", "pages/16.bmp.zzzzzz", "pages/1.bmp.AimLVx",
+                             "MyPicture.jpg.Q1w2E3", "MyTempPicture.bmp.r4T5y6"}) {
+        const QString path(name);
+        const int slash = path.lastIndexOf('/') + 1;
+        leftovers << path.left(slash) + kTemporaryPrefix + path.mid(slash);
+    }
     // A user's files, however much they look like a store's temporaries.
-    const QStringList others = {"notes.txt", "5.bmp.backup", "3.bmp.Ab12Cd",
-                                "17.bmp",    "3.bmp.old",    "orig/" + leftovers[0]};
+    const QStringList others = {"pages/notes.txt",    "pages/5.bmp.backup",
+                                "pages/3.bmp.Ab12Cd", "pages/17.bmp",
+                                "pages/3.bmp.old",    "pages/orig/" + leftovers[0].mid(6)};
     for (const QString& name : leftovers + others) {
-        QFile file(scratch.file("pages/" + name));
+        QFile file(scratch.file(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
         file.write(bytesA.left(1000)); // a temporary file cut short
     }
     book.restoreAll();
     for (const QString& name : leftovers)
-        EXPECT_FALSE(QFile::exists(scratch.file("pages/" + name))) << name.toStdString();
+        EXPECT_FALSE(QFile::exists(scratch.file(name))) << name.toStdString();
     for (const QString& name : others)
-        EXPECT_TRUE(QFile::exists(scratch.file("pages/" + name))) << name.toStdString();
+        EXPECT_TRUE(QFile::exists(scratch.file(name))) << name.toStdString();
     EXPECT_EQ(contentOf(book.workingCopy(1)), contentOf(book.outlineCopy(1)));
 }

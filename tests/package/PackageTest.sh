@@ -60,6 +60,13 @@ grep -q '^[a-z]' "$root/etc/xdg/Vellumix/Vellumix.conf" && fail "the settings fi
 [ -f "$root/lib/systemd/system/vellumix-postcard-service.service" ] || fail "no systemd unit"
 desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop file"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || fail "metainfo"
+metainfo=$(cat "$root"/usr/share/metainfo/*.metainfo.xml)
+shot=$(sed -n 's#.*<image>.*/raw/main/\(.*\)</image>.*#\1#p' <<<"$metainfo")
+[ -n "$shot" ] && [ -f "$(dirname "$0")/../../$shot" ] ||
+  fail "the metainfo's screenshot is not one the repository holds: ${shot:-none}"
+for word in undone printed; do
+  grep -q "$word" <<<"$metainfo" || fail "the metainfo's description leaves out: $word"
+done
 for size in 16 32 48 64 128 256; do
   [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/net.example.vellumix.png" ] ||
     fail "no ${size}px icon"

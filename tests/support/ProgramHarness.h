@@ -64,9 +64,10 @@ public:
     // Exit code, or -1 when the program did not end in time.
     int waitForExit(int timeoutMs = 10000);
 
-private:
+    // The program's shown windows with this title, the main window's among them.
     QStringList windowsTitled(const QString& title) const;
 
+private:
     QString program_;
     QStringList arguments_;
     QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
@@ -77,5 +78,9 @@ private:
     QPoint origin_;
     int heldButton_ = 0;
 };
+
+// Starts scratch's program once more, as a launcher would; its exit code, or
+// -1 when it stays (it is then killed).
+int startAgain(const ScratchDataFolder& scratch);
 
 int xdotool(const QStringList& arguments, QString* output = nullptr);

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QProcess>
 #include <QTcpServer>
+#include <gtest/gtest.h>
+#include <unistd.h>
 
 QString sourceDir() {
     return QStringLiteral(VELLUMIX_SOURCE_DIR);
@@ -81,6 +83,32 @@ int runCommand(const QString& program, const QStringList& arguments) {
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return -1;
     return process.exitCode();
+}
+
+QStringList asOrdinaryUser(const QStringList& command) {
+    return QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"} + command;
+}
+
+bool runsAsOrdinaryUser() {
+    if (::geteuid() != 0)
+        return true;
+    if (runCommand("setpriv", asOrdinaryUser({"true"}).mid(1)) != 0) {
+        // GTEST_SKIP() itself returns void.
+        GTEST_MESSAGE_("the machine refuses to switch to the user nobody",
+                       ::testing::TestPartResult::kSkip);
+        return false;
+    }
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const QString name = QString::fromUtf8(test->test_suite_name()) + '.' + test->name();
+    QProcess run;
+    run.setProcessChannelMode(QProcess::ForwardedChannels);
+    const QStringList command =
+        asOrdinaryUser({QFile::symLinkTarget("/proc/self/exe"), "--gtest_filter=" + name});
+    run.start(command.first(), command.mid(1));
+    EXPECT_TRUE(run.waitForFinished(60000) && run.exitStatus() == QProcess::NormalExit &&
+                run.exitCode() == 0)
+        << "the run as the user nobody failed";
+    return false;
 }
 
 ScopedMount::~ScopedMount() {

@@ -73,6 +73,14 @@ public:
     SmallDiskMount(const QString& folder, int kilobytes);
 };
 
+// The command run as the ordinary user nobody, through setpriv.
+QStringList asOrdinaryUser(const QStringList& command);
+// For a test that must run as an ordinary user: true when this process is
+// one (checks go on here). As root it runs the current test again as nobody
+// in a process of its own, fails when that run fails, skips where the
+// machine refuses the switch, and returns false.
+bool runsAsOrdinaryUser();
+
 // Runs a program and returns its exit status (-1 when it could not start).
 int runCommand(const QString& program, const QStringList& arguments);
 

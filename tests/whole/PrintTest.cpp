@@ -1,6 +1,7 @@
 // Printing from the real window to a real CUPS server's PDF printer: the
 // system's dialog confirmed or cancelled with the keyboard, the PDF rendered
 // and compared with the canvas on screen.
+#include "colouring/PrintButton.h"
 #include "pixels/BitmapFile.h"
 #include "tests/whole/CanvasShots.h"
 #include "tests/whole/TestPrintServer.h"
@@ -154,6 +155,45 @@ TEST_F(PrintSession, CancelledPrintsNothingAndLeavesTheWindowUsable) {
     program.click(paletteSlot(3));
     program.click(onCanvas({3, 3}));
     EXPECT_GT(countOf(canvasOf(settledShot(program)), qRgb(0, 255, 0)), 5000);
+    program.close();
+    EXPECT_EQ(program.waitForExit(), 0);
+}
+
+// Qt hands the job to CUPS inside QPainter::end(); CUPS' refusal must come back.
+TEST(RefusedPrint, ARejectingOrRemovedPrinterGivesCupsReason) {
+    TestPrintServer server;
+    if (!server.ok())
+        GTEST_SKIP() << "no print server of the test's own: " << server.why().toStdString();
+    ASSERT_EQ(runCommand(QStringLiteral("cupsreject"), {server.printer()}), 0);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(server.printer());
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    const QString reason = printPicture(printer, picture);
+    EXPECT_TRUE(reason.contains(QStringLiteral("not accepting jobs"))) << reason.toStdString();
+    ASSERT_EQ(runCommand(QStringLiteral("lpadmin"), {"-x", server.printer()}), 0);
+    const QString gone = printPicture(printer, picture);
+    EXPECT_TRUE(gone.contains(QStringLiteral("cannot be found"))) << gone.toStdString();
+    EXPECT_EQ(server.jobCount(), 0);
+}
+
+TEST_F(PrintSession, APrinterRemovedWhileTheDialogIsOpenIsReported) {
+    program.click(controlCentre("cmdPRINT"));
+    const QString dialog = program.waitForOtherWindow(kDialogTitle, 15000);
+    ASSERT_FALSE(dialog.isEmpty()) << "no print dialog appeared";
+    ASSERT_EQ(runCommand(QStringLiteral("lpadmin"), {"-x", server.printer()}), 0);
+    ASSERT_TRUE(program.focusWindow(dialog));
+    program.key(QStringLiteral("Return"));
+    QElapsedTimer clock;
+    clock.start();
+    QStringList shown; // the main window and, once it comes, the message box
+    while (clock.elapsed() < 15000 && (shown = program.windowsTitled("Vellumix")).size() < 2)
+        QThread::msleep(100);
+    keep(program.screenshot(), QStringLiteral("print-refused"));
+    ASSERT_EQ(shown.size(), 2) << "the refused print was not reported";
+    shown.removeAll(program.windowId());
+    ASSERT_TRUE(program.focusWindow(shown.first()));
+    program.key(QStringLiteral("Return"));
     program.close();
     EXPECT_EQ(program.waitForExit(), 0);
 }

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <cups/cups.h>
 
 namespace {
 
@@ -49,6 +50,7 @@ TestPrintServer::TestPrintServer()
     }
     qputenv("CUPS_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(port));
     qputenv("PRINTER", printer().toUtf8());
+    cupsSetServer(nullptr); // libcups keeps the server it read first
     cupsd_.setProcessChannelMode(QProcess::MergedChannels);
     cupsd_.start(QStringLiteral("unshare"),
                  {"--mount", "sh", "-c",
@@ -81,6 +83,7 @@ TestPrintServer::~TestPrintServer() {
     };
     restore("CUPS_SERVER", oldServer_);
     restore("PRINTER", oldPrinter_);
+    cupsSetServer(nullptr);
 }
 
 bool TestPrintServer::writeFiles(int port) const {

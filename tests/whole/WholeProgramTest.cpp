@@ -83,24 +83,6 @@ TEST(WholeProgram, ClosingWhileThePostcardStatusShowsStoresThePage) {
     EXPECT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), qRgb(255, 128, 0));
 }
 
-namespace {
-
-// Starts the program a second time; its exit code, or -1 when it stays.
-int startAgain(const ScratchDataFolder& scratch) {
-    QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    second.setProcessEnvironment(env);
-    second.start(scratch.programFolder() + "/vellumix", {});
-    if (second.waitForFinished(15000))
-        return second.exitCode();
-    second.kill();
-    second.waitForFinished();
-    return -1;
-}
-
-} // namespace
-
 TEST(WholeProgram, ASecondStartEndsAndLeavesTheFirstWindowsPagesAlone) {
     ScratchDataFolder scratch;
     {

@@ -23,7 +23,8 @@ inline constexpr MenuEntryText kMenuEntryTexts[] = {
     {"description2",
      QT_TRANSLATE_NOOP("MenuEntry",
                        "A page keeps its colouring while the child turns to other pages and "
-                       "back. The picture can be saved as a bitmap file or sent as an e-mail "
-                       "postcard.")},
+                       "back. Every fill, stroke and eraser drag can be undone and redone, page "
+                       "by page. The picture can be saved as a bitmap file, printed as large as "
+                       "the paper allows, or sent as an e-mail postcard.")},
     {"caption", QT_TRANSLATE_NOOP("MenuEntry", "A page ready to be coloured, with the brushes")},
 };

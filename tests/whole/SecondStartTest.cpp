@@ -1,0 +1,191 @@
+// A later start in the same working folder: it brings the open window (or
+// the dialog open over it) to the front, or says why there is none.
+#include "tests/whole/CanvasShots.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSysInfo>
+#include <QThread>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Waits (bounded) until done holds.
+bool eventually(const std::function<bool()>& done, int timeoutMs = 15000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(100);
+    }
+    return true;
+}
+
+// The shown and hidden windows on the screen, decimal ids, topmost first.
+QStringList stackingOrder() {
+    QProcess info;
+    info.start("xwininfo", {"-root", "-children"});
+    info.waitForFinished(10000);
+    QStringList ids;
+    for (const QString& line : QString::fromLocal8Bit(info.readAllStandardOutput()).split('\n'))
+        if (const QString word = line.trimmed().section(' ', 0, 0); word.startsWith("0x"))
+            ids << QString::number(word.toULongLong(nullptr, 16));
+    return ids;
+}
+
+bool isAbove(const QString& upper, const QString& lower) {
+    const QStringList order = stackingOrder();
+    return order.contains(upper) && order.contains(lower) &&
+           order.indexOf(upper) < order.indexOf(lower);
+}
+
+bool hasWindow(qint64 pid) {
+    QString ids;
+    xdotool({"search", "--onlyvisible", "--pid", QString::number(pid), "--name", "^Vellumix$"},
+            &ids);
+    return !ids.isEmpty();
+}
+
+class SecondStartTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        cover_.kill();
+        cover_.waitForFinished();
+        for (const auto& [name, value] : saved_)
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+    // For this test and every program it starts.
+    void setEnv(const char* name, const QByteArray& value) {
+        saved_.emplace_back(name, qgetenv(name));
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+    // A folder whose path alone nearly fills a socket address.
+    QString longFolder() {
+        const QString path = longParent_.path() + '/' + QString(120, 'f');
+        QDir().mkpath(path);
+        return path;
+    }
+
+    // Another program's window over the whole screen; its id.
+    QString coverTheScreen() {
+        cover_.start("xmessage", {"-geometry", "1024x768+0+0", "another program"});
+        QString id;
+        eventually([&] {
+            xdotool({"search", "--onlyvisible", "--classname", "xmessage"}, &id);
+            return !id.isEmpty();
+        });
+        return id.section('\n', 0, 0);
+    }
+
+    QString lockPath() const { return scratch.file("vellumix.lock"); }
+    void writeLock(qint64 pid, const QString& program, const QString& host) {
+        QFile lock(lockPath());
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(QString("%1\n%2\n%3\n").arg(pid).arg(program, host).toUtf8());
+    }
+    QString lockHost() const {
+        QFile lock(lockPath());
+        return lock.open(QIODevice::ReadOnly)
+                   ? QString::fromUtf8(lock.readAll()).section('\n', 2, 2)
+                   : QString();
+    }
+
+    // Answers the question that the program shows instead of its window.
+    int answer(RunningProgram& program, const QString& key) {
+        if (!program.start() || !program.focusWindow(program.windowId()))
+            return -2;
+        program.key(key);
+        return program.waitForExit(5000);
+    }
+
+    ScratchDataFolder scratch;
+    RunningProgram program{scratch};
+    QTemporaryDir longParent_;
+    QProcess cover_;
+    std::vector<std::pair<const char*, QByteArray>> saved_;
+};
+
+} // namespace
+
+TEST_F(SecondStartTest, AnotherMachinesLockAsksWhetherToOpenAnyway) {
+    writeLock(4242, "vellumix", "a-classroom-machine");
+    EXPECT_EQ(answer(program, "Escape"), 1) << "no question, or Escape did not end the start";
+    EXPECT_EQ(lockHost(), "a-classroom-machine");
+    RunningProgram again(scratch);
+    EXPECT_EQ(answer(again, "Return"), -1) << "opening anyway ended the program";
+    EXPECT_TRUE(eventually([&] { return lockHost() == QSysInfo::machineHostName(); }))
+        << "the lock was not taken over";
+}
+
+TEST_F(SecondStartTest, AHolderThatDoesNotAnswerAsksToo) {
+    QProcess holder; // alive, on this machine, and deaf to the socket
+    holder.start("sleep", {"60"});
+    ASSERT_TRUE(holder.waitForStarted());
+    writeLock(holder.processId(), "sleep", QSysInfo::machineHostName());
+    EXPECT_EQ(answer(program, "Escape"), 1);
+    holder.kill();
+    holder.waitForFinished();
+}
+
+TEST_F(SecondStartTest, AnotherUsersWindowIsSaidAndEndsWithAnError) {
+    // The first window is the user nobody's, in a folder everyone may write.
+    QTemporaryDir shared;
+    const QString auth = shared.filePath("Xauthority");
+    if (!qEnvironmentVariableIsEmpty("XAUTHORITY"))
+        QFile::copy(qEnvironmentVariable("XAUTHORITY"), auth);
+    if (runCommand("chmod", {"-R", "a+rwX", scratch.programFolder(), shared.path()}) != 0)
+        GTEST_SKIP() << "cannot share the folder with the user nobody";
+    QProcess first;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("HOME", shared.path());
+    env.insert("XAUTHORITY", auth);
+    env.remove("XDG_RUNTIME_DIR");
+    first.setProcessEnvironment(env);
+    const QStringList command = asOrdinaryUser({scratch.programFolder() + "/vellumix"});
+    first.start(command.first(), command.mid(1));
+    if (!eventually([&] { return hasWindow(first.processId()); }))
+        GTEST_SKIP() << "the user nobody's program showed no window here";
+    EXPECT_EQ(answer(program, "Return"), 1) << "no message, or the start did not fail";
+    first.kill();
+    first.waitForFinished();
+}
+
+TEST_F(SecondStartTest, WithALongTmpdirASecondStartStillBringsTheWindowForward) {
+    setEnv("TMPDIR", longFolder().toLocal8Bit());
+    setEnv("XDG_RUNTIME_DIR", QByteArray());
+    ASSERT_TRUE(program.start());
+    const QString cover = coverTheScreen();
+    ASSERT_TRUE(isAbove(cover, program.windowId()));
+    EXPECT_EQ(startAgain(scratch), 0);
+    EXPECT_TRUE(eventually([&] { return isAbove(program.windowId(), cover); }, 5000));
+}
+
+TEST_F(SecondStartTest, AnOpenDialogStaysInFrontOfTheWindow) {
+    ASSERT_TRUE(program.start());
+    program.click(controlCentre("cmdSAVE"));
+    const QString dialog = program.waitForOtherWindow("Save My Picture", 15000);
+    ASSERT_FALSE(dialog.isEmpty());
+    const QString cover = coverTheScreen();
+    EXPECT_EQ(startAgain(scratch), 0);
+    EXPECT_TRUE(eventually([&] { return isAbove(program.windowId(), cover); }, 5000));
+    EXPECT_TRUE(isAbove(dialog, program.windowId())) << "the window came over its own dialog";
+}
+
+TEST_F(SecondStartTest, ASocketThatCannotListenIsSaidAndTheWindowOpens) {
+    const QString runtime = longFolder();
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    setEnv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    QProcess first;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    first.setProcessEnvironment(env);
+    first.start(scratch.programFolder() + "/vellumix", {});
+    EXPECT_TRUE(eventually([&] { return hasWindow(first.processId()); }));
+    first.kill();
+    first.waitForFinished();
+    EXPECT_TRUE(first.readAllStandardError().contains("Vellumix: cannot listen"));
+}
