@@ -1,6 +1,7 @@
 #include "app/SingleWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -83,8 +84,9 @@ SingleWindow::Outcome SingleWindow::claim(std::function<void(const QByteArray&)>
     if (QFileInfo(lock_.fileName()).ownerId() != ::geteuid()) {
         QMessageBox::warning(
             nullptr, QStringLiteral("Vellumix"),
-            QStringLiteral("The pictures in %1 are in use by another user.\n\nVellumix cannot open "
-                           "them as well.")
+            QCoreApplication::translate("SingleWindow",
+                                        "The pictures in %1 are in use by another user.\n\n"
+                                        "Vellumix cannot open them as well.")
                 .arg(QDir::toNativeSeparators(QDir::cleanPath(folder_))));
         return Outcome::Declined;
     }
@@ -97,10 +99,18 @@ SingleWindow::Outcome SingleWindow::claim(std::function<void(const QByteArray&)>
 // A lock on another machine, or a holder that does not answer, may be left
 // over from a crash or a pulled USB stick: the user decides.
 SingleWindow::Outcome SingleWindow::takeOverIfWanted(const QString& host) {
-    const QString where = host.isEmpty() ? QString() : QStringLiteral(" on %1").arg(host);
-    if (!askYesNo(QStringLiteral("Vellumix seems to be open already%1, with the pictures in "
-                                 "%2.\n\nOpen it here anyway?")
-                      .arg(where, QDir::toNativeSeparators(QDir::cleanPath(folder_)))))
+    const QString folder = QDir::toNativeSeparators(QDir::cleanPath(folder_));
+    const QString question =
+        host.isEmpty()
+            ? QCoreApplication::translate("SingleWindow",
+                                          "Vellumix seems to be open already, with the pictures "
+                                          "in %1.\n\nOpen it here anyway?")
+                  .arg(folder)
+            : QCoreApplication::translate("SingleWindow",
+                                          "Vellumix seems to be open already on %1, with the "
+                                          "pictures in %2.\n\nOpen it here anyway?")
+                  .arg(host, folder);
+    if (!askYesNo(question))
         return Outcome::Declined;
     // Qt's removal refuses while a live holder on this machine locks the
     // file; the user has chosen, so the file goes either way.

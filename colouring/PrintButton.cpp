@@ -28,7 +28,8 @@ QString refusalByCups(const QPrinter& printer) {
         cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr),
         [](cups_dest_t* d) { cupsFreeDests(1, d); });
     if (!dest)
-        return QStringLiteral("the printer cannot be found (%1)").arg(reason);
+        return QCoreApplication::translate("cmdPRINT", "the printer cannot be found (%1)")
+            .arg(reason);
     return reason;
 }
 
