@@ -48,10 +48,6 @@
         <translation>das Bild konnte nicht umgewandelt werden</translation>
     </message>
     <message>
-        <source>the folder cannot be written and there is no home folder</source>
-        <translation>in den Ordner kann nichts geschrieben werden, und es gibt keinen persönlichen Ordner</translation>
-    </message>
-    <message>
         <source>the folder for the pages could not be created</source>
         <translation>der Ordner für die Seiten konnte nicht angelegt werden</translation>
     </message>
@@ -62,6 +58,10 @@
     <message>
         <source>the page could not be copied (%1)</source>
         <translation>die Seite konnte nicht kopiert werden (%1)</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder for the pictures</source>
+        <translation>in den Ordner kann nichts geschrieben werden, und es gibt keinen persönlichen Ordner für die Bilder</translation>
     </message>
 </context>
 <context>
@@ -88,12 +88,19 @@
         <translation>Vellumix ist ein Malbuch mit sechzehn Seiten zum Ausmalen. Kinder nehmen einen von zwölf Buntstiften oder Pinseln und malen die Seite aus: Im Pinselmodus füllt ein Klick eine Fläche mit Farbe, im Stiftmodus malen sie frei, und die Umrisse bleiben immer zu sehen. Mit dem Radiergummi wird die Seite wieder wie neu.</translation>
     </message>
     <message>
-        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
-        <translation>Eine Seite behält ihre Farben, auch wenn das Kind umblättert und wieder zurückkommt. Das Bild lässt sich als Bitmap-Datei speichern oder als E-Mail-Postkarte verschicken.</translation>
-    </message>
-    <message>
         <source>A page ready to be coloured, with the brushes</source>
         <translation>Eine Seite zum Ausmalen, mit den Pinseln</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. Every fill, stroke and eraser drag can be undone and redone, page by page. The picture can be saved as a bitmap file, printed as large as the paper allows, or sent as an e-mail postcard.</source>
+        <translation>Eine Seite behält ihre Farben, auch wenn das Kind umblättert und wieder zurückkommt. Jedes Ausmalen, jeden Strich und jedes Radieren kann man rückgängig machen und wiederholen, Seite für Seite. Das Bild lässt sich als Bitmap-Datei speichern, so groß wie das Papier ausdrucken oder als E-Mail-Postkarte verschicken.</translation>
+    </message>
+</context>
+<context>
+    <name>PageBook</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>die Seite ist %1 x %2 Pixel groß statt %3 x %4</translation>
     </message>
 </context>
 <context>
@@ -117,6 +124,33 @@ Choose a shorter name or another folder.</source>
         <translation>%1
 Dieser Name ist zu lang.
 Nimm einen kürzeren Namen oder einen anderen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleWindow</name>
+    <message>
+        <source>The pictures in %1 are in use by another user.
+
+Vellumix cannot open them as well.</source>
+        <translation>Die Bilder in %1 benutzt gerade jemand anderes.
+
+Vellumix kann sie nicht gleichzeitig öffnen.</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already, with the pictures in %1.
+
+Open it here anyway?</source>
+        <translation>Vellumix scheint schon offen zu sein, mit den Bildern in %1.
+
+Trotzdem hier öffnen?</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already on %1, with the pictures in %2.
+
+Open it here anyway?</source>
+        <translation>Vellumix scheint schon auf %1 offen zu sein, mit den Bildern in %2.
+
+Trotzdem hier öffnen?</translation>
     </message>
 </context>
 <context>
@@ -147,6 +181,10 @@ Grund: %2</translation>
         <source>(none)</source>
         <translation>(keiner)</translation>
     </message>
+    <message>
+        <source>the printer cannot be found (%1)</source>
+        <translation>der Drucker ist nicht zu finden (%1)</translation>
+    </message>
 </context>
 <context>
     <name>cmdSAVE</name>
@@ -172,10 +210,6 @@ Grund: %2</translation>
 </context>
 <context>
     <name>frmCANVAS</name>
-    <message>
-        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
-        <translation>die Seite ist %1 x %2 Pixel groß statt %3 x %4</translation>
-    </message>
     <message>
         <source>The page could not be stored in %1: %2.</source>
         <translation>Die Seite konnte nicht in %1 gespeichert werden: %2.</translation>

@@ -48,10 +48,6 @@
         <translation>no se pudo convertir la imagen</translation>
     </message>
     <message>
-        <source>the folder cannot be written and there is no home folder</source>
-        <translation>no se puede escribir en la carpeta y no hay carpeta personal</translation>
-    </message>
-    <message>
         <source>the folder for the pages could not be created</source>
         <translation>no se pudo crear la carpeta de las páginas</translation>
     </message>
@@ -62,6 +58,10 @@
     <message>
         <source>the page could not be copied (%1)</source>
         <translation>no se pudo copiar la página (%1)</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder for the pictures</source>
+        <translation>no se puede escribir en la carpeta y no hay carpeta personal para los dibujos</translation>
     </message>
 </context>
 <context>
@@ -88,12 +88,19 @@
         <translation>Vellumix es un libro para colorear con dieciséis páginas de dibujos. Los niños eligen una de las doce ceras o pinceles y colorean la página: en el modo pintura, un clic llena una zona de color; en el modo dibujo, pintan a mano alzada sin tapar nunca los contornos. La goma deja la página como nueva.</translation>
     </message>
     <message>
-        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
-        <translation>Cada página conserva sus colores mientras el niño pasa a otras páginas y vuelve. El dibujo se puede guardar como archivo de mapa de bits o enviar como postal por correo electrónico.</translation>
-    </message>
-    <message>
         <source>A page ready to be coloured, with the brushes</source>
         <translation>Una página lista para colorear, con los pinceles</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. Every fill, stroke and eraser drag can be undone and redone, page by page. The picture can be saved as a bitmap file, printed as large as the paper allows, or sent as an e-mail postcard.</source>
+        <translation>Cada página conserva sus colores mientras el niño pasa a otras páginas y vuelve. Cada relleno, trazo o borrado se puede deshacer y rehacer, página a página. El dibujo se puede guardar como archivo de mapa de bits, imprimir tan grande como permita el papel o enviar como postal por correo electrónico.</translation>
+    </message>
+</context>
+<context>
+    <name>PageBook</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>la página mide %1 x %2 píxeles en vez de %3 x %4</translation>
     </message>
 </context>
 <context>
@@ -117,6 +124,33 @@ Choose a shorter name or another folder.</source>
         <translation>%1
 Este nombre es demasiado largo.
 Elige un nombre más corto u otra carpeta.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleWindow</name>
+    <message>
+        <source>The pictures in %1 are in use by another user.
+
+Vellumix cannot open them as well.</source>
+        <translation>Otra persona está usando los dibujos de %1.
+
+Vellumix no puede abrirlos a la vez.</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already, with the pictures in %1.
+
+Open it here anyway?</source>
+        <translation>Parece que Vellumix ya está abierto, con los dibujos de %1.
+
+¿Abrirlo aquí de todos modos?</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already on %1, with the pictures in %2.
+
+Open it here anyway?</source>
+        <translation>Parece que Vellumix ya está abierto en %1, con los dibujos de %2.
+
+¿Abrirlo aquí de todos modos?</translation>
     </message>
 </context>
 <context>
@@ -147,6 +181,10 @@ Motivo: %2</translation>
         <source>(none)</source>
         <translation>(ninguna)</translation>
     </message>
+    <message>
+        <source>the printer cannot be found (%1)</source>
+        <translation>no se encuentra la impresora (%1)</translation>
+    </message>
 </context>
 <context>
     <name>cmdSAVE</name>
@@ -172,10 +210,6 @@ Motivo: %2</translation>
 </context>
 <context>
     <name>frmCANVAS</name>
-    <message>
-        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
-        <translation>la página mide %1 x %2 píxeles en vez de %3 x %4</translation>
-    </message>
     <message>
         <source>The page could not be stored in %1: %2.</source>
         <translation>No se pudo guardar la página en %1: %2.</translation>

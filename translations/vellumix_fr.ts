@@ -48,10 +48,6 @@
         <translation>l&apos;image n&apos;a pas pu être convertie</translation>
     </message>
     <message>
-        <source>the folder cannot be written and there is no home folder</source>
-        <translation>on ne peut pas écrire dans ce dossier, et il n&apos;y a pas de dossier personnel</translation>
-    </message>
-    <message>
         <source>the folder for the pages could not be created</source>
         <translation>le dossier des pages n&apos;a pas pu être créé</translation>
     </message>
@@ -62,6 +58,10 @@
     <message>
         <source>the page could not be copied (%1)</source>
         <translation>la page n&apos;a pas pu être copiée (%1)</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder for the pictures</source>
+        <translation>impossible d&apos;écrire dans le dossier, et il n&apos;y a pas de dossier personnel pour les dessins</translation>
     </message>
 </context>
 <context>
@@ -88,12 +88,19 @@
         <translation>Vellumix est un cahier de coloriage de seize pages. Les enfants choisissent l&apos;un des douze crayons ou pinceaux et colorient la page : en mode peinture, un clic remplit une zone de couleur ; en mode dessin, ils dessinent librement sans jamais recouvrir les contours. La gomme remet la page comme neuve.</translation>
     </message>
     <message>
-        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
-        <translation>Une page garde ses couleurs quand l&apos;enfant tourne les pages et revient. Le dessin peut être enregistré comme fichier bitmap ou envoyé comme carte postale par e-mail.</translation>
-    </message>
-    <message>
         <source>A page ready to be coloured, with the brushes</source>
         <translation>Une page prête à colorier, avec les pinceaux</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. Every fill, stroke and eraser drag can be undone and redone, page by page. The picture can be saved as a bitmap file, printed as large as the paper allows, or sent as an e-mail postcard.</source>
+        <translation>Une page garde ses couleurs quand l&apos;enfant tourne les pages et revient. Chaque remplissage, trait ou coup de gomme peut être annulé et refait, page par page. Le dessin peut être enregistré comme fichier bitmap, imprimé aussi grand que la feuille le permet, ou envoyé comme carte postale par e-mail.</translation>
+    </message>
+</context>
+<context>
+    <name>PageBook</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>la page fait %1 x %2 pixels au lieu de %3 x %4</translation>
     </message>
 </context>
 <context>
@@ -117,6 +124,33 @@ Choose a shorter name or another folder.</source>
         <translation>%1
 Ce nom est trop long.
 Choisis un nom plus court ou un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleWindow</name>
+    <message>
+        <source>The pictures in %1 are in use by another user.
+
+Vellumix cannot open them as well.</source>
+        <translation>Les dessins de %1 sont utilisés par quelqu&apos;un d&apos;autre.
+
+Vellumix ne peut pas les ouvrir en même temps.</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already, with the pictures in %1.
+
+Open it here anyway?</source>
+        <translation>Vellumix semble déjà ouvert, avec les dessins de %1.
+
+L&apos;ouvrir ici quand même ?</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already on %1, with the pictures in %2.
+
+Open it here anyway?</source>
+        <translation>Vellumix semble déjà ouvert sur %1, avec les dessins de %2.
+
+L&apos;ouvrir ici quand même ?</translation>
     </message>
 </context>
 <context>
@@ -147,6 +181,10 @@ Raison : %2</translation>
         <source>(none)</source>
         <translation>(aucune)</translation>
     </message>
+    <message>
+        <source>the printer cannot be found (%1)</source>
+        <translation>l&apos;imprimante est introuvable (%1)</translation>
+    </message>
 </context>
 <context>
     <name>cmdSAVE</name>
@@ -172,10 +210,6 @@ Raison : %2</translation>
 </context>
 <context>
     <name>frmCANVAS</name>
-    <message>
-        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
-        <translation>la page fait %1 x %2 pixels au lieu de %3 x %4</translation>
-    </message>
     <message>
         <source>The page could not be stored in %1: %2.</source>
         <translation>La page n&apos;a pas pu être enregistrée dans %1 : %2.</translation>

@@ -48,10 +48,6 @@
         <translation>non è stato possibile convertire l&apos;immagine</translation>
     </message>
     <message>
-        <source>the folder cannot be written and there is no home folder</source>
-        <translation>non si può scrivere nella cartella e non c&apos;è una cartella personale</translation>
-    </message>
-    <message>
         <source>the folder for the pages could not be created</source>
         <translation>non è stato possibile creare la cartella delle pagine</translation>
     </message>
@@ -62,6 +58,10 @@
     <message>
         <source>the page could not be copied (%1)</source>
         <translation>non è stato possibile copiare la pagina (%1)</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder for the pictures</source>
+        <translation>non si può scrivere nella cartella e non c&apos;è una cartella personale per i disegni</translation>
     </message>
 </context>
 <context>
@@ -88,12 +88,19 @@
         <translation>Vellumix è un album da colorare con sedici pagine di disegni. I bambini scelgono uno dei dodici pastelli o pennelli e colorano la pagina: in modalità pittura un clic riempie di colore una zona, in modalità disegno disegnano a mano libera senza mai coprire i contorni. La gomma fa tornare la pagina come nuova.</translation>
     </message>
     <message>
-        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
-        <translation>Una pagina tiene i suoi colori mentre il bambino sfoglia le altre pagine e torna indietro. Il disegno si può salvare come file bitmap o spedire come cartolina via e-mail.</translation>
-    </message>
-    <message>
         <source>A page ready to be coloured, with the brushes</source>
         <translation>Una pagina pronta da colorare, con i pennelli</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. Every fill, stroke and eraser drag can be undone and redone, page by page. The picture can be saved as a bitmap file, printed as large as the paper allows, or sent as an e-mail postcard.</source>
+        <translation>Una pagina tiene i suoi colori mentre il bambino sfoglia le altre pagine e torna indietro. Ogni riempimento, tratto o cancellatura si può annullare e ripetere, pagina per pagina. Il disegno si può salvare come file bitmap, stampare grande quanto il foglio o spedire come cartolina via e-mail.</translation>
+    </message>
+</context>
+<context>
+    <name>PageBook</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>la pagina è di %1 x %2 pixel invece di %3 x %4</translation>
     </message>
 </context>
 <context>
@@ -117,6 +124,33 @@ Choose a shorter name or another folder.</source>
         <translation>%1
 Questo nome è troppo lungo.
 Scegli un nome più corto o un&apos;altra cartella.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleWindow</name>
+    <message>
+        <source>The pictures in %1 are in use by another user.
+
+Vellumix cannot open them as well.</source>
+        <translation>I disegni in %1 li sta usando un&apos;altra persona.
+
+Vellumix non può aprirli insieme.</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already, with the pictures in %1.
+
+Open it here anyway?</source>
+        <translation>Sembra che Vellumix sia già aperto, con i disegni in %1.
+
+Aprirlo qui lo stesso?</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already on %1, with the pictures in %2.
+
+Open it here anyway?</source>
+        <translation>Sembra che Vellumix sia già aperto su %1, con i disegni in %2.
+
+Aprirlo qui lo stesso?</translation>
     </message>
 </context>
 <context>
@@ -147,6 +181,10 @@ Motivo: %2</translation>
         <source>(none)</source>
         <translation>(nessuna)</translation>
     </message>
+    <message>
+        <source>the printer cannot be found (%1)</source>
+        <translation>la stampante non si trova (%1)</translation>
+    </message>
 </context>
 <context>
     <name>cmdSAVE</name>
@@ -172,10 +210,6 @@ Motivo: %2</translation>
 </context>
 <context>
     <name>frmCANVAS</name>
-    <message>
-        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
-        <translation>la pagina è di %1 x %2 pixel invece di %3 x %4</translation>
-    </message>
     <message>
         <source>The page could not be stored in %1: %2.</source>
         <translation>Non è stato possibile salvare la pagina in %1: %2.</translation>

@@ -48,10 +48,6 @@
         <translation>het plaatje kon niet worden omgezet</translation>
     </message>
     <message>
-        <source>the folder cannot be written and there is no home folder</source>
-        <translation>er kan niets in de map worden geschreven en er is geen persoonlijke map</translation>
-    </message>
-    <message>
         <source>the folder for the pages could not be created</source>
         <translation>de map voor de pagina&apos;s kon niet worden gemaakt</translation>
     </message>
@@ -62,6 +58,10 @@
     <message>
         <source>the page could not be copied (%1)</source>
         <translation>de pagina kon niet worden gekopieerd (%1)</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder for the pictures</source>
+        <translation>in de map kan niet worden geschreven en er is geen persoonlijke map voor de tekeningen</translation>
     </message>
 </context>
 <context>
@@ -88,12 +88,19 @@
         <translation>Vellumix is een kleurboek met zestien kleurplaten. Kinderen kiezen een van de twaalf kleurpotloden of penselen en kleuren de pagina: in de verfstand vult één klik een vlak met kleur, in de tekenstand tekenen ze uit de losse hand en blijven de lijnen altijd zichtbaar. Met de gum wordt de pagina weer als nieuw.</translation>
     </message>
     <message>
-        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
-        <translation>Een pagina houdt haar kleuren als het kind verder bladert en weer terugkomt. De tekening kan worden bewaard als bitmapbestand of verstuurd als e-mailkaart.</translation>
-    </message>
-    <message>
         <source>A page ready to be coloured, with the brushes</source>
         <translation>Een pagina klaar om te kleuren, met de penselen</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. Every fill, stroke and eraser drag can be undone and redone, page by page. The picture can be saved as a bitmap file, printed as large as the paper allows, or sent as an e-mail postcard.</source>
+        <translation>Een pagina houdt haar kleuren als het kind verder bladert en weer terugkomt. Elke vulling, streep of gumbeweging kan ongedaan worden gemaakt en opnieuw gedaan, pagina voor pagina. De tekening kan worden bewaard als bitmapbestand, zo groot als het papier toelaat worden afgedrukt of verstuurd als e-mailkaart.</translation>
+    </message>
+</context>
+<context>
+    <name>PageBook</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>de pagina is %1 x %2 pixels in plaats van %3 x %4</translation>
     </message>
 </context>
 <context>
@@ -117,6 +124,33 @@ Choose a shorter name or another folder.</source>
         <translation>%1
 Deze naam is te lang.
 Kies een kortere naam of een andere map.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleWindow</name>
+    <message>
+        <source>The pictures in %1 are in use by another user.
+
+Vellumix cannot open them as well.</source>
+        <translation>De tekeningen in %1 worden door iemand anders gebruikt.
+
+Vellumix kan ze niet tegelijk openen.</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already, with the pictures in %1.
+
+Open it here anyway?</source>
+        <translation>Vellumix lijkt al open te zijn, met de tekeningen in %1.
+
+Toch hier openen?</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already on %1, with the pictures in %2.
+
+Open it here anyway?</source>
+        <translation>Vellumix lijkt al open te zijn op %1, met de tekeningen in %2.
+
+Toch hier openen?</translation>
     </message>
 </context>
 <context>
@@ -147,6 +181,10 @@ Reden: %2</translation>
         <source>(none)</source>
         <translation>(geen)</translation>
     </message>
+    <message>
+        <source>the printer cannot be found (%1)</source>
+        <translation>de printer is niet te vinden (%1)</translation>
+    </message>
 </context>
 <context>
     <name>cmdSAVE</name>
@@ -172,10 +210,6 @@ Reden: %2</translation>
 </context>
 <context>
     <name>frmCANVAS</name>
-    <message>
-        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
-        <translation>de pagina is %1 x %2 pixels in plaats van %3 x %4</translation>
-    </message>
     <message>
         <source>The page could not be stored in %1: %2.</source>
         <translation>De pagina kon niet worden bewaard in %1: %2.</translation>

@@ -48,10 +48,6 @@
         <translation>nie udało się przekształcić obrazka</translation>
     </message>
     <message>
-        <source>the folder cannot be written and there is no home folder</source>
-        <translation>nie można zapisywać w tym folderze i nie ma folderu domowego</translation>
-    </message>
-    <message>
         <source>the folder for the pages could not be created</source>
         <translation>nie udało się utworzyć folderu na strony</translation>
     </message>
@@ -62,6 +58,10 @@
     <message>
         <source>the page could not be copied (%1)</source>
         <translation>nie udało się skopiować strony (%1)</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder for the pictures</source>
+        <translation>nie można zapisać w folderze i nie ma folderu domowego na obrazki</translation>
     </message>
 </context>
 <context>
@@ -88,12 +88,19 @@
         <translation>Vellumix to kolorowanka z szesnastoma obrazkami do pokolorowania. Dzieci wybierają jedną z dwunastu kredek albo jeden z dwunastu pędzli i kolorują stronę: w trybie malowania jedno kliknięcie wypełnia pole kolorem, a w trybie rysowania rysują swobodnie i nigdy nie zamalowują konturów. Gumka przywraca stronę do początku.</translation>
     </message>
     <message>
-        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
-        <translation>Strona zachowuje kolory, kiedy dziecko przegląda inne strony i do niej wraca. Obrazek można zapisać jako plik bitmapy albo wysłać jako kartkę pocztową e-mailem.</translation>
-    </message>
-    <message>
         <source>A page ready to be coloured, with the brushes</source>
         <translation>Strona gotowa do kolorowania, z pędzlami</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. Every fill, stroke and eraser drag can be undone and redone, page by page. The picture can be saved as a bitmap file, printed as large as the paper allows, or sent as an e-mail postcard.</source>
+        <translation>Strona zachowuje kolory, kiedy dziecko przegląda inne strony i do niej wraca. Każde wypełnienie, kreskę i gumkowanie można cofnąć i powtórzyć, strona po stronie. Obrazek można zapisać jako plik bitmapy, wydrukować tak duży, jak pozwala kartka, albo wysłać jako kartkę pocztową e-mailem.</translation>
+    </message>
+</context>
+<context>
+    <name>PageBook</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>strona ma %1 x %2 pikseli zamiast %3 x %4</translation>
     </message>
 </context>
 <context>
@@ -117,6 +124,33 @@ Choose a shorter name or another folder.</source>
         <translation>%1
 Ta nazwa jest za długa.
 Wybierz krótszą nazwę albo inny folder.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleWindow</name>
+    <message>
+        <source>The pictures in %1 are in use by another user.
+
+Vellumix cannot open them as well.</source>
+        <translation>Obrazków w %1 używa teraz ktoś inny.
+
+Vellumix nie może ich otworzyć jednocześnie.</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already, with the pictures in %1.
+
+Open it here anyway?</source>
+        <translation>Wygląda na to, że Vellumix jest już otwarty, z obrazkami w %1.
+
+Otworzyć go tutaj mimo to?</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already on %1, with the pictures in %2.
+
+Open it here anyway?</source>
+        <translation>Wygląda na to, że Vellumix jest już otwarty na %1, z obrazkami w %2.
+
+Otworzyć go tutaj mimo to?</translation>
     </message>
 </context>
 <context>
@@ -147,6 +181,10 @@ Powód: %2</translation>
         <source>(none)</source>
         <translation>(brak)</translation>
     </message>
+    <message>
+        <source>the printer cannot be found (%1)</source>
+        <translation>nie można znaleźć drukarki (%1)</translation>
+    </message>
 </context>
 <context>
     <name>cmdSAVE</name>
@@ -172,10 +210,6 @@ Powód: %2</translation>
 </context>
 <context>
     <name>frmCANVAS</name>
-    <message>
-        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
-        <translation>strona ma %1 x %2 pikseli zamiast %3 x %4</translation>
-    </message>
     <message>
         <source>The page could not be stored in %1: %2.</source>
         <translation>Nie udało się zapisać strony w %1: %2.</translation>

@@ -48,10 +48,6 @@
         <translation>não foi possível converter a imagem</translation>
     </message>
     <message>
-        <source>the folder cannot be written and there is no home folder</source>
-        <translation>não dá para gravar na pasta e não há pasta pessoal</translation>
-    </message>
-    <message>
         <source>the folder for the pages could not be created</source>
         <translation>não foi possível criar a pasta das páginas</translation>
     </message>
@@ -62,6 +58,10 @@
     <message>
         <source>the page could not be copied (%1)</source>
         <translation>não foi possível copiar a página (%1)</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written and there is no home folder for the pictures</source>
+        <translation>não é possível gravar na pasta e não há pasta pessoal para os desenhos</translation>
     </message>
 </context>
 <context>
@@ -88,12 +88,19 @@
         <translation>Vellumix é um livro de colorir com dezesseis páginas de desenhos. As crianças escolhem um dos doze gizes de cera ou pincéis e colorem a página: no modo pintura, um clique enche uma área de cor; no modo desenho, elas desenham à mão livre sem nunca cobrir os contornos. A borracha deixa a página como nova.</translation>
     </message>
     <message>
-        <source>A page keeps its colouring while the child turns to other pages and back. The picture can be saved as a bitmap file or sent as an e-mail postcard.</source>
-        <translation>Cada página guarda as suas cores enquanto a criança vai para outras páginas e volta. O desenho pode ser salvo como arquivo bitmap ou enviado como cartão-postal por e-mail.</translation>
-    </message>
-    <message>
         <source>A page ready to be coloured, with the brushes</source>
         <translation>Uma página pronta para colorir, com os pincéis</translation>
+    </message>
+    <message>
+        <source>A page keeps its colouring while the child turns to other pages and back. Every fill, stroke and eraser drag can be undone and redone, page by page. The picture can be saved as a bitmap file, printed as large as the paper allows, or sent as an e-mail postcard.</source>
+        <translation>Cada página guarda as suas cores enquanto a criança vai para outras páginas e volta. Cada pintura, traço ou apagada pode ser desfeita e refeita, página por página. O desenho pode ser salvo como arquivo bitmap, impresso do tamanho que o papel permitir ou enviado como cartão-postal por e-mail.</translation>
+    </message>
+</context>
+<context>
+    <name>PageBook</name>
+    <message>
+        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <translation>a página tem %1 x %2 pixels em vez de %3 x %4</translation>
     </message>
 </context>
 <context>
@@ -117,6 +124,33 @@ Choose a shorter name or another folder.</source>
         <translation>%1
 Este nome é comprido demais.
 Escolha um nome mais curto ou outra pasta.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleWindow</name>
+    <message>
+        <source>The pictures in %1 are in use by another user.
+
+Vellumix cannot open them as well.</source>
+        <translation>Outra pessoa está usando os desenhos em %1.
+
+O Vellumix não pode abri-los ao mesmo tempo.</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already, with the pictures in %1.
+
+Open it here anyway?</source>
+        <translation>Parece que o Vellumix já está aberto, com os desenhos em %1.
+
+Abrir aqui mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Vellumix seems to be open already on %1, with the pictures in %2.
+
+Open it here anyway?</source>
+        <translation>Parece que o Vellumix já está aberto em %1, com os desenhos em %2.
+
+Abrir aqui mesmo assim?</translation>
     </message>
 </context>
 <context>
@@ -147,6 +181,10 @@ Motivo: %2</translation>
         <source>(none)</source>
         <translation>(nenhuma)</translation>
     </message>
+    <message>
+        <source>the printer cannot be found (%1)</source>
+        <translation>a impressora não foi encontrada (%1)</translation>
+    </message>
 </context>
 <context>
     <name>cmdSAVE</name>
@@ -172,10 +210,6 @@ Motivo: %2</translation>
 </context>
 <context>
     <name>frmCANVAS</name>
-    <message>
-        <source>the page is %1 x %2 pixels instead of %3 x %4</source>
-        <translation>a página tem %1 x %2 pixels em vez de %3 x %4</translation>
-    </message>
     <message>
         <source>The page could not be stored in %1: %2.</source>
         <translation>Não foi possível salvar a página em %1: %2.</translation>
