@@ -21,6 +21,27 @@ struct ColdStart {
     double firstMs = 0;
 };
 
+// One start-up, timed from the window's making to its first paint at the
+// screen's ratio; false, with the benchmark marked, when it did not get there.
+bool timedStartup(benchmark::State& state, const ScratchDataFolder& folder, double& seconds) {
+    const BenchClock::time_point start = BenchClock::now();
+    auto window = std::make_unique<frmCANVAS>(folder.programFolder());
+    try {
+        window->Form_Load();
+    } catch (const FileError& e) {
+        state.SkipWithError(qPrintable(e.path() + QStringLiteral(": ") + e.reason()));
+        return false;
+    }
+    const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+    if (!showAndWaitForFirstPaint(*window) || window->devicePixelRatioF() != ratio) {
+        state.SkipWithError("the window was never painted at the screen's ratio");
+        return false;
+    }
+    seconds = secondsSince(start);
+    state.SetIterationTime(seconds);
+    return true; // taking the window down is not part of start-up
+}
+
 void BM_StartupToFirstPaint(benchmark::State& state) {
     static ColdStart coldStart;
     const bool cold = !anyWindowPaintedYet();
@@ -28,24 +49,12 @@ void BM_StartupToFirstPaint(benchmark::State& state) {
     ensureApplication();
     const double appSeconds = secondsSince(appStart);
     ScratchDataFolder folder;
+    double seconds = 0;
     for (auto _ : state) {
-        const BenchClock::time_point start = BenchClock::now();
-        auto window = std::make_unique<frmCANVAS>(folder.programFolder());
-        try {
-            window->Form_Load();
-        } catch (const FileError& e) {
-            state.SkipWithError(qPrintable(e.path() + QStringLiteral(": ") + e.reason()));
+        if (!timedStartup(state, folder, seconds))
             break;
-        }
-        if (!showAndWaitForFirstPaint(*window)) {
-            state.SkipWithError("the window was never painted");
-            break;
-        }
-        const double seconds = secondsSince(start);
-        state.SetIterationTime(seconds);
         if (cold && !coldStart.known)
             coldStart = {true, appSeconds * 1e3, seconds * 1e3};
-        window.reset(); // taking the window down is not part of start-up
     }
     if (coldStart.known) {
         state.counters["cold_ms"] = coldStart.firstMs;
@@ -61,24 +70,12 @@ void BM_StartupToFirstPaintAt2x(benchmark::State& state) {
     const ScaledScreen screen(2);
     ScratchDataFolder folder;
     static double firstMs = 0; // across the library's calls, as cold_ms
+    double seconds = 0;
     for (auto _ : state) {
-        const BenchClock::time_point start = BenchClock::now();
-        auto window = std::make_unique<frmCANVAS>(folder.programFolder());
-        try {
-            window->Form_Load();
-        } catch (const FileError& e) {
-            state.SkipWithError(qPrintable(e.path() + QStringLiteral(": ") + e.reason()));
+        if (!timedStartup(state, folder, seconds))
             break;
-        }
-        if (!showAndWaitForFirstPaint(*window) || window->devicePixelRatioF() != 2) {
-            state.SkipWithError("the window was never painted at twice the resolution");
-            break;
-        }
-        const double seconds = secondsSince(start);
-        state.SetIterationTime(seconds);
         if (firstMs == 0)
             firstMs = seconds * 1e3;
-        window.reset();
     }
     state.counters["first_ms"] = firstMs;
 }
