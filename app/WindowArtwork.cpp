@@ -6,14 +6,13 @@
 #include "resources/SvgPicture.h"
 #include "resources/SvgSources.h"
 #include "state/ArtworkPlaces.h"
+#include "state/BookFacts.h"
 #include "state/DataFiles.h"
 
 #include <QFileInfo>
 #include <QMap>
 
 namespace {
-
-const QSize kWindowSize(800, 600);
 
 // The desk drawn for ratio, kept for every ratio asked for: each picture on
 // it is flattened onto its own part.

@@ -6,6 +6,7 @@
 #include "pixels/FileError.h"
 
 #include <QFile>
+#include <QScreen>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 
