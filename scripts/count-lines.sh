@@ -36,7 +36,8 @@ code_lines() {
         END { print count + 0 }'
 }
 
-program=$(code_lines pixels resources controls state colouring postcard app)
+program_folders=(pixels resources controls state colouring postcardprotocol postcard app postcardservice)
+program=$(code_lines "${program_folders[@]}")
 tools=$(code_lines tools)
 tests=$(code_lines tests)
 bench=$(code_lines bench)
@@ -54,7 +55,7 @@ if [ -d "$build/tests" ]; then
 fi
 
 share() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-echo "Program lines (pixels resources controls state colouring postcard app): $program"
+echo "Program lines (${program_folders[*]}): $program"
 echo "Tool lines (tools): $tools"
 echo "Test lines (tests): $tests   share of the program: $(share "$tests" "$program")"
 echo "Benchmark lines (bench): $bench   tests and benchmarks: $(share $((tests + bench)) "$program")"
