@@ -6,8 +6,10 @@
 # the code that reads outside input.
 set -uo pipefail
 cd "$(dirname "$0")"
-# Clones of the project share compiled objects through ccache.
+# Clones of the project share compiled objects through ccache; the
+# sloppiness lets it cache the compiles that use the precompiled Qt headers.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 ./scripts/install-deps.sh test || exit 1
 
 jobs=$(nproc)
