@@ -1,7 +1,6 @@
 #include "app/SingleWindow.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <cstdio>
 
 namespace {
 
@@ -27,12 +26,8 @@ void installTranslators(QCoreApplication& app, const QString& language) {
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
     // The C locale means the program's own texts, whatever LANGUAGE says, as
     // gettext has it.
-    if (locale.language() == QLocale::C) {
-        if (!language.isEmpty())
-            std::fprintf(stderr, "Vellumix: language=%s is not a language; English is used\n",
-                         qPrintable(language));
+    if (locale.language() == QLocale::C)
         return;
-    }
     if (!language.isEmpty())
         QLocale::setDefault(locale);
     const QTranslator* own =

@@ -4,6 +4,7 @@
 #include "postcardprotocol/PostcardRequest.h"
 #include "state/BookFacts.h"
 
+#include <QLocale>
 #include <QSettings>
 #include <cstdio>
 
@@ -15,6 +16,8 @@ constexpr char kBadService[] =
     "postcards cannot be sent.";
 constexpr char kBadSender[] =
     "Vellumix: %1: [postcard] sender=%2 is not an e-mail address; postcards cannot be sent.";
+constexpr char kBadLanguage[] =
+    "Vellumix: %1: [window] language=%2 is not a language; English is used.";
 
 // The file a key's value came from: the user's when it sets the key, else the system's.
 QString fileSetting(const QString& key) {
@@ -50,6 +53,10 @@ UserSettings readUserSettings(const SettingsComplaint& complain) {
     if (!settings.postcardSender.isEmpty() && !followsAddressRule(settings.postcardSender))
         complain(QString::fromLatin1(kBadSender)
                      .arg(fileSetting(QStringLiteral("postcard/sender")), settings.postcardSender));
+    if (!settings.language.isEmpty() && QLocale(settings.language).language() == QLocale::C) {
+        complain(QString::fromLatin1(kBadLanguage)
+                     .arg(fileSetting(QStringLiteral("window/language")), settings.language));
+    }
     return settings;
 }
 
