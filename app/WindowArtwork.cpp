@@ -11,20 +11,32 @@
 
 #include <QFileInfo>
 #include <QMap>
+#include <future>
 
 namespace {
 
-// The desk drawn for ratio, kept for every ratio asked for: each picture on
-// it is flattened onto its own part.
-const QImage& deskAt(qreal ratio) {
-    static QMap<qreal, QImage> desks;
+QImage drawDesk(qreal ratio) {
+    QImage desk = svgRenderer(svgSource(QStringLiteral("data"), QStringLiteral("ui")))(
+        CrispPictures::deviceSize(kWindowSize, ratio), ratio);
+    // Marked with its ratio now, so that the window's background shares
+    // these pixels instead of copying them.
+    desk.setDevicePixelRatio(ratio);
+    return desk;
+}
+
+// The desk for ratio, kept for every ratio asked for: each picture on it is
+// flattened onto its own part. It is the largest picture, so it is drawn on a
+// thread of its own from the moment it is first asked for.
+const std::shared_future<QImage>& deskFor(qreal ratio) {
+    static QMap<qreal, std::shared_future<QImage>> desks;
     auto desk = desks.constFind(ratio);
-    if (desk == desks.constEnd()) {
-        const QSize size = CrispPictures::deviceSize(kWindowSize, ratio);
-        desk = desks.insert(ratio, svgRenderer(svgSource(QStringLiteral("data"),
-                                                         QStringLiteral("ui")))(size, ratio));
-    }
+    if (desk == desks.constEnd())
+        desk = desks.insert(ratio, std::async(std::launch::async, drawDesk, ratio).share());
     return *desk;
+}
+
+const QImage& deskAt(qreal ratio) {
+    return deskFor(ratio).get();
 }
 
 // The part of the desk behind the picture of that name, as the artwork
@@ -35,7 +47,9 @@ Backdrop deskBehind(const QString& name) {
         if (!place)
             return whiteBackdrop(size);
         const QPoint corner(qRound(place->x() * ratio), qRound(place->y() * ratio));
-        return deskAt(ratio).copy(QRect(corner, size));
+        QImage part = deskAt(ratio).copy(QRect(corner, size));
+        part.setDevicePixelRatio(1);
+        return part;
     };
 }
 
@@ -46,6 +60,11 @@ QPixmap withSource(QPixmap picture, const QString& source) {
 }
 
 } // namespace
+
+void startDrawingWindowArtwork(qreal ratio) {
+    if (!qFuzzyCompare(ratio, qreal(1)))
+        deskFor(ratio);
+}
 
 QPixmap windowBackground(const QString& dataFolder) {
     QPixmap picture =
@@ -85,9 +104,8 @@ PropertyBag storedButton(const QString& name) {
         const QPixmap picture(base + QLatin1String(face.suffix));
         CrispPictures::attach(picture, source + QLatin1String(face.suffix),
                               [source, name, state = face.state](QSize size, qreal ratio) {
-                                  return buttonStates(renderSvgSource(source, size),
-                                                      deskBehind(name)(size, ratio), ratio).*
-                                         state;
+                                  return buttonState(renderSvgSource(source, size),
+                                                     deskBehind(name)(size, ratio), state, ratio);
                               });
         bag.WriteProperty(QLatin1String(face.key), picture);
     }

@@ -7,6 +7,9 @@
 #include <QPixmap>
 #include <QString>
 
+// Starts drawing the window's pictures for a screen of ratio device pixels
+// to the window's, so that they are ready by its first paint.
+void startDrawingWindowArtwork(qreal ratio);
 // The window's background, "ui.kyr" of the data folder. Throws FileError.
 QPixmap windowBackground(const QString& dataFolder);
 // A palette picture of the data folder ("stix.kyr", "brsh.kyr"). Throws FileError.

@@ -45,6 +45,7 @@ frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kWindowSize);
     setMouseTracking(true);
+    startDrawingWindowArtwork(devicePixelRatioF());
     QIcon icon(QStringLiteral(":/icons/icon32.png"));
     icon.addFile(QStringLiteral(":/icons/icon16.png"));
     setWindowIcon(icon);

@@ -5,21 +5,25 @@
 
 namespace {
 
-// One pass of a box blur on an alpha plane, along rows (step 1) or columns.
+// One pass of a box blur on an alpha plane, along rows (step 1) or columns:
+// each value becomes the mean of the 2 * radius + 1 around it, counting
+// what lies beyond the edges as clear. A running sum keeps it linear.
 void boxBlur(std::vector<int>& alpha, int width, int height, int radius, bool alongRows) {
     const int lines = alongRows ? height : width;
     const int length = alongRows ? width : height;
     const int stride = alongRows ? 1 : width;
     std::vector<int> line(length);
+    const auto at = [&line, length](int k) { return (k >= 0 && k < length) ? line[k] : 0; };
     for (int l = 0; l < lines; ++l) {
         const int start = alongRows ? l * width : l;
         for (int i = 0; i < length; ++i)
             line[i] = alpha[start + i * stride];
+        int sum = 0;
+        for (int k = -radius; k <= radius; ++k)
+            sum += at(k);
         for (int i = 0; i < length; ++i) {
-            int sum = 0;
-            for (int k = i - radius; k <= i + radius; ++k)
-                sum += (k >= 0 && k < length) ? line[k] : 0;
             alpha[start + i * stride] = sum / (2 * radius + 1);
+            sum += at(i + radius + 1) - at(i - radius);
         }
     }
 }
@@ -70,16 +74,25 @@ QImage dropShadow(const QImage& image, int radius, int opacity, int drop) {
     return shadow;
 }
 
-ButtonStates buttonStates(const QImage& face, const QImage& backdrop, qreal scale) {
+QImage buttonState(const QImage& face, const QImage& backdrop, QImage ButtonStates::*state,
+                   qreal scale) {
     const QImage argb = face.convertToFormat(QImage::Format_ARGB32);
     // Blur, drop and lift are lengths on the window: at a finer scale they
     // take as many more pixels.
     const auto px = [scale](int length) { return qRound(length * scale); };
+    if (state == &ButtonStates::rollover)
+        return compose(backdrop, dropShadow(argb, px(3), 90, px(5)),
+                       tinted(argb, QColor(255, 255, 255, 45)), {0, -px(2)});
+    if (state == &ButtonStates::pressed)
+        return compose(backdrop, dropShadow(argb, px(1), 120, px(1)),
+                       tinted(argb, QColor(0, 0, 30, 45)), {0, px(2)});
+    return compose(backdrop, dropShadow(argb, px(2), 110, px(3)), argb, {0, 0});
+}
+
+ButtonStates buttonStates(const QImage& face, const QImage& backdrop, qreal scale) {
     ButtonStates states;
-    states.normal = compose(backdrop, dropShadow(argb, px(2), 110, px(3)), argb, {0, 0});
-    states.rollover = compose(backdrop, dropShadow(argb, px(3), 90, px(5)),
-                              tinted(argb, QColor(255, 255, 255, 45)), {0, -px(2)});
-    states.pressed = compose(backdrop, dropShadow(argb, px(1), 120, px(1)),
-                             tinted(argb, QColor(0, 0, 30, 45)), {0, px(2)});
+    for (QImage ButtonStates::*state :
+         {&ButtonStates::normal, &ButtonStates::rollover, &ButtonStates::pressed})
+        states.*state = buttonState(face, backdrop, state, scale);
     return states;
 }

@@ -39,9 +39,8 @@ QPixmap render(const Renderer& renderer, const QPixmap& picture, qreal ratio) {
     }
     if (image.size() != size)
         image = picture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    image.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace

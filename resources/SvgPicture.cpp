@@ -6,19 +6,26 @@
 #include <QPainter>
 #include <QStringList>
 #include <QSvgRenderer>
+#include <atomic>
 
 namespace {
 
 // Qt's SVG module only warns about what it cannot draw (an unknown
 // reference, a bad colour) and leaves it out; for hand-written sources such
 // a warning is a typo, so rendering collects them and refuses the picture.
+// Pictures may be drawn on several threads at once: the handler is installed
+// once for the whole run and each thread collects its own warnings.
 class SvgComplaints {
 public:
-    SvgComplaints() : previous_(qInstallMessageHandler(&SvgComplaints::handle)) { active_ = this; }
-    ~SvgComplaints() {
-        qInstallMessageHandler(previous_);
-        active_ = nullptr;
+    SvgComplaints() : outer_(active_) {
+        static const bool installed = [] {
+            previous_ = qInstallMessageHandler(&SvgComplaints::handle);
+            return true;
+        }();
+        Q_UNUSED(installed);
+        active_ = this;
     }
+    ~SvgComplaints() { active_ = outer_; }
     SvgComplaints(const SvgComplaints&) = delete;
     SvgComplaints& operator=(const SvgComplaints&) = delete;
 
@@ -30,12 +37,13 @@ private:
             active_->messages_.append(text);
             return;
         }
-        if (active_ && active_->previous_)
-            active_->previous_(type, context, text);
+        if (const QtMessageHandler previous = previous_)
+            previous(type, context, text);
     }
 
-    static inline SvgComplaints* active_ = nullptr;
-    QtMessageHandler previous_;
+    static inline std::atomic<QtMessageHandler> previous_ = nullptr;
+    static inline thread_local SvgComplaints* active_ = nullptr;
+    SvgComplaints* outer_;
     QStringList messages_;
 };
 
@@ -78,8 +86,9 @@ QImage renderSvg(const QByteArray& svg, const QString& name, bool antialias, QSi
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage renderSvgOver(const QByteArray& svg, const QString& name, const QImage& backdrop) {
-    QImage image = backdrop.convertToFormat(QImage::Format_RGB32);
+QImage renderSvgOver(const QByteArray& svg, const QString& name, QImage backdrop) {
+    // Drawn on the backdrop's own pixels: a large picture is not copied first.
+    QImage image = std::move(backdrop).convertToFormat(QImage::Format_RGB32);
     drawSvg(svg, name, true, image);
     return image;
 }

@@ -15,7 +15,7 @@ QImage renderSvg(const QByteArray& svg, const QString& name, bool antialias, QSi
 
 // svg drawn straight over backdrop, at its size, antialiased: as flatten of
 // its rendering, in one pass. Throws FileError as renderSvg does.
-QImage renderSvgOver(const QByteArray& svg, const QString& name, const QImage& backdrop);
+QImage renderSvgOver(const QByteArray& svg, const QString& name, QImage backdrop);
 
 // image drawn over backdrop (same size), without transparency.
 QImage flatten(const QImage& image, const QImage& backdrop);
