@@ -94,7 +94,7 @@ TEST(PixelOps, BlockAndCombinesBitByBitAndClipsLikeTheCopyOnEveryPath) {
 }
 
 TEST(PixelOps, EveryPathStampsEachShippedPageOverAnotherLikeThePlainAnd) {
-    const QString folder = VELLUMIX_SOURCE_DIR "/res/pages/orig/";
+    const QString folder = sourceDir() + "/res/pages/orig/";
     const QStringList pages = QDir(folder).entryList({"*.bmp"});
     ASSERT_GE(pages.size(), 2);
     for (qsizetype i = 0; i < pages.size(); ++i) {

@@ -136,11 +136,11 @@ TEST(SurfaceFill, EveryPathMatchesAPlainBreadthFirstFillOnRandomPictures) {
 }
 
 TEST(SurfaceFill, EveryPathMatchesAPlainBreadthFirstFillOnTheShippedPages) {
-    const QStringList pages = QDir(VELLUMIX_SOURCE_DIR "/res/pages/orig").entryList({"*.bmp"});
+    const QStringList pages = QDir(sourceDir() + "/res/pages/orig").entryList({"*.bmp"});
     ASSERT_FALSE(pages.isEmpty());
     std::mt19937 random(2024);
     for (const QString& name : pages) {
-        const QImage original = loadPicture(VELLUMIX_SOURCE_DIR "/res/pages/orig/" + name);
+        const QImage original = loadPicture(sourceDir() + "/res/pages/orig/" + name);
         for (int seed = 0; seed < 6; ++seed) {
             const int x = int(random() % unsigned(original.width()));
             const int y = int(random() % unsigned(original.height()));

@@ -1,5 +1,6 @@
 // Reading the service's configuration file.
 #include "postcardservice/ServiceConfig.h"
+#include "tests/support/TestSupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -32,7 +33,7 @@ protected:
 
 TEST_F(ServiceConfigTest, TheShippedExampleIsSoundAndGivesTheDefaults) {
     const ServiceConfig config =
-        readServiceConfig(VELLUMIX_SOURCE_DIR "/postcardservice/postcard-service.conf");
+        readServiceConfig(sourceDir() + "/postcardservice/postcard-service.conf");
     EXPECT_EQ(config.address, "127.0.0.1");
     EXPECT_EQ(config.port, 8080);
     EXPECT_FALSE(config.https());

@@ -13,6 +13,9 @@
 QString sourceDir() {
     return QStringLiteral(VELLUMIX_SOURCE_DIR);
 }
+QString binaryDir() {
+    return QStringLiteral(VELLUMIX_BINARY_DIR);
+}
 QString shippedDataFolder() {
     return sourceDir() + "/res/";
 }

@@ -9,6 +9,8 @@
 #include <memory>
 
 QString sourceDir();
+// The build folder, where the whole-program tests leave their screenshots.
+QString binaryDir();
 QString shippedDataFolder(); // <source>/res/
 
 // A fresh copy of the shipped data folder in a temporary directory; the

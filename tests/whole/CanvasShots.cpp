@@ -60,5 +60,5 @@ std::string where(const PixelDifference& d) {
 }
 
 void keep(const QImage& shot, const QString& name) {
-    shot.save(QStringLiteral(VELLUMIX_BINARY_DIR "/%1.png").arg(name));
+    shot.save(binaryDir() + QStringLiteral("/%1.png").arg(name));
 }

@@ -44,7 +44,7 @@ TEST_P(CrispnessTest, PicturesMatchTheirSourcesAtTheScreensScale) {
     program.click((QPointF(draw.center()) * ratio).toPoint()); // the crayons show in draw mode
     program.moveTo({0, 0});
     const QImage shot = program.screenshot();
-    shot.save(QStringLiteral(VELLUMIX_BINARY_DIR "/whole-crisp-%1.png").arg(ratio));
+    shot.save(binaryDir() + QStringLiteral("/whole-crisp-%1.png").arg(ratio));
 
     const auto device = [ratio](QSize size) { return CrispPictures::deviceSize(size, ratio); };
     const QImage desk = flatten(renderSvgSource(dataFileSource("ui.kyr"), device({800, 600})),
@@ -82,12 +82,12 @@ TEST_P(CrispnessTest, PicturesMatchTheirSourcesAtTheScreensScale) {
          print,
          printButton,
          {0, 0, 60, 87},
-         VELLUMIX_SOURCE_DIR "/resources/buttons/cmdPRINT_norm.jpg"},
+         sourceDir() + "/resources/buttons/cmdPRINT_norm.jpg"},
         {"logo",
          logo,
          logoPicture,
          {0, 0, 114, 82},
-         VELLUMIX_SOURCE_DIR "/resources/layout/Image1.jpg"},
+         sourceDir() + "/resources/layout/Image1.jpg"},
     };
     for (const auto& p : pictures) {
         const QRect devicePart((QPointF(p.part.topLeft()) * ratio).toPoint(),

@@ -66,7 +66,7 @@ TEST(FullScreen, CoversTheScreenFillsUnderThePointerAndF11ReturnsToTheWindow) {
     program.click(onScreen(blue));
     program.click(onScreen(inPagePixel(target)));
     const QImage shot = program.screenshot();
-    shot.save(QStringLiteral(VELLUMIX_BINARY_DIR "/whole-fullscreen.png"));
+    shot.save(binaryDir() + "/whole-fullscreen.png");
     EXPECT_EQ(shot.pixel(onScreen(inPagePixel(inside))), qRgb(0, 0, 255));
 
     program.key("Escape"); // children press it; it must not leave full screen

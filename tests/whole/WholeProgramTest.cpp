@@ -23,7 +23,7 @@ TEST(WholeProgram, StartsWithPageOneOnTheCanvas) {
     ASSERT_TRUE(program.start());
     EXPECT_EQ(program.windowGeometry().size(), kWindowSize);
     const QImage shot = program.windowShot();
-    shot.save(QStringLiteral(VELLUMIX_BINARY_DIR "/whole-start.png"));
+    shot.save(binaryDir() + "/whole-start.png");
     const QImage page1 = loadPicture(scratch.file("pages/orig/1.bmp"));
     const auto diff = differingPixels(shot.copy(145, 38, 519, 389), page1.copy(0, 0, 519, 389));
     EXPECT_EQ(diff.count, 0)
@@ -77,7 +77,7 @@ TEST(WholeProgram, ClosingWhileThePostcardStatusShowsStoresThePage) {
     // The service's host does not resolve here, so the delivery fails and
     // the status window shows its outcome for three seconds.
     ASSERT_FALSE(program.waitForOtherWindow("", 30000).isEmpty()) << "no status window";
-    program.screenshot().save(QStringLiteral(VELLUMIX_BINARY_DIR "/whole-status.png"));
+    program.screenshot().save(binaryDir() + "/whole-status.png");
     program.close();
     EXPECT_EQ(program.waitForExit(30000), 0);
     EXPECT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), qRgb(255, 128, 0));
