@@ -48,7 +48,7 @@ Backdrop deskBehind(const QString& name) {
             return whiteBackdrop(size);
         const QPoint corner(qRound(place->x() * ratio), qRound(place->y() * ratio));
         QImage part = deskAt(ratio).copy(QRect(corner, size));
-        part.setDevicePixelRatio(1);
+        part.setDevicePixelRatio(1); // its picture is drawn onto it in device pixels
         return part;
     };
 }
