@@ -69,6 +69,7 @@ void FullScreenHost::enter() {
     windowPlace_ = book_.pos();
     on_ = true;
     scale_.set(screen, layout.factor());
+    startDrawingWindowArtwork(book_.devicePixelRatioF());
     book_.setParent(this);
     book_.move(layout.originInScaledScreen().toPoint());
     book_.show();
