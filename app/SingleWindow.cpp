@@ -1,8 +1,12 @@
 #include "app/SingleWindow.h"
 
+#include "postcard/MailClient.h"
+#include "postcard/PostcardConstants.h"
+
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -18,6 +22,10 @@ namespace {
 constexpr char kRaiseRequest[] = "raise"; // then a space and the token, if any
 constexpr char kShownAnswer[] = "shown\n";
 constexpr int kAnswerWaitMs = 2000;
+// The longest the first window may be busy and deaf to the socket: a
+// postcard's delivery to the end of its timeouts, and a little more.
+constexpr std::chrono::milliseconds kLongestBusy =
+    kServiceTimeout + MailTimeouts{}.wholeSend + std::chrono::seconds(10);
 
 // Where a socket's path must fit (sun_path, less its final zero).
 constexpr int kLongestSocketPath = 107;
@@ -44,6 +52,22 @@ QString folderKey(const QString& folder) {
 QByteArray activationToken() {
     const QByteArray wayland = qgetenv("XDG_ACTIVATION_TOKEN");
     return wayland.isEmpty() ? qgetenv("DESKTOP_STARTUP_ID") : wayland;
+}
+
+// The first program answers from its event loop, which a page turn or a
+// postcard's delivery holds for a while: silence on an open connection is
+// waited out, lest a second window take the same pictures. Only a closed
+// connection, or a silence longer than any such work, means nobody is there.
+bool answered(QLocalSocket& socket) {
+    QElapsedTimer waiting;
+    waiting.start();
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(kAnswerWaitMs) &&
+            (socket.state() != QLocalSocket::ConnectedState ||
+             waiting.elapsed() > kLongestBusy.count()))
+            return false;
+    }
+    return socket.readLine() == kShownAnswer;
 }
 
 bool askYesNo(const QString& text) {
@@ -162,9 +186,7 @@ bool SingleWindow::askTheFirstToShow() const {
         if (socket.waitForConnected(kAnswerWaitMs / 20)) {
             socket.write(QByteArray(kRaiseRequest) + ' ' + activationToken() + '\n');
             socket.waitForBytesWritten(kAnswerWaitMs);
-            while (!socket.canReadLine() && socket.waitForReadyRead(kAnswerWaitMs)) {
-            }
-            return socket.readLine() == kShownAnswer;
+            return answered(socket);
         }
         QThread::msleep(100);
     }

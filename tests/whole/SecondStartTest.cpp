@@ -7,8 +7,10 @@
 #include <QProcess>
 #include <QSysInfo>
 #include <QThread>
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -86,6 +88,10 @@ protected:
         ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
         lock.write(QString("%1\n%2\n%3\n").arg(pid).arg(program, host).toUtf8());
     }
+    qint64 lockPid() const {
+        QFile lock(lockPath());
+        return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
+    }
     QString lockHost() const {
         QFile lock(lockPath());
         return lock.open(QIODevice::ReadOnly)
@@ -128,6 +134,21 @@ TEST_F(SecondStartTest, AHolderThatDoesNotAnswerAsksToo) {
     EXPECT_EQ(answer(program, "Escape"), 1);
     holder.kill();
     holder.waitForFinished();
+}
+
+// A first window too busy to answer for a while (here stopped, as during a
+// postcard's delivery) is waited for: no offer to open the pictures twice.
+TEST_F(SecondStartTest, ABusyFirstWindowIsWaitedFor) {
+    ASSERT_TRUE(program.start());
+    const qint64 first = lockPid();
+    ASSERT_GT(first, 0);
+    ASSERT_EQ(::kill(pid_t(first), SIGSTOP), 0);
+    std::thread resume([first] {
+        QThread::sleep(4); // twice as long as a start waits for an answer at first
+        ::kill(pid_t(first), SIGCONT);
+    });
+    EXPECT_EQ(startAgain(scratch), 0) << "the busy window was not waited for";
+    resume.join();
 }
 
 TEST_F(SecondStartTest, AnotherUsersWindowIsSaidAndEndsWithAnError) {
