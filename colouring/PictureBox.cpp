@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <cmath>
 
 PictureBox::PictureBox(QWidget* parent, const QString& name, QRect place, int border)
@@ -48,6 +49,11 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect().adjusted(1, 1, -2, -2), QColor(64, 64, 64));
     }
     painter.setClipRect(client.intersected(event->rect()));
-    painter.fillRect(client, Qt::white);
+    // White only where the opaque picture leaves the client area bare: each
+    // frame of a page turn paints the whole area, at four times the pixels on
+    // a fine screen.
+    const QRect picture(client.topLeft(), image_.size());
+    for (const QRect& bare : QRegion(client).subtracted(picture))
+        painter.fillRect(bare, Qt::white);
     painter.drawImage(client.topLeft(), image_);
 }
