@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <future>
+#include <system_error>
 
 namespace {
 
@@ -30,8 +31,16 @@ QImage drawDesk(qreal ratio) {
 const std::shared_future<QImage>& deskFor(qreal ratio) {
     static QMap<qreal, std::shared_future<QImage>> desks;
     auto desk = desks.constFind(ratio);
-    if (desk == desks.constEnd())
-        desk = desks.insert(ratio, std::async(std::launch::async, drawDesk, ratio).share());
+    if (desk == desks.constEnd()) {
+        std::shared_future<QImage> drawing;
+        try {
+            drawing = std::async(std::launch::async, drawDesk, ratio).share();
+        } catch (const std::system_error&) {
+            // No thread to spare: drawn where it is first needed.
+            drawing = std::async(std::launch::deferred, drawDesk, ratio).share();
+        }
+        desk = desks.insert(ratio, drawing);
+    }
     return *desk;
 }
 
