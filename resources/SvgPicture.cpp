@@ -18,11 +18,10 @@ namespace {
 class SvgComplaints {
 public:
     SvgComplaints() : outer_(active_) {
-        static const bool installed = [] {
+        [[maybe_unused]] static const bool installed = [] {
             previous_ = qInstallMessageHandler(&SvgComplaints::handle);
             return true;
         }();
-        Q_UNUSED(installed);
         active_ = this;
     }
     ~SvgComplaints() { active_ = outer_; }
