@@ -3,7 +3,6 @@
 #include "app/FullScreenLayout.h"
 #include "app/WindowArtwork.h"
 #include "app/frmCANVAS.h"
-#include "pixels/FileError.h"
 #include "resources/CrispPictures.h"
 
 #include <QChildEvent>
@@ -58,13 +57,6 @@ void FullScreenHost::enter() {
     QScreen* screen = book_.screen();
     const QSize pixels = (QSizeF(screen->geometry().size()) * screen->devicePixelRatio()).toSize();
     const FullScreenLayout layout{pixels, book_.size()};
-    if (background_.isNull()) {
-        try {
-            background_ = windowBackground(book_.state.DataFolder);
-        } catch (const FileError&) {
-            // The margins stay white; the book itself has its picture.
-        }
-    }
     windowFlags_ = book_.windowFlags();
     windowPlace_ = book_.pos();
     on_ = true;
@@ -105,7 +97,7 @@ void FullScreenHost::pointerToScale() {
 void FullScreenHost::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    const QImage desk = CrispPictures::at(background_, devicePixelRatioF()).toImage();
+    const QImage desk = CrispPictures::at(book_.background(), devicePixelRatioF()).toImage();
     if (desk.isNull())
         return;
     const QRectF book = book_.geometry();

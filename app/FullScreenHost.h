@@ -33,7 +33,6 @@ private:
 
     frmCANVAS& book_;
     ScreenScale scale_;
-    QPixmap background_;
     Qt::WindowFlags windowFlags_;
     QPoint windowPlace_;
     bool on_ = false;

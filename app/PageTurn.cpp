@@ -8,12 +8,6 @@
 #include <chrono>
 #include <thread>
 
-namespace {
-
-constexpr int kSheetStep = 20; // pixels a frame
-
-} // namespace
-
 void PageTurn::leave(int step, const std::function<bool()>& store,
                      const std::function<void(int)>& show) {
     running_ = true;

@@ -15,6 +15,8 @@ class PageTurn {
 public:
     // The pause after each frame.
     static constexpr int kFramePauseMs = 10;
+    // How far the sheet moves a frame, in window pixels.
+    static constexpr int kSheetStep = 20;
     // Where the sheet stood in a frame, and how long the pause after it lasted.
     struct Frame {
         QPoint sheet;

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QSettings>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -19,16 +20,17 @@ constexpr char kBadSender[] =
 constexpr char kBadLanguage[] =
     "Vellumix: %1: [window] language=%2 is not a language; English is used.";
 
+std::unique_ptr<QSettings> programSettings(QSettings::Scope scope) {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, scope, QLatin1String(kProgramTitle),
+                                       QLatin1String(kProgramTitle));
+}
+
 // The file a key's value came from: the user's when it sets the key, else the system's.
 QString fileSetting(const QString& key) {
-    QSettings user(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kProgramTitle),
-                   QLatin1String(kProgramTitle));
-    user.setFallbacksEnabled(false);
-    if (user.contains(key))
-        return user.fileName();
-    QSettings system(QSettings::NativeFormat, QSettings::SystemScope, QLatin1String(kProgramTitle),
-                     QLatin1String(kProgramTitle));
-    return system.fileName();
+    const auto user = programSettings(QSettings::UserScope);
+    user->setFallbacksEnabled(false);
+    return user->contains(key) ? user->fileName()
+                               : programSettings(QSettings::SystemScope)->fileName();
 }
 
 } // namespace
@@ -38,25 +40,24 @@ void complainOnStandardError(const QString& line) {
 }
 
 UserSettings readUserSettings(const SettingsComplaint& complain) {
-    QSettings file(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kProgramTitle),
-                   QLatin1String(kProgramTitle));
+    const auto file = programSettings(QSettings::UserScope);
+    // The value of key; complaint (with the file and the value) when set but unusable.
+    const auto text = [&](const char* key, const char* complaint, bool (*usable)(const QString&)) {
+        const QString name = QLatin1String(key);
+        const QString value = file->value(name).toString();
+        if (!value.isEmpty() && !usable(value))
+            complain(QString::fromLatin1(complaint).arg(fileSetting(name), value));
+        return value;
+    };
     UserSettings settings;
-    settings.postcardService = file.value(QStringLiteral("postcard/service")).toString();
-    settings.postcardSender = file.value(QStringLiteral("postcard/sender")).toString();
-    settings.fullscreen = file.value(QStringLiteral("window/fullscreen"), false).toBool();
-    settings.language = file.value(QStringLiteral("window/language")).toString();
-
-    if (!settings.postcardService.isEmpty() && serviceBaseUrl(settings.postcardService).isEmpty())
-        complain(
-            QString::fromLatin1(kBadService)
-                .arg(fileSetting(QStringLiteral("postcard/service")), settings.postcardService));
-    if (!settings.postcardSender.isEmpty() && !followsAddressRule(settings.postcardSender))
-        complain(QString::fromLatin1(kBadSender)
-                     .arg(fileSetting(QStringLiteral("postcard/sender")), settings.postcardSender));
-    if (!settings.language.isEmpty() && QLocale(settings.language).language() == QLocale::C) {
-        complain(QString::fromLatin1(kBadLanguage)
-                     .arg(fileSetting(QStringLiteral("window/language")), settings.language));
-    }
+    settings.postcardService = text("postcard/service", kBadService, [](const QString& value) {
+        return !serviceBaseUrl(value).isEmpty();
+    });
+    settings.postcardSender = text("postcard/sender", kBadSender, &followsAddressRule);
+    settings.fullscreen = file->value(QStringLiteral("window/fullscreen"), false).toBool();
+    settings.language = text("window/language", kBadLanguage, [](const QString& value) {
+        return QLocale(value).language() != QLocale::C;
+    });
     return settings;
 }
 

@@ -44,6 +44,8 @@ public:
     // The start-up sequence. Throws FileError when a step fails; the window
     // must then not be shown.
     void Form_Load();
+    // The window's background picture, as Form_Load loaded it.
+    const QPixmap& background() const { return background_; }
 
     void goPic(int step);
     bool SavePic();

@@ -2,6 +2,7 @@
 // against the raw drawing of the same two pictures, and whole turns against
 // their 27 pauses of 10 ms, measured alone in the same run.
 #include "app/PageSheet.h"
+#include "app/PageTurn.h"
 #include "bench/BenchTiming.h"
 #include "colouring/Canvas.h"
 #include "controls/ucButtonA.h"
@@ -15,8 +16,8 @@
 namespace {
 
 constexpr int kFrames = 27;
-constexpr int kSheetStep = 20;
-constexpr double kPausesSeconds = kFrames * 0.010;
+constexpr int kSheetStep = PageTurn::kSheetStep;
+constexpr double kPausesSeconds = kFrames * PageTurn::kFramePauseMs / 1000.0;
 
 // The sheet's left edge in frame k of a forward turn, cycling through all 27.
 int sheetLeft(std::int64_t iteration, int canvasWidth) {
@@ -77,39 +78,22 @@ void turnRepeatedly(benchmark::State& state, TestWindow& w, int from, int step) 
     state.counters["x_pauses"] = total / double(state.iterations()) / kPausesSeconds;
 }
 
-BENCHMARK_DEFINE_F(WindowBench, PageTurnForward)(benchmark::State& state) {
-    turnRepeatedly(state, w(), 1, +1);
-}
-BENCHMARK_REGISTER_F(WindowBench, PageTurnForward)
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Unit(benchmark::kMillisecond);
+// Ten whole turns of one kind, each timed alone.
+#define VX_TURN_BENCHMARK(Fixture, Name, from, step)                                               \
+    BENCHMARK_DEFINE_F(Fixture, Name)(benchmark::State & state) {                                  \
+        turnRepeatedly(state, w(), from, step);                                                    \
+    }                                                                                              \
+    BENCHMARK_REGISTER_F(Fixture, Name)                                                            \
+        ->UseManualTime()                                                                          \
+        ->Iterations(10)                                                                           \
+        ->Unit(benchmark::kMillisecond)
 
-BENCHMARK_DEFINE_F(WindowBench, PageTurnBackward)(benchmark::State& state) {
-    turnRepeatedly(state, w(), 3, -1);
-}
-BENCHMARK_REGISTER_F(WindowBench, PageTurnBackward)
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Unit(benchmark::kMillisecond);
-
+VX_TURN_BENCHMARK(WindowBench, PageTurnForward, 1, +1);
+VX_TURN_BENCHMARK(WindowBench, PageTurnBackward, 3, -1);
 // The same turns on a screen of twice the resolution: four times the pixels
 // a frame, the same pauses.
-BENCHMARK_DEFINE_F(WindowBenchAt2x, PageTurnForward)(benchmark::State& state) {
-    turnRepeatedly(state, w(), 1, +1);
-}
-BENCHMARK_REGISTER_F(WindowBenchAt2x, PageTurnForward)
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Unit(benchmark::kMillisecond);
-
-BENCHMARK_DEFINE_F(WindowBenchAt2x, PageTurnBackward)(benchmark::State& state) {
-    turnRepeatedly(state, w(), 3, -1);
-}
-BENCHMARK_REGISTER_F(WindowBenchAt2x, PageTurnBackward)
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Unit(benchmark::kMillisecond);
+VX_TURN_BENCHMARK(WindowBenchAt2x, PageTurnForward, 1, +1);
+VX_TURN_BENCHMARK(WindowBenchAt2x, PageTurnBackward, 3, -1);
 
 // The child's click on the next-page button: the page stored, then turned.
 BENCHMARK_DEFINE_F(WindowBench, NextButtonClick)(benchmark::State& state) {

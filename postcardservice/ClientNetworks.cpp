@@ -2,6 +2,17 @@
 
 #include <QRegularExpression>
 
+namespace {
+
+// An IPv4 client seen through an IPv6 socket (::ffff:a.b.c.d) as itself.
+QHostAddress unmapped(const QHostAddress& address) {
+    bool isIPv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
+    return isIPv4 ? QHostAddress(ipv4) : address;
+}
+
+} // namespace
+
 ClientNetworks ClientNetworks::loopback() {
     return *parse(QStringLiteral("127.0.0.0/8, ::1/128"));
 }
@@ -26,20 +37,17 @@ std::optional<ClientNetworks> ClientNetworks::parse(const QString& text) {
 }
 
 bool ClientNetworks::allows(const QHostAddress& client) const {
-    bool isIPv4 = false;
-    const quint32 ipv4 = client.toIPv4Address(&isIPv4);
-    const QHostAddress address = isIPv4 ? QHostAddress(ipv4) : client;
+    const QHostAddress address = unmapped(client);
     for (const auto& block : blocks_)
         if (address.isInSubnet(block))
             return true;
     return false;
 }
 
-QHostAddress clientIdentity(const QHostAddress& address) {
-    bool isIPv4 = false;
-    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
-    if (isIPv4)
-        return QHostAddress(ipv4);
+QHostAddress clientIdentity(const QHostAddress& client) {
+    const QHostAddress address = unmapped(client);
+    if (address.protocol() == QAbstractSocket::IPv4Protocol)
+        return address;
     Q_IPV6ADDR bytes = address.toIPv6Address();
     for (int i = 8; i < 16; ++i)
         bytes[i] = 0;

@@ -66,6 +66,10 @@ QString fillMailTemplate(const QString& mailTemplate, const QString& sender, con
     return text + QStringLiteral("\n\n") + QLatin1String(kMadeWithVellumix);
 }
 
+DeskAnswer notAPostcardRequest(int status) {
+    return refusal(status, "refused: not a postcard request", "This is not a postcard request.");
+}
+
 PostcardDesk::PostcardDesk(ServiceConfig config)
     : config_(std::move(config)),
       limit_(config_.postcardsPerHour, std::size_t(config_.trackedAddresses)) {}
@@ -77,7 +81,7 @@ DeskAnswer PostcardDesk::answer(const QHostAddress& client, const RequestQuery& 
                        "This network may not send postcards here.");
     const std::optional<std::array<QString, 5>> values = requestValues(query);
     if (!values)
-        return refusal(400, "refused: not a postcard request", "This is not a postcard request.");
+        return notAPostcardRequest(400);
     const QString& sender = (*values)[1];
     const QString& recipient = (*values)[2];
     const QString& message = (*values)[3];

@@ -33,6 +33,9 @@ QString fillMailTemplate(const QString& mailTemplate, const QString& sender, con
 // status and outcome; never the password or the message.
 std::string requestLogLine(const QDateTime& time, const QString& client, const DeskAnswer& answer);
 
+// The refusal of anything that is not the service's request, with status.
+DeskAnswer notAPostcardRequest(int status);
+
 class PostcardDesk {
 public:
     explicit PostcardDesk(ServiceConfig config);

@@ -117,20 +117,16 @@ int main(int argc, char** argv) {
         logLine(requestLogLine(QDateTime::currentDateTimeUtc(), client.toString(), answer));
     });
     // Anything else: a 4xx page starting with "<", logged like the rest.
-    server->set_error_handler(httplib::Server::HandlerWithResponse([](const httplib::Request&
-                                                                          request,
-                                                                      httplib::Response& response) {
-        if (!response.body.empty())
-            return httplib::Server::HandlerResponse::Unhandled; // a refusal of the desk's own
-        DeskAnswer answer{response.status, "", "text/html; charset=utf-8",
-                          "refused: not a postcard request", "-"};
-        answer.body =
-            "<!DOCTYPE html>\n<html><body><p>This is not a postcard request.</p></body></html>\n";
-        response.set_content(answer.body, answer.contentType.c_str());
-        logLine(
-            requestLogLine(QDateTime::currentDateTimeUtc(), clientOf(request).toString(), answer));
-        return httplib::Server::HandlerResponse::Handled;
-    }));
+    server->set_error_handler(httplib::Server::HandlerWithResponse(
+        [](const httplib::Request& request, httplib::Response& response) {
+            if (!response.body.empty())
+                return httplib::Server::HandlerResponse::Unhandled; // a refusal of the desk's own
+            const DeskAnswer answer = notAPostcardRequest(response.status);
+            response.set_content(answer.body, answer.contentType.c_str());
+            logLine(requestLogLine(QDateTime::currentDateTimeUtc(), clientOf(request).toString(),
+                                   answer));
+            return httplib::Server::HandlerResponse::Handled;
+        }));
 
     const std::string address = config.address.toStdString();
     int port = config.port;
