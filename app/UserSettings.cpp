@@ -58,6 +58,17 @@ UserSettings readUserSettings(const SettingsComplaint& complain) {
     settings.language = text("window/language", kBadLanguage, [](const QString& value) {
         return QLocale(value).language() != QLocale::C;
     });
+    settings.access.clickToDraw =
+        file->value(QStringLiteral("access/click_to_draw"), false).toBool();
+    const QString scanning = file->value(QStringLiteral("access/scanning")).toString();
+    if (scanning == QLatin1String("one"))
+        settings.access.scanning = AccessSettings::Scanning::OneSwitch;
+    else if (scanning == QLatin1String("two"))
+        settings.access.scanning = AccessSettings::Scanning::TwoSwitches;
+    bool number = false;
+    const double seconds = file->value(QStringLiteral("access/scan_seconds")).toDouble(&number);
+    if (number && seconds > 0)
+        settings.access.scanSeconds = seconds;
     return settings;
 }
 

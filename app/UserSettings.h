@@ -3,6 +3,8 @@
 // the system's and the user's Vellumix.conf (INI; the user's file wins). A
 // value that cannot be used never stops the program: it is reported on
 // standard error, and a postcard then fails as for an unreachable service.
+#include "colouring/AccessSettings.h"
+
 #include <QString>
 #include <functional>
 
@@ -16,6 +18,8 @@ struct UserSettings {
     // [window]
     bool fullscreen = false;
     QString language; // empty: the system's locale
+    // [access]
+    AccessSettings access;
 };
 
 // Where a complaint about a settings value goes: one line, standard error in

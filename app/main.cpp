@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
             break;
         }
         applyPostcardSettings(settings, window.postcardSettings);
+        window.access = settings.access;
         FullScreenHost fullScreen(window);
         window.Form_Load();
         if (QApplication::arguments().contains(QStringLiteral("--fullscreen")) ||

@@ -4,6 +4,7 @@
 #include "pixels/Colour.h"
 #include "state/BookFacts.h"
 
+#include <QtGlobal>
 #include <array>
 
 constexpr std::array<Colour, kPaletteSize> kPaletteTable = {
@@ -11,6 +12,16 @@ constexpr std::array<Colour, kPaletteSize> kPaletteTable = {
     packColour(0, 255, 0),    packColour(255, 128, 0),   packColour(30, 30, 30),
     packColour(85, 56, 47),   packColour(128, 128, 128), packColour(255, 128, 192),
     packColour(204, 28, 173), packColour(240, 190, 139), packColour(0, 255, 255),
+};
+
+// Each slot's colour as a child says it, translated in the context "Palette".
+constexpr std::array<const char*, kPaletteSize> kPaletteColourNames = {
+    QT_TRANSLATE_NOOP("Palette", "Red"),    QT_TRANSLATE_NOOP("Palette", "Yellow"),
+    QT_TRANSLATE_NOOP("Palette", "Blue"),   QT_TRANSLATE_NOOP("Palette", "Green"),
+    QT_TRANSLATE_NOOP("Palette", "Orange"), QT_TRANSLATE_NOOP("Palette", "Black"),
+    QT_TRANSLATE_NOOP("Palette", "Brown"),  QT_TRANSLATE_NOOP("Palette", "Grey"),
+    QT_TRANSLATE_NOOP("Palette", "Pink"),   QT_TRANSLATE_NOOP("Palette", "Purple"),
+    QT_TRANSLATE_NOOP("Palette", "Peach"),  QT_TRANSLATE_NOOP("Palette", "Turquoise"),
 };
 
 // Resource numbers of a slot's crayon and brush cursors: the crayons first,
