@@ -11,8 +11,8 @@ class QWidget;
 
 struct AccessibleWindowModel {
     std::function<std::vector<QWidget*>()> controls; // shown and named, in order
-    std::function<bool(const QWidget*)> picked;       // checked state
-    std::function<void(QWidget*)> press;              // as a click
+    std::function<bool(const QWidget*)> picked;      // checked state
+    std::function<void(QWidget*)> press;             // as a click
 };
 
 // Installs the factory once; the window hands in its model.

@@ -51,10 +51,18 @@ bool KeyboardAccess::keyPress(QKeyEvent* event) {
     const bool fine = event->modifiers() & Qt::ShiftModifier;
     QPoint direction;
     switch (event->key()) {
-    case Qt::Key_Left: direction = {-1, 0}; break;
-    case Qt::Key_Right: direction = {1, 0}; break;
-    case Qt::Key_Up: direction = {0, -1}; break;
-    case Qt::Key_Down: direction = {0, 1}; break;
+    case Qt::Key_Left:
+        direction = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        direction = {1, 0};
+        break;
+    case Qt::Key_Up:
+        direction = {0, -1};
+        break;
+    case Qt::Key_Down:
+        direction = {0, 1};
+        break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -62,7 +70,8 @@ bool KeyboardAccess::keyPress(QKeyEvent* event) {
             return true; // a held key presses once
         press(focused);
         return true;
-    default: return false;
+    default:
+        return false;
     }
     if (focused == page_)
         latch_.step(direction, fine, event->isAutoRepeat());

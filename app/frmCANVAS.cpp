@@ -7,8 +7,8 @@
 #include "app/WindowArtwork.h"
 #include "colouring/AccessOverlay.h"
 #include "colouring/Canvas.h"
-#include "colouring/CanvasLatch.h"
 #include "colouring/CanvasInput.h"
+#include "colouring/CanvasLatch.h"
 #include "colouring/PrintButton.h"
 #include "colouring/SaveButton.h"
 #include "colouring/ToolBox.h"
@@ -210,17 +210,21 @@ void frmCANVAS::setUpAccess() {
                      Group{cmdSAVE, cmdPRINT, cmdSEND}}),
         canvas, *latch_, *overlay_, [this] { deferred_.runDeferred(); });
     overlay_->raise();
+    // The window itself holds the keyboard at first, so that no control
+    // shows a mark until Tab is pressed, whatever Qt would pick itself.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus(Qt::OtherFocusReason);
     nameControls();
-    installAccessibleControls(
-        this, {[this] {
-                   std::vector<QWidget*> shown;
-                   for (int g = 0; g < int(keyboard_->groups().groups().size()); ++g)
-                       for (QWidget* control : keyboard_->groups().shown(g))
-                           shown.push_back(control);
-                   return shown;
-               },
-               [this](const QWidget* control) { return picked(control); },
-               [this](QWidget* control) { keyboard_->press(control); }});
+    installAccessibleControls(this, {[this] {
+                                         std::vector<QWidget*> shown;
+                                         for (int g = 0;
+                                              g < int(keyboard_->groups().groups().size()); ++g)
+                                             for (QWidget* control : keyboard_->groups().shown(g))
+                                                 shown.push_back(control);
+                                         return shown;
+                                     },
+                                     [this](const QWidget* control) { return picked(control); },
+                                     [this](QWidget* control) { keyboard_->press(control); }});
 }
 
 void frmCANVAS::nameControls() {

@@ -44,7 +44,8 @@ void AccessOverlay::showAreaEdge(const QImage& edge, QPoint pageOrigin) {
         t.setCompositionMode(QPainter::CompositionMode_SourceIn);
         t.fillRect(tinted.rect(), kMarkColour);
         t.end();
-        for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+        for (const QPoint d :
+             {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
             p.drawImage(d, tinted);
     }
     edgeOrigin_ = pageOrigin;

@@ -22,7 +22,8 @@ void walkRegion(const QImage& page, QPoint seed, std::vector<char>& taken, Visit
         const QPoint p = todo.back();
         todo.pop_back();
         visit(p);
-        for (const QPoint n : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
+        for (const QPoint n :
+             {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
             if (n.x() < 0 || n.y() < 0 || n.x() >= w || n.y() >= h)
                 continue;
             char& mark = taken[std::size_t(n.y()) * w + n.x()];
@@ -66,7 +67,8 @@ QImage areaEdge(const QImage& page, QPoint seed) {
     std::vector<char> taken(std::size_t(page.width()) * page.height(), 0);
     const QRgb colour = at(page, seed.x(), seed.y());
     walkRegion(page, seed, taken, [&](QPoint p) {
-        for (const QPoint n : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
+        for (const QPoint n :
+             {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
             if (!page.rect().contains(n) || at(page, n.x(), n.y()) != colour) {
                 edge.scanLine(p.y())[p.x()] = 255;
                 return;
