@@ -214,7 +214,7 @@ void frmCANVAS::setUpAccess() {
     // shows a mark until Tab is pressed, whatever Qt would pick itself.
     setFocusPolicy(Qt::ClickFocus);
     setFocus(Qt::OtherFocusReason);
-    nameControls();
+    // Before any name is given: a name given makes the reader's view of a control.
     installAccessibleControls(this, {[this] {
                                          std::vector<QWidget*> shown;
                                          for (int g = 0;
@@ -225,6 +225,7 @@ void frmCANVAS::setUpAccess() {
                                      },
                                      [this](const QWidget* control) { return picked(control); },
                                      [this](QWidget* control) { keyboard_->press(control); }});
+    nameControls();
 }
 
 void frmCANVAS::nameControls() {
