@@ -1,8 +1,8 @@
 #include "app/UserSettings.h"
 
+#include "book/BookFacts.h"
 #include "postcard/PostcardSettings.h"
 #include "postcardprotocol/PostcardRequest.h"
-#include "state/BookFacts.h"
 
 #include <QLocale>
 #include <QSettings>

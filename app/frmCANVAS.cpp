@@ -3,6 +3,9 @@
 #include "app/DataFolder.h"
 #include "app/PageSheet.h"
 #include "app/WindowArtwork.h"
+#include "book/BookFacts.h"
+#include "book/ControlPlaces.h"
+#include "book/DataFiles.h"
 #include "colouring/Canvas.h"
 #include "colouring/CanvasInput.h"
 #include "colouring/PrintButton.h"
@@ -16,9 +19,6 @@
 #include "pixels/BitmapFile.h"
 #include "postcard/frmPostcard.h"
 #include "resources/CrispPictures.h"
-#include "state/BookFacts.h"
-#include "state/ControlPlaces.h"
-#include "state/DataFiles.h"
 
 #include <QCloseEvent>
 #include <QFile>

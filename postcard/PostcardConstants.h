@@ -1,7 +1,7 @@
 #pragma once
 // Fixed values of the e-postcard: addresses, the service, the
 // texts of the status window and the figures of a delivery.
-#include "state/DataFiles.h"
+#include "book/DataFiles.h"
 
 #include <QtGlobal>
 #include <chrono>

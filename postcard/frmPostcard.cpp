@@ -1,5 +1,6 @@
 #include "postcard/frmPostcard.h"
 
+#include "book/ControlPlaces.h"
 #include "pixels/BitmapFile.h"
 #include "postcard/BmpToJpeg.h"
 #include "postcard/LimitedPlainTextEdit.h"
@@ -8,7 +9,6 @@
 #include "postcardprotocol/DeliveryError.h"
 #include "postcardprotocol/PostcardRequest.h"
 #include "resources/SvgSources.h"
-#include "state/ControlPlaces.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
