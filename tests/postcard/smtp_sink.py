@@ -1,18 +1,12 @@
 """A real SMTP server on 127.0.0.1 for the tests (aiosmtpd).
 
-Stores each message it accepts in the folder given: N.eml as received, N.json
-with the envelope, the login used, the headers, the plain-text body and the
-attachments' names and types, whether it came inside TLS, and N-<i>.bin with
-each attachment's bytes. Every AUTH command it is sent adds a line to
+Stores each message it accepts in the folder given: N.eml as received, and
+N.json and N-<i>.bin as mail_summary.py describes them. Every AUTH command it is sent adds a line to
 auth.log. Offers AUTH even on a plain connection, as a careless server would,
 and STARTTLS when given a certificate; the account is "postcard-user" with the
 password "secret". Prints "PORT <n>" once it listens.
 """
 import argparse
-import email
-import email.policy
-import email.utils
-import json
 import os
 import signal
 import socket
@@ -20,6 +14,8 @@ import ssl
 
 from aiosmtpd.controller import Controller
 from aiosmtpd.smtp import SMTP, AuthResult
+
+import mail_summary
 
 USER = b"postcard-user"
 PASSWORD = b"secret"
@@ -66,26 +62,10 @@ class Store:
         raw = envelope.original_content
         with open(stem + ".eml", "wb") as out:
             out.write(raw)
-        message = email.message_from_bytes(raw, policy=email.policy.default)
-        body = message.get_body(preferencelist=("plain",))
-        summary = {
-            "mail_from": envelope.mail_from,
-            "rcpt_tos": envelope.rcpt_tos,
-            "login": session.auth_data.login.decode() if session.authenticated else "",
-            "tls": session.ssl is not None,
-            "headers": {name: str(message[name]) for name in ("From", "To", "Subject", "Date")},
-            "date_epoch": email.utils.parsedate_to_datetime(message["Date"]).timestamp(),
-            "body": body.get_content() if body is not None else None,
-            "body_type": body.get_content_type() if body is not None else None,
-            "attachments": [],
-        }
-        for index, part in enumerate(message.iter_attachments()):
-            summary["attachments"].append(
-                {"filename": part.get_filename(), "type": part.get_content_type()})
-            with open(f"{stem}-{index}.bin", "wb") as out:
-                out.write(part.get_payload(decode=True))
-        with open(stem + ".json", "w", encoding="utf-8") as out:
-            json.dump(summary, out)
+        mail_summary.store(
+            raw, stem, envelope.mail_from, envelope.rcpt_tos,
+            session.auth_data.login.decode() if session.authenticated else "",
+            session.ssl is not None)
         return "250 Message accepted"
 
 
