@@ -47,6 +47,13 @@ if [ ! -f "$config_dir/master.cf" ]; then
   cp /usr/share/postfix/master.cf.dist "$config_dir/master.cf"
 fi
 
+# Debian makes its snakeoil certificate when ssl-cert is installed; a machine
+# without it gets one the same way.
+if [ "$config_dir" = /etc/postfix ] && [ ! -f /etc/ssl/certs/ssl-cert-snakeoil.pem ] &&
+  command -v make-ssl-cert >/dev/null; then
+  make-ssl-cert generate-default-snakeoil
+fi
+
 settings=(
   "mynetworks = $mynetworks"
   "relayhost = $relayhost"
