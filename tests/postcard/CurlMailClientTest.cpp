@@ -133,6 +133,7 @@ TEST_F(CurlMailClientTest, WithoutAUserNameSendsWithTlsWhereOfferedCheckedAsTheS
         {"a certificate for another host", StartTls::OfferedForAnotherHost, true, false, true,
          true},
         {"an unknown authority, strict", StartTls::Offered, false, true, false, false},
+        {"STARTTLS offered, then refused", StartTls::OfferedButRefused, true, false, false, false},
     };
     for (const Case& c : cases) {
         QDir(inbox_).removeRecursively();

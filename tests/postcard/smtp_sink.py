@@ -3,7 +3,8 @@
 Stores each message it accepts in the folder given: N.eml as received, and
 N.json and N-<i>.bin as mail_summary.py describes them. Every AUTH command it is sent adds a line to
 auth.log. Offers AUTH even on a plain connection, as a careless server would,
-and STARTTLS when given a certificate; the account is "postcard-user" with the
+and STARTTLS when given a certificate (refusing it when told to, after
+offering it); the account is "postcard-user" with the
 password "secret". Prints "PORT <n>" once it listens.
 """
 import argparse
@@ -33,6 +34,12 @@ def authenticator(server, session, envelope, mechanism, auth_data):
 
 
 class RecordingSMTP(SMTP):
+    async def smtp_STARTTLS(self, arg):
+        if self.event_handler.refuse_starttls:
+            await self.push("454 4.7.0 TLS not available now")
+            return
+        await super().smtp_STARTTLS(arg)
+
     async def smtp_AUTH(self, arg):
         with open(os.path.join(self.event_handler.folder, "auth.log"), "a") as log:
             log.write(f"AUTH tls={int(self.session.ssl is not None)}\n")
@@ -45,9 +52,10 @@ class RecordingController(Controller):
 
 
 class Store:
-    def __init__(self, folder, refuse_recipients):
+    def __init__(self, folder, refuse_recipients, refuse_starttls):
         self.folder = folder
         self.refuse_recipients = refuse_recipients
+        self.refuse_starttls = refuse_starttls
         self.count = 0
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
@@ -74,6 +82,7 @@ def main():
     parser.add_argument("--folder", required=True)
     parser.add_argument("--require-auth", action="store_true")
     parser.add_argument("--refuse-recipients", action="store_true")
+    parser.add_argument("--refuse-starttls", action="store_true")
     parser.add_argument("--tls-cert")
     parser.add_argument("--tls-key")
     args = parser.parse_args()
@@ -87,7 +96,7 @@ def main():
     signal.pthread_sigmask(signal.SIG_BLOCK, stop_signals)
     port = free_port()
     controller = RecordingController(
-        Store(args.folder, args.refuse_recipients), hostname="127.0.0.1", port=port,
+        Store(args.folder, args.refuse_recipients, args.refuse_starttls), hostname="127.0.0.1", port=port,
         authenticator=authenticator, auth_required=args.require_auth,
         auth_require_tls=False, tls_context=tls)
     controller.start()
