@@ -17,6 +17,8 @@ constexpr char kBadService[] =
     "postcards cannot be sent.";
 constexpr char kBadSender[] =
     "Vellumix: %1: [postcard] sender=%2 is not an e-mail address; postcards cannot be sent.";
+constexpr char kBadRelayTls[] =
+    "Vellumix: %1: [postcard] relay_tls=%2 is neither opportunistic nor verify; verify is used.";
 constexpr char kBadLanguage[] =
     "Vellumix: %1: [window] language=%2 is not a language; English is used.";
 
@@ -54,6 +56,10 @@ UserSettings readUserSettings(const SettingsComplaint& complain) {
         return !serviceBaseUrl(value).isEmpty();
     });
     settings.postcardSender = text("postcard/sender", kBadSender, &followsAddressRule);
+    const QString relayTls = text("postcard/relay_tls", kBadRelayTls, [](const QString& value) {
+        return value == QLatin1String("opportunistic") || value == QLatin1String("verify");
+    });
+    settings.verifyRelayCertificate = !relayTls.isEmpty() && relayTls != "opportunistic";
     settings.fullscreen = file->value(QStringLiteral("window/fullscreen"), false).toBool();
     settings.language = text("window/language", kBadLanguage, [](const QString& value) {
         return QLocale(value).language() != QLocale::C;
@@ -66,6 +72,9 @@ void applyPostcardSettings(const UserSettings& settings, PostcardSettings& postc
         postcard.service = settings.postcardService;
     if (!settings.postcardSender.isEmpty())
         postcard.sender = settings.postcardSender;
+    postcard.verifyRelayCertificate = settings.verifyRelayCertificate;
+    postcard.settingsFiles = programSettings(QSettings::UserScope)->fileName() + " or " +
+                             programSettings(QSettings::SystemScope)->fileName();
     const QString bundle = qEnvironmentVariable("SSL_CERT_FILE");
     if (!bundle.isEmpty())
         postcard.caBundle = bundle;

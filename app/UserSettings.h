@@ -13,6 +13,9 @@ struct UserSettings {
     // means the compiled default.
     QString postcardService;
     QString postcardSender;
+    // relay_tls: "opportunistic" (the default) or "verify", the strict check
+    // of the relay's certificate; anything else is taken as "verify".
+    bool verifyRelayCertificate = false;
     // [window]
     bool fullscreen = false;
     QString language; // empty: the system's locale
@@ -30,6 +33,7 @@ void complainOnStandardError(const QString& line);
 UserSettings readUserSettings(const SettingsComplaint& complain = complainOnStandardError);
 
 // Hands the postcard values to the delivery, keeping the compiled defaults
-// where none is set; certificates come from SSL_CERT_FILE when it names a
-// bundle, as OpenSSL's own tools take it.
+// where none is set, with the files' names for when postcards are not set up;
+// certificates come from SSL_CERT_FILE when it names a bundle, as OpenSSL's
+// own tools take it.
 void applyPostcardSettings(const UserSettings& settings, PostcardSettings& postcard);

@@ -48,6 +48,9 @@ private:
     void cmdSEND_Click();
     void cmdCANCEL_Click();
     void setStatus(const char* text);
+    // The delivery past the address test; stage follows it, for the log.
+    void deliver(const QString& recipient, const char*& stage);
+    void logFailure(const char* stage, const char* reason) const;
     QString workingFile(const char* name) const;
 
     QString DataFolder;
