@@ -41,4 +41,5 @@ inline constexpr char StatusFailed[] =
 
 inline constexpr char InvalidAddressText[] =
     QT_TRANSLATE_NOOP("frmPostcard", "Please enter a valid email address to send your ePostcard.");
+//: The title of the message that the address is not valid.
 inline constexpr char InvalidAddressTitle[] = QT_TRANSLATE_NOOP("frmPostcard", "Trouble");
