@@ -182,6 +182,7 @@ void frmCANVAS::showStep(QRect changed) {
 
 bool frmCANVAS::SavePic() {
     return runOrReport([this] { book_.store(canvas->Image(), state.CurrentPage); },
+                       //: %1 is the path of the file that failed, %2 the reason.
                        tr("The page could not be stored in %1: %2."));
 }
 
@@ -189,7 +190,9 @@ void frmCANVAS::turnPage(int step) {
     turn_->leave(
         step, [this] { return SavePic(); },
         [this](int by) {
-            runOrReport([this, by] { goPic(by); }, tr("The page %1 could not be shown: %2."));
+            runOrReport([this, by] { goPic(by); },
+                        //: %1 is the path of the file that failed, %2 the reason.
+                        tr("The page %1 could not be shown: %2."));
         });
     deferred_.runDeferred();
 }
@@ -209,6 +212,7 @@ void frmCANVAS::goPic(int step) {
     // that it is never stored under another page's number.
     const QString working = book_.workingCopy(next);
     if (!QFile::exists(working)) {
+        //: The page to turn to is missing; %1 is its file's path.
         report(this, QStringLiteral("Vellumix"), tr("Cannot locate file: %1.").arg(working));
         return;
     }
@@ -232,6 +236,7 @@ void frmCANVAS::cmdSEND_Click() {
                 composer, this, state.DataFolder, state.WorkingFolder,
                 [this] { return canvas->Image(); }, postcardSettings);
         },
+        //: The postcard composer; %1 is the path of the file that failed, %2 the reason.
         tr("The postcard cannot be opened: %1: %2."));
 }
 

@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
         // Start-up stops at the failing step; no window is left behind.
         QMessageBox::critical(
             nullptr, QLatin1String(kProgramTitle),
+            //: %1 is the path of the file or folder that failed, %2 the reason.
             QCoreApplication::translate("main", "Vellumix cannot start.\n\n%1\n%2.")
                 .arg(e.path(), e.reason()));
         return 1;

@@ -25,6 +25,7 @@ void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatfor
     try {
         writeBitmapFile(canvasImage, fileName);
     } catch (const FileError& error) {
+        //: %1 is the file's path, %2 the reason.
         report(window, QLatin1String(kProgramTitle),
                QCoreApplication::translate(
                    "cmdSAVE", "The picture could not be saved.\n\nFile: %1\nReason: %2")

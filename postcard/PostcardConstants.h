@@ -42,6 +42,7 @@ inline constexpr char StatusFailed[] =
 
 inline constexpr char InvalidAddressText[] =
     QT_TRANSLATE_NOOP("frmPostcard", "Please enter a valid email address to send your ePostcard.");
+//: The title of the message that the address is not valid.
 inline constexpr char InvalidAddressTitle[] = QT_TRANSLATE_NOOP("frmPostcard", "Trouble");
 
 // The stages a failed delivery names on standard error, in English like the

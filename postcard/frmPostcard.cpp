@@ -72,6 +72,7 @@ frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QStrin
       DataFolder(dataFolder), workingFolder_(workingFolder), canvasImage_(std::move(canvasImage)),
       settings_(std::move(settings)), Net(settings_.makeHttpClient(settings_.caBundle)) {
     setObjectName(QStringLiteral("frmPostcard"));
+    //: The title of the postcard composer.
     setWindowTitle(tr("Send Drawing"));
     const auto right = Qt::AlignRight | Qt::AlignTop;
     const auto left = Qt::AlignLeft | Qt::AlignTop;
@@ -88,6 +89,7 @@ frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QStrin
     txtMSG->setGeometry(postcardRect("txtMSG"));
     txtMSG->setFont(largeBoldFont());
     txtMSG->setTabChangesFocus(true);
+    //: Over the small picture of the postcard.
     Label4 =
         makeWhiteLabel(this, "Label4", tr("Preview"), labelFont(), postcardRect("Label4"), left);
     preview = new QLabel(this);
@@ -95,6 +97,7 @@ frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QStrin
     preview->setGeometry(postcardRect("preview"));
     preview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     preview->setLineWidth(2);
+    //: Under the small picture of the postcard; keep it short, it must fit the picture's width.
     Label5 = makeWhiteLabel(this, "Label5", tr("(not actual size)"), labelFont(),
                             postcardRect("Label5"), left);
     // The labels beside the boxes may reach back to the preview, those of the
