@@ -45,6 +45,8 @@ FullScreenHost::~FullScreenHost() {
 }
 
 void FullScreenHost::toggle() {
+    if (on_ && kiosk)
+        return;
     if (on_)
         leave();
     else

@@ -21,6 +21,8 @@ public:
     void enter();
     void leave();
     void toggle();
+    // Full screen that F11 does not leave.
+    bool kiosk = false;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

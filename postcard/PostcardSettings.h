@@ -8,6 +8,7 @@
 #include "postcard/MailClient.h"
 #include "postcard/PostcardConstants.h"
 
+#include <QList>
 #include <QString>
 #include <chrono>
 #include <functional>
@@ -22,6 +23,13 @@ std::unique_ptr<HttpClient> makeCurlHttpClient(const QString& caBundle);
 std::unique_ptr<MailClient> makeCurlMailClient(const MailTimeouts& timeouts,
                                                const QString& caBundle);
 
+// A grown-up's entry of [postcard] recipients: the name offered to the
+// child and the address it stands for.
+struct PostcardRecipient {
+    QString name;
+    QString address;
+};
+
 struct PostcardSettings {
     // As the settings give them; a value that cannot be used fails the
     // delivery at the service request, as an unreachable service would.
@@ -33,6 +41,10 @@ struct PostcardSettings {
     // Certificates the service's and the mail server's must chain to; empty:
     // the system's store.
     QString caBundle;
+    // The relay's certificate must chain and name it even without a login.
+    bool verifyRelayCertificate = false;
+    // When any are given, the only addresses a postcard may go to.
+    QList<PostcardRecipient> recipients;
     std::chrono::milliseconds outcomeDisplayTime = kOutcomeDisplayTime;
     MessageReport report = showMessageBox;
     // The composer's web client, made once with caBundle; a mail client for
