@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QWidget>
 
+class QScreen;
 class frmCANVAS;
 
 class FullScreenHost : public QWidget {
@@ -32,6 +33,7 @@ protected:
 
 private:
     void pointerToScale();
+    void fitToScreenPixels(QScreen* screen);
 
     frmCANVAS& book_;
     ScreenScale scale_;
