@@ -32,26 +32,26 @@ GrownUpQuestion::GrownUpQuestion(QWidget* owner, const QPixmap& background)
     : QDialog(owner), background_(background) {
     setObjectName(QStringLiteral("GrownUpQuestion"));
     setWindowTitle(tr("Grown-ups only"));
-    setFixedSize(460, 180);
+    setFixedSize(358, 180);
     setAttribute(Qt::WA_OpaquePaintEvent);
     const auto left = Qt::AlignLeft | Qt::AlignTop;
     // Selectable, so that a grown-up may read it out with a screen reader or copy it.
     lblWords =
-        makeWhiteLabel(this, "lblWords", QString(), largeBoldFont(), {16, 38, 428, 52}, left);
+        makeWhiteLabel(this, "lblWords", QString(), largeBoldFont(), {16, 38, 326, 52}, left);
     lblWords->setWordWrap(true);
     lblWords->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     lblWords->setFocusPolicy(Qt::StrongFocus);
     makeWhiteLabel(this, "lblAsk", tr("Please write this number in digits:"), labelFont(),
-                   {16, 12, 428, 22}, left);
+                   {16, 12, 326, 22}, left);
     txtAnswer = new QLineEdit(this);
     txtAnswer->setObjectName(QStringLiteral("txtAnswer"));
     txtAnswer->setGeometry(16, 98, 140, 28);
     txtAnswer->setFont(largeBoldFont());
     txtAnswer->setValidator(new QIntValidator(0, kLargest, txtAnswer));
-    lblHint = makeWhiteLabel(this, "lblHint", QString(), labelFont(), {168, 98, 276, 34}, left);
+    lblHint = makeWhiteLabel(this, "lblHint", QString(), labelFont(), {168, 98, 174, 34}, left);
     lblHint->setWordWrap(true);
     auto* cmdCANCEL = makeButton(this, "cmdCANCEL", tr("Cancel"), {16, 140, 140, 30});
-    auto* cmdOK = makeButton(this, "cmdOK", tr("OK"), {304, 140, 140, 30});
+    auto* cmdOK = makeButton(this, "cmdOK", tr("OK"), {202, 140, 140, 30});
     cmdOK->setDefault(true);
     setTabOrder(lblWords, txtAnswer);
     setTabOrder(txtAnswer, cmdOK);
@@ -84,7 +84,9 @@ void GrownUpQuestion::answer() {
 void GrownUpQuestion::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), QColor(40, 80, 160));
-    painter.drawPixmap(0, 0, CrispPictures::at(background_, devicePixelRatioF()));
+    // The picture's right part: its left holds the composer's preview frame.
+    painter.drawPixmap(width() - background_.width(), 0,
+                       CrispPictures::at(background_, devicePixelRatioF()));
 }
 
 bool GrownUpQuestion::ask(QWidget* owner, const QPixmap& background) {
