@@ -1,7 +1,7 @@
 #include "app/DataFolder.h"
 
+#include "book/DataFiles.h"
 #include "pixels/FileError.h"
-#include "state/DataFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

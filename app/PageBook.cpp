@@ -1,7 +1,7 @@
 #include "app/PageBook.h"
 
+#include "book/DataFiles.h"
 #include "pixels/BitmapFile.h"
-#include "state/DataFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

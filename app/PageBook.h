@@ -2,7 +2,7 @@
 // The book's files: the untouched outline copies in the data folder's
 // "pages/orig/" and the working copies in the working folder's "pages/" that
 // hold each page as coloured so far in this run.
-#include "state/BookFacts.h"
+#include "book/BookFacts.h"
 
 #include <QImage>
 #include <QString>

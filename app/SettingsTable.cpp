@@ -91,10 +91,11 @@ const SettingKey kKeys[] = {
      "The postcard service (see vellumix-postcard-service). With https the\n"
      "service's certificate must chain to the system's certificate store.",
      [](const QString& v) { return !serviceBaseUrl(v).isEmpty(); },
-     [](UserSettings& s, const QString& v) { s.postcardService = v; }, true},
+     [](UserSettings& s, const QString& v) { s.postcardService = v; }, "postcards cannot be sent"},
     {"postcard", "sender", "an e-mail address", PostcardSenderAddress,
      "The sender of every postcard: an address of the mail domain the relay sends for.",
-     followsAddressRule, [](UserSettings& s, const QString& v) { s.postcardSender = v; }, true},
+     followsAddressRule, [](UserSettings& s, const QString& v) { s.postcardSender = v; },
+     "postcards cannot be sent"},
     {"postcard", "recipients", "a list of Name <address>, separated by commas", "",
      "The composer offers these by name (typing the start of a name and Enter\n"
      "fills in the address); when set, postcards go to these addresses only.",
@@ -103,14 +104,16 @@ const SettingKey kKeys[] = {
      "true: the composer opens only after the grown-up question.", isBoolean,
      [](UserSettings& s, const QString& v) { s.book.askGrownup = booleanValue(v); }},
     {"postcard", "relay_tls", "opportunistic or verify", "opportunistic",
-     "verify: the mail relay's certificate must chain to the system's store and\n"
-     "name the relay even when no login is sent.",
+     "Without a login the relay's STARTTLS is used whenever offered, and a\n"
+     "certificate that does not check out (a home relay's own) is noted on\n"
+     "standard error but lets the postcard go; \"verify\" makes that check strict.",
      [](const QString& v) {
          return QStringList{"opportunistic", "verify"}.contains(v.trimmed().toLower());
      },
      [](UserSettings& s, const QString& v) {
-         s.verifyRelayCertificate = v.trimmed().toLower() == QLatin1String("verify");
-     }},
+         s.verifyRelayCertificate = v.trimmed().toLower() != QLatin1String("opportunistic");
+     },
+     "verify is used"},
     {"print", "enabled", kBooleans, "true",
      "false: the printer button is not there and Ctrl+P does nothing.", isBoolean,
      [](UserSettings& s, const QString& v) { s.book.printEnabled = booleanValue(v); }},
@@ -131,7 +134,7 @@ const SettingKey kKeys[] = {
     {"window", "language", "a language code (de, fr, pt_BR...)", "",
      "The book's language; empty: the system's locale.",
      [](const QString& v) { return v.isEmpty() || QLocale(v).language() != QLocale::C; },
-     [](UserSettings& s, const QString& v) { s.language = v; }, true},
+     [](UserSettings& s, const QString& v) { s.language = v; }, "English is used"},
     {"book", "keep", kBooleans, "false",
      "true: the colouring stays from one run to the next. false: every run\n"
      "starts with the pages uncoloured.",

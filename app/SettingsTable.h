@@ -16,8 +16,9 @@ struct SettingKey {
     bool (*usable)(const QString& value);
     // Stores a usable value, or the default.
     void (*store)(UserSettings& settings, const QString& value);
-    // An unusable value is still handed on (it then fails where it is used).
-    bool keptWhenUnusable = false;
+    // What an unusable value comes to, when it is handed on as written
+    // instead of the default being used.
+    const char* unusableMeans = nullptr;
 
     QString path() const { return QLatin1String(section) + u'/' + QLatin1String(name); }
     QString shown() const {

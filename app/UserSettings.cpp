@@ -1,7 +1,7 @@
 #include "app/UserSettings.h"
 
 #include "app/SettingsTable.h"
-#include "state/BookFacts.h"
+#include "book/BookFacts.h"
 
 #include <QSet>
 #include <QSettings>
@@ -91,15 +91,15 @@ SettingsReading readSettingsFiles() {
                                     : SettingOrigin::Default};
         if (file) {
             const QString value = textOf(file->value(path));
-            if (key.usable(value) || key.keptWhenUnusable)
+            if (key.usable(value) || key.unusableMeans)
                 read.value = value;
             if (!key.usable(value))
                 reading.problems << QStringLiteral("Vellumix: %1: %2=%3 cannot be used (%4); %5.")
                                         .arg(file->fileName(), key.shown(), value,
                                              QLatin1String(key.values),
-                                             key.keptWhenUnusable
-                                                 ? QStringLiteral("it fails where it is used")
-                                                 : QStringLiteral("the default is used"));
+                                             QLatin1String(key.unusableMeans
+                                                               ? key.unusableMeans
+                                                               : "the default is used"));
         }
         key.store(reading.settings, read.value);
         reading.keys << read;
@@ -154,6 +154,8 @@ void applyPostcardSettings(const UserSettings& settings, PostcardSettings& postc
         postcard.sender = settings.postcardSender;
     postcard.verifyRelayCertificate = settings.verifyRelayCertificate;
     postcard.recipients = settings.recipients;
+    postcard.settingsFiles = programSettings(QSettings::UserScope)->fileName() + " or " +
+                             programSettings(QSettings::SystemScope)->fileName();
     const QString bundle = qEnvironmentVariable("SSL_CERT_FILE");
     if (!bundle.isEmpty())
         postcard.caBundle = bundle;

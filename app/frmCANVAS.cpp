@@ -4,6 +4,9 @@
 #include "app/GrownUpQuestion.h"
 #include "app/PageSheet.h"
 #include "app/WindowArtwork.h"
+#include "book/BookFacts.h"
+#include "book/ControlPlaces.h"
+#include "book/DataFiles.h"
 #include "colouring/Canvas.h"
 #include "colouring/CanvasInput.h"
 #include "colouring/PrintButton.h"
@@ -17,9 +20,6 @@
 #include "pixels/BitmapFile.h"
 #include "postcard/frmPostcard.h"
 #include "resources/CrispPictures.h"
-#include "state/BookFacts.h"
-#include "state/ControlPlaces.h"
-#include "state/DataFiles.h"
 
 #include <QCloseEvent>
 #include <QFile>

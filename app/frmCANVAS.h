@@ -6,10 +6,10 @@
 #include "app/DeferredActions.h"
 #include "app/PageBook.h"
 #include "app/PageTurn.h"
+#include "colouring/ProgramState.h"
 #include "colouring/UndoHistory.h"
 #include "controls/MessageReport.h"
 #include "postcard/PostcardSettings.h"
-#include "state/ProgramState.h"
 
 #include <QCursor>
 #include <QImage>

@@ -5,8 +5,8 @@
 #include "app/Translators.h"
 #include "app/UserSettings.h"
 #include "app/frmCANVAS.h"
+#include "book/BookFacts.h"
 #include "pixels/FileError.h"
-#include "state/BookFacts.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "colouring/PrintButton.h"
 
-#include "state/BookFacts.h"
+#include "book/BookFacts.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -1,9 +1,9 @@
 #include "colouring/SaveButton.h"
 
+#include "book/BookFacts.h"
+#include "book/DataFiles.h"
 #include "controls/ComDLG.h"
 #include "pixels/BitmapFile.h"
-#include "state/BookFacts.h"
-#include "state/DataFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,6 @@
 #include "postcard/frmPostcard.h"
 
+#include "book/ControlPlaces.h"
 #include "pixels/BitmapFile.h"
 #include "postcard/BmpToJpeg.h"
 #include "postcard/LimitedPlainTextEdit.h"
@@ -8,7 +9,6 @@
 #include "postcardprotocol/DeliveryError.h"
 #include "postcardprotocol/PostcardRequest.h"
 #include "resources/SvgSources.h"
-#include "state/ControlPlaces.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -27,6 +27,10 @@
 namespace {
 
 constexpr int kMessageMaxLength = 200;
+
+constexpr char kNotSetUp[] = "Vellumix: postcards are not set up: [postcard] service and sender "
+                             "are needed in %1.";
+constexpr char kNotSent[] = "Vellumix: a postcard could not be sent: %1: %2";
 
 QLineEdit* makeAddressBox(QWidget* window, const char* name) {
     auto* box = new QLineEdit(QString::fromLatin1(PlaceholderAddress), window);
@@ -228,39 +232,29 @@ void frmPostcard::SendPostCard() {
         return;
     }
     deliveryStarted_ = true;
-    const QString tempPicture = workingFile(DataFiles::TempPicture);
-    const QString picture = workingFile(DataFiles::PostcardPicture);
 
+    // Without a service and a sender nothing is prepared and nothing asked.
+    const bool setUp = !settings_.service.isEmpty() && !settings_.sender.isEmpty();
     bool sent = false;
+    const char* stage = DeliveryStage::Picture;
     try {
         if (!status_)
             status_ = new frmSTATUS(parentWidget(), DataFolder);
         status_->showNow();
-        setStatus(StatusPreparing);
-        removeIfPresent(tempPicture);
-        writeBitmapFile(canvasImage_(), tempPicture);
-        BmpToJpeg(tempPicture, picture, kJpegQuality);
-        removeIfPresent(tempPicture);
-        Net->setTimeout(settings_.serviceTimeout);
-        setStatus(StatusChecking);
-        if (!followsAddressRule(settings_.sender))
-            throw DeliveryError("the postcards' sender is not an address");
-        const QString reply =
-            Net->get(buildServiceUrl(settings_.service, txtMailFROM->text(), recipient,
-                                     txtMSG->toPlainText(), QString::fromLatin1(PostcardSerial)));
-        const ServiceReply fields = parseServiceReply(reply);
-        // A fresh mail client for every attempt, gone when the attempt ends.
-        const std::unique_ptr<MailClient> QZSMTP =
-            settings_.makeMailClient(settings_.mailTimeouts, settings_.caBundle);
-        const PostcardMail mail =
-            composePostcardMail(fields, settings_.sender, recipient, settings_.smtpPort,
-                                QDateTime::currentDateTime(), picture);
-        setStatus(StatusSendingPostcard);
-        QZSMTP->send(mail);
-        sent = true;
-    } catch (const std::exception&) {
-        // Whatever failed, the child sees the one failure text below.
+        if (setUp) {
+            deliver(recipient, stage);
+            sent = true;
+        } else {
+            settings_.log(QString::fromLatin1(kNotSetUp).arg(
+                settings_.settingsFiles.isEmpty() ? QStringLiteral("the settings file")
+                                                  : settings_.settingsFiles));
+        }
+    } catch (const DeliveryError& e) {
+        logFailure(e.stage().empty() ? stage : e.stage().c_str(), e.what());
+    } catch (const std::exception& e) {
+        logFailure(stage, e.what());
     }
+    // Whatever failed, the child sees the one failure text.
     setStatus(sent ? StatusSent : StatusFailed);
 
     // The windows stay responsive while the outcome shows; the owner may even
@@ -272,6 +266,45 @@ void frmPostcard::SendPostCard() {
     if (status_)
         status_->close();
     close();
+}
+
+void frmPostcard::deliver(const QString& recipient, const char*& stage) {
+    const QString tempPicture = workingFile(DataFiles::TempPicture);
+    const QString picture = workingFile(DataFiles::PostcardPicture);
+    setStatus(StatusPreparing);
+    removeIfPresent(tempPicture);
+    writeBitmapFile(canvasImage_(), tempPicture);
+    BmpToJpeg(tempPicture, picture, kJpegQuality);
+    removeIfPresent(tempPicture);
+    Net->setTimeout(settings_.serviceTimeout);
+    setStatus(StatusChecking);
+    stage = DeliveryStage::Settings;
+    if (!followsAddressRule(settings_.sender))
+        throw DeliveryError("the postcards' sender is not an address");
+    const QString url = buildServiceUrl(settings_.service, txtMailFROM->text(), recipient,
+                                        txtMSG->toPlainText(), QString::fromLatin1(PostcardSerial));
+    stage = DeliveryStage::ServiceRequest;
+    const QString reply = Net->get(url);
+    stage = DeliveryStage::ServiceReply;
+    const ServiceReply fields = parseServiceReply(reply);
+    // Anyone on the way could read a password sent over plain http.
+    if (!fields.username.isEmpty() && !isHttpsService(settings_.service))
+        throw DeliveryError("the service's reply carries a mail login over plain http");
+    const PostcardMail mail =
+        composePostcardMail(fields, settings_.sender, recipient, settings_.smtpPort,
+                            QDateTime::currentDateTime(), picture);
+    stage = DeliveryStage::MailConnection;
+    // A fresh mail client for every attempt, gone when the attempt ends.
+    const std::unique_ptr<MailClient> QZSMTP = settings_.makeMailClient(settings_);
+    setStatus(StatusSendingPostcard);
+    QZSMTP->send(mail);
+}
+
+// One line for the grown-ups: the stage and the reason, never the message or
+// a password.
+void frmPostcard::logFailure(const char* stage, const char* reason) const {
+    settings_.log(
+        QString::fromLatin1(kNotSent).arg(QLatin1String(stage), QString::fromUtf8(reason)));
 }
 
 void showPostcardComposer(QPointer<frmPostcard>& composer, QWidget* owner,

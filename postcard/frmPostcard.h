@@ -54,6 +54,9 @@ private:
     QString listedAddress(const QString& text, bool whole) const;
     bool fillListedAddress();
     bool mayBeSentTo(const QString& recipient) const;
+    // The delivery past the address test; stage follows it, for the log.
+    void deliver(const QString& recipient, const char*& stage);
+    void logFailure(const char* stage, const char* reason) const;
     QString workingFile(const char* name) const;
 
     QString DataFolder;

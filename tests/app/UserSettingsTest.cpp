@@ -53,12 +53,31 @@ TEST_F(UserSettingsTest, TheUsersFileWinsOverTheSystemsKeyByKey) {
     EXPECT_EQ(postcard.sender, "kids@home.example");
 }
 
-TEST_F(UserSettingsTest, NoFilesKeepTheCompiledDefaults) {
+TEST_F(UserSettingsTest, NoFilesKeepTheCompiledDefaultsAndNameTheFilesToSet) {
     PostcardSettings postcard;
     applyPostcardSettings(read(), postcard);
     EXPECT_EQ(postcard.service, PostcardServiceHost);
     EXPECT_EQ(postcard.sender, PostcardSenderAddress);
+    EXPECT_FALSE(postcard.verifyRelayCertificate);
+    EXPECT_EQ(postcard.settingsFiles, dir_.filePath("user") + "/Vellumix/Vellumix.conf or " +
+                                          dir_.filePath("system") + "/Vellumix/Vellumix.conf");
     EXPECT_TRUE(complaints_.isEmpty());
+}
+
+TEST_F(UserSettingsTest, RelayTlsIsOpportunisticUnlessSetToVerify) {
+    const QList<std::tuple<QByteArray, bool, bool>> rows = {
+        {"opportunistic", false, false}, {"verify", true, false}, {"yes", true, true}};
+    for (const auto& [value, verify, complained] : rows) {
+        complaints_.clear();
+        const QString user = write("user", "[postcard]\nrelay_tls=" + value + "\n");
+        PostcardSettings postcard;
+        applyPostcardSettings(read(), postcard);
+        EXPECT_EQ(postcard.verifyRelayCertificate, verify) << value.toStdString();
+        ASSERT_EQ(complaints_.size(), complained ? 1 : 0) << value.toStdString();
+        for (const QString& complaint : complaints_)
+            EXPECT_TRUE(complaint.contains(user + ": [postcard] relay_tls=yes"))
+                << complaint.toStdString();
+    }
 }
 
 TEST_F(UserSettingsTest, AnUnusableValueIsNamedWithItsFileAndKeyAndStillHandedOn) {
@@ -147,13 +166,11 @@ TEST_F(UserSettingsTest, TheShippedFileUncommentedSetsEveryKeyToItsDefault) {
             << key.shown().toStdString() << " is not in the shipped file";
 }
 
-TEST_F(UserSettingsTest, ListedRecipientsAndTheRelaysCertificateReachTheDelivery) {
-    write("user", "[postcard]\nrecipients=Gran <gran@example.org>, Tom Smith <tom@example.org>\n"
-                  "relay_tls=verify\n");
+TEST_F(UserSettingsTest, ListedRecipientsReachTheDelivery) {
+    write("user", "[postcard]\nrecipients=Gran <gran@example.org>, Tom Smith <tom@example.org>\n");
     PostcardSettings postcard;
     applyPostcardSettings(read(), postcard);
     ASSERT_EQ(postcard.recipients.size(), 2);
     EXPECT_EQ(postcard.recipients[1].name, "Tom Smith");
     EXPECT_EQ(postcard.recipients[1].address, "tom@example.org");
-    EXPECT_TRUE(postcard.verifyRelayCertificate);
 }

@@ -1,8 +1,8 @@
 // The book full screen on a 1920 x 1080 screen, driven as a child would.
 #include "app/FullScreenLayout.h"
+#include "book/ControlPlaces.h"
 #include "pixels/BitmapFile.h"
 #include "pixels/SurfaceFill.h"
-#include "state/ControlPlaces.h"
 #include "tests/support/ProgramHarness.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // listed recipients, the book kept from one run to the next.
 #include "app/FullScreenLayout.h"
 #include "app/NumberWords.h"
+#include "book/ControlPlaces.h"
 #include "pixels/BitmapFile.h"
-#include "state/ControlPlaces.h"
 #include "tests/support/ProgramHarness.h"
 
 #include <QDir>
