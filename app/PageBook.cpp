@@ -31,11 +31,22 @@ QImage PageBook::loadPage(const QString& path, QSize canvasSize) {
     return page;
 }
 
-void PageBook::restoreAll() const {
+bool PageBook::isSoundPage(const QString& path) {
+    try {
+        loadPage(path, kCanvasSize);
+        return true;
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
+void PageBook::restoreAll(bool keep) const {
     removeStaleTemporaries();
     for (int page = kFirstPage; page <= kLastPage; ++page) {
         const QString working = workingCopy(page);
         const QString outline = outlineCopy(page);
+        if (keep && isSoundPage(working))
+            continue;
         QFile old(working);
         //: A reason, shown after "Reason:" or a file's path and a colon. The old page is the
         //: coloured copy that a fresh one replaces; %1 is the system's reason.

@@ -1,6 +1,7 @@
 #include "app/frmCANVAS.h"
 
 #include "app/DataFolder.h"
+#include "app/GrownUpQuestion.h"
 #include "app/PageSheet.h"
 #include "app/WindowArtwork.h"
 #include "book/BookFacts.h"
@@ -112,8 +113,7 @@ void frmCANVAS::connectControls() {
     connect(cmdPAINT, &ucButtonA::Click, this, [this] { toolBox_->cmdPAINT_Click(); });
     connect(cmdNEXT, &ucButtonA::Click, this, [this] { turnPage(+1); });
     connect(cmdPREV, &ucButtonA::Click, this, [this] { turnPage(-1); });
-    connect(cmdSAVE, &ucButtonA::Click, this,
-            [this] { cmdSAVE_Click(this, canvas->Image(), *dialogPlatform, report); });
+    connect(cmdSAVE, &ucButtonA::Click, this, &frmCANVAS::cmdSAVE_Click);
     connect(cmdSEND, &ucButtonA::Click, this, &frmCANVAS::cmdSEND_Click);
     connect(cmdUNDO, &ucButtonA::Click, this, [this] { deferred_.whenIdle([this] { Undo(); }); });
     connect(cmdREDO, &ucButtonA::Click, this, [this] { deferred_.whenIdle([this] { Redo(); }); });
@@ -137,7 +137,13 @@ void frmCANVAS::connectKeys() {
 }
 
 void frmCANVAS::cmdPRINT_Click() {
-    ::cmdPRINT_Click(this, canvas->Image(), report);
+    if (bookSettings.printEnabled)
+        ::cmdPRINT_Click(this, canvas->Image(), report);
+}
+
+void frmCANVAS::cmdSAVE_Click() {
+    if (bookSettings.saveEnabled)
+        ::cmdSAVE_Click(this, canvas->Image(), *dialogPlatform, report, bookSettings.saveFolder);
 }
 
 void frmCANVAS::Form_Load() {
@@ -155,7 +161,11 @@ void frmCANVAS::Form_Load() {
 
     toolBox_->paletteSetUp();
     connectControls();
-    book_.restoreAll();
+    // What the grown-ups switched off is not there at all.
+    cmdSEND->setVisible(bookSettings.postcardEnabled);
+    cmdSAVE->setVisible(bookSettings.saveEnabled);
+    cmdPRINT->setVisible(bookSettings.printEnabled);
+    book_.restoreAll(bookSettings.keepBook);
     goPic(0);
     toolBox_->cmdPAINT_Click();
 }
@@ -230,6 +240,11 @@ void frmCANVAS::goPic(int step) {
 }
 
 void frmCANVAS::cmdSEND_Click() {
+    if (!bookSettings.postcardEnabled)
+        return;
+    const bool composerShown = composer && composer->isVisible();
+    if (bookSettings.askGrownup && !composerShown && !grownUpAgrees())
+        return;
     runOrReport(
         [this] {
             showPostcardComposer(
@@ -277,8 +292,23 @@ void frmCANVAS::mouseMoveEvent(QMouseEvent*) {
     AllOff(QString());
 }
 
+bool frmCANVAS::grownUpAgrees() {
+    QPixmap picture;
+    try {
+        picture = QPixmap::fromImage(loadPicture(state.DataFolder + DataFiles::PostcardBackground));
+    } catch (const FileError&) {
+        // The question still shows, on its plain colour.
+    }
+    return GrownUpQuestion::ask(this, picture);
+}
+
 void frmCANVAS::closeEvent(QCloseEvent* event) {
-    // Closing is never refused; the page shown is stored first.
+    // In a kiosk only a grown-up closes the book; otherwise closing is never
+    // refused. The page shown is stored first.
+    if (bookSettings.kiosk && !grownUpAgrees()) {
+        event->ignore();
+        return;
+    }
     SavePic();
     event->accept();
 }

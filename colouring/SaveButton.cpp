@@ -10,8 +10,11 @@
 #include <QImage>
 
 void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatform& platform,
-                   const MessageReport& report) {
+                   const MessageReport& report, const QString& startFolder) {
     ComDLG dialog(platform);
+    // A folder that cannot be made leaves the dialog where it opens by itself.
+    if (!startFolder.isEmpty() && QDir().mkpath(startFolder))
+        dialog.setDirectory(startFolder);
     dialog.setDialogTitle(QCoreApplication::translate("cmdSAVE", "Save My Picture"));
     dialog.setExtension(QStringLiteral(".bmp"));
     dialog.setFileName(QLatin1String(DataFiles::SavedPicture));

@@ -8,6 +8,7 @@
 #include "postcard/MailClient.h"
 #include "postcard/PostcardConstants.h"
 
+#include <QList>
 #include <QString>
 #include <chrono>
 #include <functional>
@@ -24,6 +25,13 @@ std::unique_ptr<MailClient> makeCurlMailClient(const PostcardSettings& settings)
 
 // Writes line to standard error.
 void logOnStandardError(const QString& line);
+
+// A grown-up's entry of [postcard] recipients: the name offered to the
+// child and the address it stands for.
+struct PostcardRecipient {
+    QString name;
+    QString address;
+};
 
 struct PostcardSettings {
     // As the settings give them; a value that cannot be used fails the
@@ -42,6 +50,8 @@ struct PostcardSettings {
     // Without a login, a relay certificate that does not check out ends the
     // delivery instead of only being noted.
     bool verifyRelayCertificate = false;
+    // When any are given, the only addresses a postcard may go to.
+    QList<PostcardRecipient> recipients;
     std::chrono::milliseconds outcomeDisplayTime = kOutcomeDisplayTime;
     MessageReport report = showMessageBox;
     DeliveryLog log = logOnStandardError;

@@ -10,11 +10,14 @@
 #include "postcardprotocol/PostcardRequest.h"
 #include "resources/SvgSources.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -116,6 +119,22 @@ frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QStrin
     setTabOrder(cmdSEND, cmdCANCEL);
     txtMSG->setFocus();
 
+    if (!settings_.recipients.isEmpty()) {
+        QStringList names;
+        for (const PostcardRecipient& recipient : settings_.recipients)
+            names << recipient.name;
+        recipientNames_ = new QCompleter(names, txtMailTO);
+        recipientNames_->setCaseSensitivity(Qt::CaseInsensitive);
+        txtMailTO->setCompleter(recipientNames_);
+        // After the box has taken the name the child picked.
+        connect(
+            recipientNames_, qOverload<const QString&>(&QCompleter::activated), this,
+            [this](const QString& name) { txtMailTO->setText(listedAddress(name, true)); },
+            Qt::QueuedConnection);
+        // Ahead of the completer's own filter: Enter on a name not picked
+        // from the list still fills in its address.
+        recipientNames_->popup()->installEventFilter(this);
+    }
     txtMailTO->installEventFilter(this);
     txtMailFROM->installEventFilter(this);
     connect(cmdSEND, &QPushButton::clicked, this, &frmPostcard::cmdSEND_Click);
@@ -139,8 +158,47 @@ void frmPostcard::paintPreview() {
     preview->setPixmap(picture);
 }
 
-// An address box still holding the placeholder empties itself for typing.
+QString frmPostcard::listedAddress(const QString& text, bool whole) const {
+    const QString typed = text.trimmed();
+    for (const PostcardRecipient& recipient : settings_.recipients)
+        if (whole ? recipient.name.compare(typed, Qt::CaseInsensitive) == 0
+                  : !typed.isEmpty() && recipient.name.startsWith(typed, Qt::CaseInsensitive))
+            return recipient.address;
+    return text;
+}
+
+bool frmPostcard::fillListedAddress() {
+    const QString address = listedAddress(txtMailTO->text(), false);
+    if (address == txtMailTO->text())
+        return false;
+    txtMailTO->setText(address);
+    return true;
+}
+
+bool frmPostcard::mayBeSentTo(const QString& recipient) const {
+    if (settings_.recipients.isEmpty())
+        return true;
+    for (const PostcardRecipient& listed : settings_.recipients)
+        if (listed.address.compare(recipient, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// An address box still holding the placeholder empties itself for typing;
+// Enter after the start of a listed name fills in its address.
 bool frmPostcard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && recipientNames_ &&
+        (watched == txtMailTO || watched == recipientNames_->popup())) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            QAbstractItemView* list = recipientNames_->popup();
+            if (watched == list && list->currentIndex().isValid())
+                return PictureWindow::eventFilter(watched, event); // the completer picks it
+            list->hide();
+            if (fillListedAddress())
+                return true;
+        }
+    }
     if (event->type() == QEvent::FocusIn && (watched == txtMailTO || watched == txtMailFROM)) {
         auto* box = static_cast<QLineEdit*>(watched);
         if (box->text() == QLatin1String(PlaceholderAddress))
@@ -170,8 +228,9 @@ void frmPostcard::setStatus(const char* text) {
 }
 
 void frmPostcard::SendPostCard() {
-    const QString recipient = txtMailTO->text();
-    if (!passesAddressTest(recipient, QString::fromLatin1(PlaceholderAddress))) {
+    const QString recipient = listedAddress(txtMailTO->text(), true);
+    if (!passesAddressTest(recipient, QString::fromLatin1(PlaceholderAddress)) ||
+        !mayBeSentTo(recipient)) {
         settings_.report(parentWidget(), tr(InvalidAddressTitle), tr(InvalidAddressText));
         return;
     }

@@ -80,6 +80,29 @@
     </message>
 </context>
 <context>
+    <name>GrownUpQuestion</name>
+    <message>
+        <source>Grown-ups only</source>
+        <translation>Nur für Erwachsene</translation>
+    </message>
+    <message>
+        <source>Please write this number in digits:</source>
+        <translation>Bitte schreiben Sie diese Zahl in Ziffern:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>That is not the number. Here is a new one.</source>
+        <translation>Das ist nicht die Zahl. Hier ist eine neue.</translation>
+    </message>
+</context>
+<context>
     <name>MenuEntry</name>
     <message>
         <source>Colouring Book</source>

@@ -80,6 +80,29 @@
     </message>
 </context>
 <context>
+    <name>GrownUpQuestion</name>
+    <message>
+        <source>Grown-ups only</source>
+        <translation>Solo para adultos</translation>
+    </message>
+    <message>
+        <source>Please write this number in digits:</source>
+        <translation>Escriba este número en cifras:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>That is not the number. Here is a new one.</source>
+        <translation>Ese no es el número. Aquí tiene otro.</translation>
+    </message>
+</context>
+<context>
     <name>MenuEntry</name>
     <message>
         <source>Colouring Book</source>

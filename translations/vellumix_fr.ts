@@ -80,6 +80,29 @@
     </message>
 </context>
 <context>
+    <name>GrownUpQuestion</name>
+    <message>
+        <source>Grown-ups only</source>
+        <translation>Réservé aux adultes</translation>
+    </message>
+    <message>
+        <source>Please write this number in digits:</source>
+        <translation>Écrivez ce nombre en chiffres :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>That is not the number. Here is a new one.</source>
+        <translation>Ce n’est pas le bon nombre. En voici un autre.</translation>
+    </message>
+</context>
+<context>
     <name>MenuEntry</name>
     <message>
         <source>Colouring Book</source>

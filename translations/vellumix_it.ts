@@ -80,6 +80,29 @@
     </message>
 </context>
 <context>
+    <name>GrownUpQuestion</name>
+    <message>
+        <source>Grown-ups only</source>
+        <translation>Solo per adulti</translation>
+    </message>
+    <message>
+        <source>Please write this number in digits:</source>
+        <translation>Scriva questo numero in cifre:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>That is not the number. Here is a new one.</source>
+        <translation>Non è il numero giusto. Eccone un altro.</translation>
+    </message>
+</context>
+<context>
     <name>MenuEntry</name>
     <message>
         <source>Colouring Book</source>

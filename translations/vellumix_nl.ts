@@ -80,6 +80,29 @@
     </message>
 </context>
 <context>
+    <name>GrownUpQuestion</name>
+    <message>
+        <source>Grown-ups only</source>
+        <translation>Alleen voor volwassenen</translation>
+    </message>
+    <message>
+        <source>Please write this number in digits:</source>
+        <translation>Schrijf dit getal in cijfers:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>That is not the number. Here is a new one.</source>
+        <translation>Dat is niet het getal. Hier is een nieuw.</translation>
+    </message>
+</context>
+<context>
     <name>MenuEntry</name>
     <message>
         <source>Colouring Book</source>
