@@ -4,7 +4,7 @@
 // keyboard, for switches and for click_to_draw. It drives the canvas's own
 // mouse handlers, so a fill or a stroke is what a click or a drag makes,
 // one undo step each.
-#include "state/ProgramState.h"
+#include "colouring/ProgramState.h"
 
 #include <QPoint>
 

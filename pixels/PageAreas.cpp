@@ -1,6 +1,6 @@
 #include "pixels/PageAreas.h"
 
-#include "pixels/Colour.h"
+#include "book/Colour.h"
 
 #include <algorithm>
 
