@@ -5,6 +5,7 @@
 #include "app/GrownUpQuestion.h"
 #include "app/KeyboardAccess.h"
 #include "app/PageSheet.h"
+#include "app/SwitchScanner.h"
 #include "app/WindowArtwork.h"
 #include "book/BookFacts.h"
 #include "book/ControlPlaces.h"
@@ -236,6 +237,7 @@ void frmCANVAS::setUpAccess() {
                                      [this](const QWidget* control) { return picked(control); },
                                      [this](QWidget* control) { keyboard_->press(control); }});
     nameControls();
+    scanner_ = std::make_unique<SwitchScanner>(access, this, *keyboard_, *overlay_, *canvas, state);
 }
 
 void frmCANVAS::nameControls() {
@@ -280,6 +282,8 @@ void frmCANVAS::toolsChanged() {
 }
 
 void frmCANVAS::keyPressEvent(QKeyEvent* event) {
+    if (scanner_ && scanner_->keyPress(event))
+        return;
     if (keyboard_ && keyboard_->keyPress(event))
         return;
     QWidget::keyPressEvent(event);

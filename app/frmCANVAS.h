@@ -28,6 +28,7 @@ class CanvasInput;
 class FileDialogPlatform;
 class ImageControl;
 class KeyboardAccess;
+class SwitchScanner;
 class PageSheet;
 class PictureBox;
 class frmPostcard;
@@ -67,7 +68,7 @@ public:
     int frameIntervalMs = kFramePauseMs;
     std::unique_ptr<FileDialogPlatform> dialogPlatform; // the save dialog
     PostcardSettings postcardSettings;
-    AccessSettings access; // set before Form_Load
+    AccessSettings access;     // set before Form_Load
     BookSettings bookSettings; // set before Form_Load
     QPointer<frmPostcard> composer;
     // Each frame of the last page turn.
@@ -129,6 +130,7 @@ private:
     std::unique_ptr<CanvasLatch> latch_;
     AccessOverlay* overlay_ = nullptr;
     std::unique_ptr<KeyboardAccess> keyboard_;
+    std::unique_ptr<SwitchScanner> scanner_;
     int mousePointer_ = 0;
     QCursor mouseIcon_;
     std::unique_ptr<PageTurn> turn_;

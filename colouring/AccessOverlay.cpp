@@ -1,6 +1,7 @@
 #include "colouring/AccessOverlay.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 namespace {
 // A crayon-orange ring on a dark edge: seen on the white page, on the
@@ -31,9 +32,47 @@ void AccessOverlay::showPointer(std::optional<QPoint> point, bool down) {
     update();
 }
 
+void AccessOverlay::showAreaEdge(const QImage& edge, QPoint pageOrigin) {
+    edge_ = QImage(edge.size(), QImage::Format_ARGB32_Premultiplied);
+    edge_.fill(Qt::transparent);
+    if (!edge.isNull()) {
+        // The mask's edge pixels in the mark's colour, thickened by one pixel
+        // on each side so that a thin area still shows its outline.
+        QPainter p(&edge_);
+        QImage tinted = edge.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter t(&tinted);
+        t.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        t.fillRect(tinted.rect(), kMarkColour);
+        t.end();
+        for (const QPoint d :
+             {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            p.drawImage(d, tinted);
+    }
+    edgeOrigin_ = pageOrigin;
+    update();
+}
+
+void AccessOverlay::showSweep(Sweep kind, int at, QRect page) {
+    sweep_ = kind;
+    sweepAt_ = at;
+    sweepPage_ = page;
+    update();
+}
+
 void AccessOverlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (!edge_.isNull())
+        painter.drawImage(edgeOrigin_, edge_);
+    if (sweep_ != Sweep::None) {
+        const QLineF line = sweep_ == Sweep::Row
+                                ? QLineF(sweepPage_.left(), sweepAt_, sweepPage_.right(), sweepAt_)
+                                : QLineF(sweepAt_, sweepPage_.top(), sweepAt_, sweepPage_.bottom());
+        painter.setPen(QPen(kMarkEdge, 5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(line);
+        painter.setPen(QPen(kMarkColour, 3, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(line);
+    }
     if (!mark_.isEmpty()) {
         const QRectF ring = QRectF(mark_).adjusted(-kRing, -kRing, kRing, kRing);
         painter.setPen(QPen(kMarkEdge, kRing + 2));
