@@ -1,13 +1,13 @@
 #include "app/WindowArtwork.h"
 
+#include "book/ArtworkPlaces.h"
+#include "book/BookFacts.h"
+#include "book/DataFiles.h"
 #include "pixels/BitmapFile.h"
 #include "resources/ButtonStates.h"
 #include "resources/CrispPictures.h"
 #include "resources/SvgPicture.h"
 #include "resources/SvgSources.h"
-#include "state/ArtworkPlaces.h"
-#include "state/BookFacts.h"
-#include "state/DataFiles.h"
 
 #include <QFileInfo>
 #include <QMap>

@@ -2,8 +2,8 @@
 // The drawing surface: a picture box with the pen and fill settings of the
 // page being coloured. Mouse positions go to the handlers in twips relative
 // to the client area, read against the screen's resolution at each event.
+#include "book/Colour.h"
 #include "colouring/PictureBox.h"
-#include "pixels/Colour.h"
 
 // The picture pixel under the pointer, in client-area pixels. Qt hands a
 // widget the pointer rounded to whole logical pixels; on a scaled screen the

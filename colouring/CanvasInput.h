@@ -3,7 +3,7 @@
 // strokes with the outlines stamped back on release in draw mode, and the
 // eraser in either. They act only while a colour or the eraser is picked.
 // Each gesture's changes go to the page's undo history as one step.
-#include "state/ProgramState.h"
+#include "colouring/ProgramState.h"
 
 #include <QString>
 #include <cstdint>

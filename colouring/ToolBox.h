@@ -2,7 +2,7 @@
 // The child's tool box: twelve crayons or brushes, the eraser and the two
 // mode buttons. Picking a tool takes it out of the box (its slot shows
 // empty), gives the window that tool's pointer and sets the canvas colours.
-#include "state/ProgramState.h"
+#include "colouring/ProgramState.h"
 
 #include <QCursor>
 #include <vector>

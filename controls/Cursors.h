@@ -3,7 +3,7 @@
 // crayon or brush, with the colour of its tip) or by name ("HANDY", "ERASER"),
 // each with the hot spot at its drawn tip. On finer screens they are drawn for
 // the screen with CrispPictures::cursorAt.
-#include "pixels/Colour.h"
+#include "book/Colour.h"
 
 #include <QCursor>
 #include <QString>

@@ -1,5 +1,5 @@
 #pragma once
-#include "pixels/Colour.h"
+#include "book/Colour.h"
 
 #include <QImage>
 #include <QPointF>

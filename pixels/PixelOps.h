@@ -3,7 +3,7 @@
 // Images are QImage::Format_RGB32 (a target in another format is converted
 // first); every operation clips to both images, whatever the block's origin
 // or size, and returns the rectangle it changed (empty when nothing changed).
-#include "pixels/Colour.h"
+#include "book/Colour.h"
 
 #include <QImage>
 #include <QRect>

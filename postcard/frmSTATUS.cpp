@@ -1,10 +1,10 @@
 #include "postcard/frmSTATUS.h"
 
+#include "book/ControlPlaces.h"
 #include "pixels/BitmapFile.h"
 #include "postcard/PostcardConstants.h"
 #include "postcard/PostcardStyle.h"
 #include "resources/SvgSources.h"
-#include "state/ControlPlaces.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

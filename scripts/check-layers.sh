@@ -8,7 +8,7 @@
 # The layers, lowest first. A file may use its own layer and those below;
 # folders joined by "+" share a rank (tools, tests and bench sit together
 # above every library layer).
-LAYERS=(pixels resources controls state colouring postcardprotocol postcard app+postcardservice tools+tests+bench)
+LAYERS=(book pixels resources controls colouring postcardprotocol postcard app+postcardservice tools+tests+bench)
 
 set -uo pipefail
 root=${1:-"$(dirname "$0")/.."}

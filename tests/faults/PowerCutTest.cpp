@@ -3,8 +3,8 @@
 // whole: the old picture or the new one, never a mix or a truncated file,
 // and no litter that grows with every cut.
 #include "app/PageBook.h"
+#include "book/DataFiles.h"
 #include "pixels/BitmapFile.h"
-#include "state/DataFiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>

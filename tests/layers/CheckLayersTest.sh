@@ -33,9 +33,9 @@ expect "the tree as it stands" 0 "Layers: every include and link points down" "$
 # file | line added (\n for a new line) | what the check says
 rows=(
     'colouring/Canvas.h|#include "app/frmCANVAS.h"|colouring/Canvas.h:'
-    'pixels/Colour.h|#include "../state/DataFiles.h"|by climbing folders'
+    'book/Colour.h|#include "../book/DataFiles.h"|by climbing folders'
     'controls/Twips.cpp|#include <controls/Twips.h>|as a system one'
-    'state/NotYetCommitted.h|#include "postcard/frmPostcard.h"|from a layer above its own'
+    'colouring/NotYetCommitted.h|#include "postcard/frmPostcard.h"|from a layer above its own'
     'colouring/CMakeLists.txt|target_link_libraries(vx_colouring PUBLIC\n    vx_core)|links vx_core'
 )
 for row in "${rows[@]}"; do

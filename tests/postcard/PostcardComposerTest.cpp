@@ -1,9 +1,9 @@
 // The composer window: layout, texts, the message limit, the preview, the
 // placeholders' focus rule and its comings and goings.
+#include "book/ControlPlaces.h"
 #include "pixels/FileError.h"
 #include "postcard/LimitedPlainTextEdit.h"
 #include "postcard/PostcardConstants.h"
-#include "state/ControlPlaces.h"
 #include "tests/postcard/PostcardHarness.h"
 
 #include <QApplication>

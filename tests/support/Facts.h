@@ -2,11 +2,11 @@
 // What the tests and the benchmarks take from the program's own tables
 // instead of writing pixels, places and colours again: the book's facts, the
 // windows' control places, the palette's colours and the data files' names.
+#include "book/BookFacts.h"
+#include "book/ControlPlaces.h"
+#include "book/DataFiles.h"
+#include "book/PaletteTable.h"
 #include "pixels/BitmapFile.h"
-#include "state/BookFacts.h"
-#include "state/ControlPlaces.h"
-#include "state/DataFiles.h"
-#include "state/PaletteTable.h"
 #include "tests/support/TestSupport.h"
 
 // The slots the tests colour with, and the colours a picture holds for them.

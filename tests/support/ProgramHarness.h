@@ -2,7 +2,7 @@
 // Runs the real program from a scratch program folder under the virtual X
 // server and drives it as a child would, with xdotool. The program gets a
 // home of its own, so that what it and its dialogs remember stays private.
-#include "state/BookFacts.h"
+#include "book/BookFacts.h"
 #include "tests/support/TestSupport.h"
 
 #include <QImage>

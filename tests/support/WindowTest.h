@@ -3,8 +3,8 @@
 // loading to the test; ShownWindowTest loads and shows it first, and fails
 // a test that leaves a message behind.
 #include "app/PageSheet.h"
+#include "book/DataFiles.h"
 #include "pixels/BitmapFile.h"
-#include "state/DataFiles.h"
 #include "tests/support/Facts.h"
 #include "tests/support/TestWindow.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the whole-program tests share about the main window on screen: where
 // its controls lie and how to wait for the canvas to show a picture.
-#include "state/ControlPlaces.h"
+#include "book/ControlPlaces.h"
 #include "tests/support/ProgramHarness.h"
 
 #include <QImage>

@@ -2,11 +2,11 @@
 // screen's pixels: a crayon, the print button and the logo on screen match
 // their SVG sources rendered here at that scale, and clearly better than
 // their 1x pictures scaled up.
+#include "book/ControlPlaces.h"
 #include "resources/ButtonStates.h"
 #include "resources/CrispPictures.h"
 #include "resources/SvgPicture.h"
 #include "resources/SvgSources.h"
-#include "state/ControlPlaces.h"
 #include "tests/support/ProgramHarness.h"
 
 #include <gtest/gtest.h>
@@ -83,11 +83,7 @@ TEST_P(CrispnessTest, PicturesMatchTheirSourcesAtTheScreensScale) {
          printButton,
          {0, 0, 60, 87},
          sourceDir() + "/resources/buttons/cmdPRINT_norm.jpg"},
-        {"logo",
-         logo,
-         logoPicture,
-         {0, 0, 114, 82},
-         sourceDir() + "/resources/layout/Image1.jpg"},
+        {"logo", logo, logoPicture, {0, 0, 114, 82}, sourceDir() + "/resources/layout/Image1.jpg"},
     };
     for (const auto& p : pictures) {
         const QRect devicePart((QPointF(p.part.topLeft()) * ratio).toPoint(),

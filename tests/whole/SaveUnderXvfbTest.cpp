@@ -1,8 +1,8 @@
 // The whole program under a virtual X display: colour a page, press the save
 // button, type a name into the real save dialog and check the written file.
+#include "book/ControlPlaces.h"
+#include "book/PaletteTable.h"
 #include "pixels/BitmapFile.h"
-#include "state/ControlPlaces.h"
-#include "state/PaletteTable.h"
 #include "tests/support/ProgramHarness.h"
 
 #include <QDir>

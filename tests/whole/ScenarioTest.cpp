@@ -1,7 +1,7 @@
 // A child's session with the real program under the virtual X server: every
 // step is checked on a screenshot against the untouched outline page.
+#include "book/ControlPlaces.h"
 #include "pixels/BitmapFile.h"
-#include "state/ControlPlaces.h"
 #include "tests/support/ConnectedArea.h"
 #include "tests/support/Facts.h"
 #include "tests/whole/CanvasShots.h"

@@ -2,16 +2,16 @@
 //   vellumix-artgen <source folder> [<output folder>]
 // Output goes into the source folder unless another is given, so a test can
 // render into a scratch folder and compare with the committed files.
+#include "book/ArtworkPlaces.h"
+#include "book/BookFacts.h"
+#include "book/ControlPlaces.h"
+#include "book/DataFiles.h"
+#include "book/PaletteTable.h"
 #include "pixels/AtomicFile.h"
 #include "pixels/BitmapFile.h"
 #include "pixels/EncodeJpeg.h"
 #include "resources/ButtonStates.h"
 #include "resources/SvgPicture.h"
-#include "state/ArtworkPlaces.h"
-#include "state/BookFacts.h"
-#include "state/ControlPlaces.h"
-#include "state/DataFiles.h"
-#include "state/PaletteTable.h"
 #include "tools/artgen/PageArt.h"
 
 #include <QColor>

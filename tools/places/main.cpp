@@ -3,7 +3,7 @@
 // "<name> <left> <top> <width> <height>"; then "pages <count>",
 // "palette <slots>", "window <width> <height>", "picture <width> <height>"
 // and "title <title>".
-#include "state/BookFacts.h"
+#include "book/BookFacts.h"
 
 #include <cstdio>
 

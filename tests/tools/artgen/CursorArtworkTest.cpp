@@ -1,6 +1,6 @@
 // The 26 pointers: 32 x 32 pictures on transparency, each with its hot spot
 // on the drawing, and the numbered ones in their palette colours.
-#include "state/PaletteTable.h"
+#include "book/PaletteTable.h"
 #include "tests/tools/artgen/ArtworkFiles.h"
 
 #include <gtest/gtest.h>

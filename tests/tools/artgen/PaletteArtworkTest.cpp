@@ -1,7 +1,7 @@
 // The crayon box and the brush set: every slot shows its palette colour,
 // exactly, centred where the window takes the press; the empty pocket and
 // the empty eraser box match the boxes they are laid over.
-#include "state/PaletteTable.h"
+#include "book/PaletteTable.h"
 #include "tests/tools/artgen/ArtworkFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The main window's and the postcard windows' pictures: their sizes and
 // formats, buttons that blend into the desk behind them, and a postcard
 // background dark enough for the white labels.
+#include "book/BookFacts.h"
+#include "book/DataFiles.h"
 #include "pixels/BitmapFile.h"
-#include "state/BookFacts.h"
-#include "state/DataFiles.h"
 #include "tests/support/TestSupport.h"
 #include "tests/tools/artgen/ArtworkFiles.h"
 

@@ -4,7 +4,7 @@
 // are filled with the background from the control's place, so they blend into
 // the desk behind; the artwork generator and the program's own rendering for
 // finer screens share this one table.
-#include "state/ControlPlaces.h"
+#include "book/ControlPlaces.h"
 
 #include <QPoint>
 #include <QString>

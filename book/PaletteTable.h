@@ -1,17 +1,20 @@
 #pragma once
 // The colours of the crayon box and the brushes, in slot order.
 // The artwork generator paints the box from the same table.
-#include "pixels/Colour.h"
-#include "state/BookFacts.h"
+#include "book/BookFacts.h"
+#include "book/Colour.h"
 
 #include <array>
 
-constexpr std::array<Colour, kPaletteSize> kPaletteTable = {
+// Sized by its colours, so that one too few or too many is caught here
+// rather than drawn black.
+constexpr std::array kPaletteTable = {
     packColour(255, 0, 0),    packColour(255, 255, 0),   packColour(0, 0, 255),
     packColour(0, 255, 0),    packColour(255, 128, 0),   packColour(30, 30, 30),
     packColour(85, 56, 47),   packColour(128, 128, 128), packColour(255, 128, 192),
     packColour(204, 28, 173), packColour(240, 190, 139), packColour(0, 255, 255),
 };
+static_assert(kPaletteTable.size() == kPaletteSize, "the palette table needs one colour per slot");
 
 // Resource numbers of a slot's crayon and brush cursors: the crayons first,
 // then the brushes, one number per slot each, so a longer palette moves the

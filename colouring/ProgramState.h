@@ -1,7 +1,7 @@
 #pragma once
 // The program-wide state: one instance for the run, owned by the main window
 // and read and written directly by the colouring and postcard code.
-#include "state/PaletteTable.h"
+#include "book/PaletteTable.h"
 
 #include <QCursor>
 #include <QString>

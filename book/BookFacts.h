@@ -2,7 +2,7 @@
 // The book's facts, each written once: the program, the artwork generator,
 // the benchmarks, the tests and, through vellumix-places, the scripts read
 // them here.
-#include "state/ControlPlaces.h"
+#include "book/ControlPlaces.h"
 
 #include <QSize>
 

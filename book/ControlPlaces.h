@@ -2,12 +2,18 @@
 // Where each control of the windows lies, by control name, in twips as the
 // layouts were drawn. The windows, the artwork generator, the tests and,
 // through vellumix-places, the scripts all read these tables.
-#include "controls/Twips.h"
-
 #include <QRect>
 #include <array>
 #include <stdexcept>
 #include <string_view>
+
+// The layouts were drawn at 96 dots per inch: 15 twips to the pixel.
+constexpr int kLayoutTwipsPerPixel = 15;
+
+constexpr QRect layoutRect(int left, int top, int width, int height) {
+    return QRect(left / kLayoutTwipsPerPixel, top / kLayoutTwipsPerPixel,
+                 width / kLayoutTwipsPerPixel, height / kLayoutTwipsPerPixel);
+}
 
 struct ControlPlace {
     std::string_view name;
