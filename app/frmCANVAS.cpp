@@ -20,7 +20,6 @@
 #include "colouring/ToolBox.h"
 #include "controls/Cursors.h"
 #include "controls/ImageControl.h"
-#include "controls/QtFileDialog.h"
 #include "controls/Twips.h"
 #include "controls/ucButtonA.h"
 #include "pixels/BitmapFile.h"
@@ -47,8 +46,8 @@ ucButtonA* imageButton(QWidget* window, const QString& name, QRect place) {
 
 } // namespace
 
-frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder)
-    : programFolder_(programFolder), userFolder_(userFolder) {
+frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder, WindowSeams seams)
+    : programFolder_(programFolder), userFolder_(userFolder), seams_(std::move(seams)) {
     setObjectName(QStringLiteral("frmCANVAS"));
     setWindowTitle(QLatin1String(kProgramTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -59,17 +58,16 @@ frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder)
     QIcon icon(QStringLiteral(":/icons/icon32.png"));
     icon.addFile(QStringLiteral(":/icons/icon16.png"));
     setWindowIcon(icon);
-    dialogPlatform = std::make_unique<QtFileDialog>();
     createControls();
     turn_ = std::make_unique<PageTurn>(*canvas, *imgANIM);
     // The stored layout's pointer is the hand.
     SetCustomPointer(this, resourceCursor(QStringLiteral("HANDY")));
-    toolBox_ = std::make_unique<ToolBox>(state, ToolBoxControls{this, canvas, &cmdCOLOR, imgNONE,
-                                                                cmdERASER, cmdERASER_OFF,
-                                                                imgCRAYONS, imgBRUSHES});
-    canvasInput_ = std::make_unique<CanvasInput>(state, *canvas, *picOrig, history,
+    toolBox_ = std::make_unique<ToolBox>(state_, ToolBoxControls{this, canvas, &cmdCOLOR, imgNONE,
+                                                                 cmdERASER, cmdERASER_OFF,
+                                                                 imgCRAYONS, imgBRUSHES});
+    canvasInput_ = std::make_unique<CanvasInput>(state_, *canvas, *picOrig, history_,
                                                  [this](const QString& except) { AllOff(except); });
-    latch_ = std::make_unique<CanvasLatch>(state, *canvas, *canvasInput_);
+    latch_ = std::make_unique<CanvasLatch>(state_, *canvas, *canvasInput_);
     overlay_ = new AccessOverlay(this);
 }
 
@@ -178,26 +176,27 @@ void frmCANVAS::connectKeys() {
 
 void frmCANVAS::cmdPRINT_Click() {
     if (bookSettings.printEnabled)
-        ::cmdPRINT_Click(this, canvas->Image(), report);
+        ::cmdPRINT_Click(this, canvas->Image(), seams_.report);
 }
 
 void frmCANVAS::cmdSAVE_Click() {
     if (bookSettings.saveEnabled)
-        ::cmdSAVE_Click(this, canvas->Image(), *dialogPlatform, report, bookSettings.saveFolder);
+        ::cmdSAVE_Click(this, canvas->Image(), *seams_.saveDialog, seams_.report,
+                        bookSettings.saveFolder);
 }
 
 void frmCANVAS::Form_Load() {
-    state.EraserOn = false;
-    state.ToolKind = ToolKinds::DrawMode;
-    state.CurrentPage = 1;
+    state_.EraserOn = false;
+    state_.ToolKind = ToolKinds::DrawMode;
+    state_.CurrentPage = 1;
     const ProgramFolders folders = chooseProgramFolders(programFolder_, userFolder_);
-    state.DataFolder = folders.data;
-    state.WorkingFolder = folders.working;
-    book_ = PageBook(state.DataFolder, state.WorkingFolder);
+    state_.DataFolder = folders.data;
+    state_.WorkingFolder = folders.working;
+    book_ = PageBook(state_.DataFolder, state_.WorkingFolder);
 
-    background_ = windowBackground(state.DataFolder);
-    imgCRAYONS->setPicture(dataPicture(state.DataFolder, DataFiles::Crayons));
-    imgBRUSHES->setPicture(dataPicture(state.DataFolder, DataFiles::Brushes));
+    background_ = windowBackground(state_.DataFolder);
+    imgCRAYONS->setPicture(dataPicture(state_.DataFolder, DataFiles::Crayons));
+    imgBRUSHES->setPicture(dataPicture(state_.DataFolder, DataFiles::Brushes));
 
     toolBox_->paletteSetUp();
     setUpAccess();
@@ -237,7 +236,8 @@ void frmCANVAS::setUpAccess() {
                                      [this](const QWidget* control) { return picked(control); },
                                      [this](QWidget* control) { keyboard_->press(control); }});
     nameControls();
-    scanner_ = std::make_unique<SwitchScanner>(access, this, *keyboard_, *overlay_, *canvas, state);
+    scanner_ =
+        std::make_unique<SwitchScanner>(access, this, *keyboard_, *overlay_, *canvas, state_);
 }
 
 void frmCANVAS::nameControls() {
@@ -272,7 +272,7 @@ bool frmCANVAS::picked(const QWidget* control) const {
 }
 
 void frmCANVAS::toolsChanged() {
-    const bool crayons = state.ToolKind == ToolKinds::DrawMode;
+    const bool crayons = state_.ToolKind == ToolKinds::DrawMode;
     for (ImageControl* slot : cmdCOLOR) {
         slot->setAccessibleName(slot->property(crayons ? "crayonName" : "brushName").toString());
         announceStateChange(slot);
@@ -301,11 +301,11 @@ void frmCANVAS::AllOff(const QString& except) {
 }
 
 void frmCANVAS::Undo() {
-    showStep(history.undo(state.CurrentPage, canvas->Image()));
+    showStep(history_.undo(state_.CurrentPage, canvas->Image()));
 }
 
 void frmCANVAS::Redo() {
-    showStep(history.redo(state.CurrentPage, canvas->Image()));
+    showStep(history_.redo(state_.CurrentPage, canvas->Image()));
 }
 
 void frmCANVAS::showStep(QRect changed) {
@@ -314,7 +314,7 @@ void frmCANVAS::showStep(QRect changed) {
 }
 
 bool frmCANVAS::SavePic() {
-    return runOrReport([this] { book_.store(canvas->Image(), state.CurrentPage); },
+    return runOrReport([this] { book_.store(canvas->Image(), state_.CurrentPage); },
                        //: %1 is the path of the file that failed, %2 the reason.
                        tr("The page could not be stored in %1: %2."));
 }
@@ -332,13 +332,13 @@ void frmCANVAS::turnPage(int step) {
 
 void frmCANVAS::goPic(int step) {
     turn_->clearFrames();
-    const int next = state.CurrentPage + step;
+    const int next = state_.CurrentPage + step;
     if (next > PageBook::kLastPage) {
-        state.CurrentPage = PageBook::kLastPage;
+        state_.CurrentPage = PageBook::kLastPage;
         return;
     }
     if (next < PageBook::kFirstPage) {
-        state.CurrentPage = PageBook::kFirstPage;
+        state_.CurrentPage = PageBook::kFirstPage;
         return;
     }
     // The page still shown keeps its number until the next one is shown, so
@@ -346,7 +346,7 @@ void frmCANVAS::goPic(int step) {
     const QString working = book_.workingCopy(next);
     if (!QFile::exists(working)) {
         //: The page to turn to is missing; %1 is its file's path.
-        report(this, QStringLiteral("Vellumix"), tr("Cannot locate file: %1.").arg(working));
+        seams_.report(this, QStringLiteral("Vellumix"), tr("Cannot locate file: %1.").arg(working));
         return;
     }
     // The outline first: at start-up the working copy is its copy, and the
@@ -355,13 +355,13 @@ void frmCANVAS::goPic(int step) {
     const QImage outline =
         QFile::exists(orig) ? PageBook::loadPage(orig, canvas->size()) : QImage();
     const QImage page = PageBook::loadPage(working, canvas->size());
-    state.CurrentPage = next;
+    state_.CurrentPage = next;
     if (!outline.isNull())
         picOrig->setPicture(outline);
-    turn_->show(step, page, frameIntervalMs);
+    turn_->show(step, page, seams_.framePauseMs);
     imgANIM->hide();
     // A reader says the new name: the page turn is announced.
-    canvas->setAccessibleName(tr("Page %1 of %2").arg(state.CurrentPage).arg(kPageCount));
+    canvas->setAccessibleName(tr("Page %1 of %2").arg(state_.CurrentPage).arg(kPageCount));
 }
 
 void frmCANVAS::cmdSEND_Click() {
@@ -373,8 +373,8 @@ void frmCANVAS::cmdSEND_Click() {
     runOrReport(
         [this] {
             showPostcardComposer(
-                composer, this, state.DataFolder, state.WorkingFolder,
-                [this] { return canvas->Image(); }, postcardSettings);
+                composer, this, state_.DataFolder, state_.WorkingFolder,
+                [this] { return canvas->Image(); }, postcardSettings, seams_.postcard);
         },
         //: The postcard composer; %1 is the path of the file that failed, %2 the reason.
         tr("The postcard cannot be opened: %1: %2."));
@@ -385,7 +385,7 @@ bool frmCANVAS::runOrReport(const std::function<void()>& step, const QString& te
         step();
         return true;
     } catch (const FileError& e) {
-        report(this, QStringLiteral("Vellumix"), text.arg(e.path(), e.reason()));
+        seams_.report(this, QStringLiteral("Vellumix"), text.arg(e.path(), e.reason()));
         return false;
     }
 }
@@ -420,7 +420,8 @@ void frmCANVAS::mouseMoveEvent(QMouseEvent*) {
 bool frmCANVAS::grownUpAgrees() {
     QPixmap picture;
     try {
-        picture = QPixmap::fromImage(loadPicture(state.DataFolder + DataFiles::PostcardBackground));
+        picture =
+            QPixmap::fromImage(loadPicture(state_.DataFolder + DataFiles::PostcardBackground));
     } catch (const FileError&) {
         // The question still shows, on its plain colour.
     }

@@ -6,10 +6,10 @@
 #include "app/DeferredActions.h"
 #include "app/PageBook.h"
 #include "app/PageTurn.h"
+#include "app/WindowSeams.h"
 #include "colouring/AccessSettings.h"
 #include "colouring/ProgramState.h"
 #include "colouring/UndoHistory.h"
-#include "controls/MessageReport.h"
 #include "postcard/PostcardSettings.h"
 
 #include <QCursor>
@@ -25,7 +25,6 @@ class AccessOverlay;
 class Canvas;
 class CanvasLatch;
 class CanvasInput;
-class FileDialogPlatform;
 class ImageControl;
 class KeyboardAccess;
 class SwitchScanner;
@@ -44,7 +43,8 @@ public:
     // userFolder takes the working copies when the data folder cannot be
     // written (see chooseProgramFolders).
     explicit frmCANVAS(const QString& programFolder,
-                       const QString& userFolder = userFolderOfThisProgram());
+                       const QString& userFolder = userFolderOfThisProgram(),
+                       WindowSeams seams = {});
     ~frmCANVAS() override;
 
     // The start-up sequence. Throws FileError when a step fails; the window
@@ -60,16 +60,13 @@ public:
     void Undo();
     void Redo();
 
-    ProgramState state;
-    UndoHistory history;                // every page's, for the whole run
-    MessageReport report = showWarning; // tests replace it to read what would be shown
-    // The pause after each frame of a page turn.
-    static constexpr int kFramePauseMs = PageTurn::kFramePauseMs;
-    int frameIntervalMs = kFramePauseMs;
-    std::unique_ptr<FileDialogPlatform> dialogPlatform; // the save dialog
+    const ProgramState& state() const { return state_; }
+    // Every page's, for the whole run.
+    const UndoHistory& history() const { return history_; }
+    // Set before Form_Load.
+    AccessSettings access;
+    BookSettings bookSettings;
     PostcardSettings postcardSettings;
-    AccessSettings access;     // set before Form_Load
-    BookSettings bookSettings; // set before Form_Load
     QPointer<frmPostcard> composer;
     // Each frame of the last page turn.
     using TurnFrame = PageTurn::Frame;
@@ -88,9 +85,6 @@ public:
     void setMousePointer(int value);
     QCursor MouseIcon() const { return mouseIcon_; }
     void setMouseIcon(const QCursor& cursor);
-    // The keyboard's groups, its pointer over the page and its marks.
-    KeyboardAccess& keyboard() { return *keyboard_; }
-    CanvasLatch& latch() { return *latch_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -123,6 +117,9 @@ private:
 
     QString programFolder_;
     QString userFolder_;
+    WindowSeams seams_;
+    ProgramState state_;
+    UndoHistory history_;
     QPixmap background_;
     PageBook book_{QString(), QString()};
     std::unique_ptr<ToolBox> toolBox_;
@@ -135,5 +132,5 @@ private:
     QCursor mouseIcon_;
     std::unique_ptr<PageTurn> turn_;
     // Waits for the stroke held or the page turning.
-    DeferredActions deferred_{[this] { return turn_->running() || history.isOpen(); }};
+    DeferredActions deferred_{[this] { return turn_->running() || history_.isOpen(); }};
 };

@@ -61,7 +61,7 @@ BENCHMARK_DEFINE_F(WindowBench, Press_PaletteSlot)(benchmark::State& state) {
         },
         [&] {
             const ImageControl* slot = window().cmdCOLOR.at(blue ? kBlueSlot : kRedSlot);
-            return window().state.ToolArmed && window().canvas->FillColor == slot->Tag.toUInt();
+            return window().state().ToolArmed && window().canvas->FillColor == slot->Tag.toUInt();
         });
 }
 BENCHMARK_REGISTER_F(WindowBench, Press_PaletteSlot)
@@ -72,7 +72,7 @@ BENCHMARK_DEFINE_F(WindowBench, Press_PaintButton)(benchmark::State& state) {
     timeEach(
         state, w(), [&] { w().clickAt(w().centreOf(window().cmdDRAW->face())); },
         [&] { w().clickAt(w().centreOf(window().cmdPAINT->face())); },
-        [&] { return window().state.ToolKind == ToolKinds::PaintMode; });
+        [&] { return window().state().ToolKind == ToolKinds::PaintMode; });
 }
 BENCHMARK_REGISTER_F(WindowBench, Press_PaintButton)
     ->UseManualTime()

@@ -1,30 +1,13 @@
 #pragma once
-// What a postcard delivery takes from outside: the service, the mail port,
-// the time-outs, the web and mail clients and the way a message box is shown.
-// The program uses the defaults; tests point them at local servers or hand in
-// clients of their own, and answer the message box.
-#include "controls/MessageReport.h"
-#include "postcard/HttpClient.h"
+// What a grown-up configured for postcards: the service, the sender, the
+// recipients, the mail port, the time-outs and the certificates. The program
+// fills it from the settings files; tests point it at local servers.
 #include "postcard/MailClient.h"
 #include "postcard/PostcardConstants.h"
 
 #include <QList>
 #include <QString>
 #include <chrono>
-#include <functional>
-#include <memory>
-
-struct PostcardSettings;
-
-using HttpClientFactory = std::function<std::unique_ptr<HttpClient>(const QString& caBundle)>;
-using MailClientFactory = std::function<std::unique_ptr<MailClient>(const PostcardSettings&)>;
-
-// The clients on libcurl.
-std::unique_ptr<HttpClient> makeCurlHttpClient(const QString& caBundle);
-std::unique_ptr<MailClient> makeCurlMailClient(const PostcardSettings& settings);
-
-// Writes line to standard error.
-void logOnStandardError(const QString& line);
 
 // A grown-up's entry of [postcard] recipients: the name offered to the
 // child and the address it stands for.
@@ -53,10 +36,4 @@ struct PostcardSettings {
     // When any are given, the only addresses a postcard may go to.
     QList<PostcardRecipient> recipients;
     std::chrono::milliseconds outcomeDisplayTime = kOutcomeDisplayTime;
-    MessageReport report = showMessageBox;
-    DeliveryLog log = logOnStandardError;
-    // The composer's web client, made once with caBundle; a mail client for
-    // each delivery, made from these settings.
-    HttpClientFactory makeHttpClient = makeCurlHttpClient;
-    MailClientFactory makeMailClient = makeCurlMailClient;
 };

@@ -68,12 +68,14 @@ void waitProcessingEvents(std::chrono::milliseconds duration) {
 } // namespace
 
 frmPostcard::frmPostcard(QWidget* owner, const QString& dataFolder, const QString& workingFolder,
-                         std::function<QImage()> canvasImage, PostcardSettings settings)
+                         std::function<QImage()> canvasImage, PostcardSettings settings,
+                         PostcardServices services)
     : PictureWindow(owner, loadPicture(dataFolder + DataFiles::PostcardBackground),
                     dataFileSource(DataFiles::PostcardBackground),
                     postcardRect("frmPostcard").size()),
       DataFolder(dataFolder), workingFolder_(workingFolder), canvasImage_(std::move(canvasImage)),
-      settings_(std::move(settings)), Net(settings_.makeHttpClient(settings_.caBundle)) {
+      settings_(std::move(settings)), services_(std::move(services)),
+      Net(services_.makeHttpClient(settings_.caBundle)) {
     setObjectName(QStringLiteral("frmPostcard"));
     //: The title of the postcard composer.
     setWindowTitle(tr("Send Drawing"));
@@ -231,7 +233,7 @@ void frmPostcard::SendPostCard() {
     const QString recipient = listedAddress(txtMailTO->text(), true);
     if (!passesAddressTest(recipient, QString::fromLatin1(PlaceholderAddress)) ||
         !mayBeSentTo(recipient)) {
-        settings_.report(parentWidget(), tr(InvalidAddressTitle), tr(InvalidAddressText));
+        services_.report(parentWidget(), tr(InvalidAddressTitle), tr(InvalidAddressText));
         return;
     }
     deliveryStarted_ = true;
@@ -248,7 +250,7 @@ void frmPostcard::SendPostCard() {
             deliver(recipient, stage);
             sent = true;
         } else {
-            settings_.log(QString::fromLatin1(kNotSetUp).arg(
+            services_.log(QString::fromLatin1(kNotSetUp).arg(
                 settings_.settingsFiles.isEmpty() ? QStringLiteral("the settings file")
                                                   : settings_.settingsFiles));
         }
@@ -298,7 +300,7 @@ void frmPostcard::deliver(const QString& recipient, const char*& stage) {
                             QDateTime::currentDateTime(), picture);
     stage = DeliveryStage::MailConnection;
     // A fresh mail client for every attempt, gone when the attempt ends.
-    const std::unique_ptr<MailClient> QZSMTP = settings_.makeMailClient(settings_);
+    const std::unique_ptr<MailClient> QZSMTP = services_.makeMailClient(settings_, services_.log);
     setStatus(StatusSendingPostcard);
     QZSMTP->send(mail);
 }
@@ -306,16 +308,17 @@ void frmPostcard::deliver(const QString& recipient, const char*& stage) {
 // One line for the grown-ups: the stage and the reason, never the message or
 // a password.
 void frmPostcard::logFailure(const char* stage, const char* reason) const {
-    settings_.log(
+    services_.log(
         QString::fromLatin1(kNotSent).arg(QLatin1String(stage), QString::fromUtf8(reason)));
 }
 
 void showPostcardComposer(QPointer<frmPostcard>& composer, QWidget* owner,
                           const QString& dataFolder, const QString& workingFolder,
-                          std::function<QImage()> canvasImage, PostcardSettings settings) {
+                          std::function<QImage()> canvasImage, PostcardSettings settings,
+                          PostcardServices services) {
     if (!composer || composer->deliveryStarted())
         composer = new frmPostcard(owner, dataFolder, workingFolder, std::move(canvasImage),
-                                   std::move(settings));
+                                   std::move(settings), std::move(services));
     composer->show();
     composer->raise();
     composer->activateWindow();

@@ -1,5 +1,6 @@
 #pragma once
 #include "postcard/PictureWindow.h"
+#include "postcard/PostcardServices.h"
 #include "postcard/PostcardSettings.h"
 
 #include <QImage>
@@ -26,7 +27,8 @@ public:
     // written in workingFolder. Throws FileError when the window's picture
     // cannot be loaded.
     frmPostcard(QWidget* owner, const QString& dataFolder, const QString& workingFolder,
-                std::function<QImage()> canvasImage, PostcardSettings settings = {});
+                std::function<QImage()> canvasImage, PostcardSettings settings = {},
+                PostcardServices services = {});
     ~frmPostcard() override;
 
     // Delivers the canvas's picture as an e-mail postcard and reports the
@@ -63,6 +65,7 @@ private:
     QString workingFolder_;
     std::function<QImage()> canvasImage_;
     PostcardSettings settings_;
+    PostcardServices services_;
     std::unique_ptr<HttpClient> Net;
     QPointer<frmSTATUS> status_;
     bool deliveryStarted_ = false;
@@ -86,4 +89,5 @@ private:
 // Throws FileError when a new composer cannot load its picture.
 void showPostcardComposer(QPointer<frmPostcard>& composer, QWidget* owner,
                           const QString& dataFolder, const QString& workingFolder,
-                          std::function<QImage()> canvasImage, PostcardSettings settings = {});
+                          std::function<QImage()> canvasImage, PostcardSettings settings = {},
+                          PostcardServices services = {});

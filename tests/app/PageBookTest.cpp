@@ -16,12 +16,12 @@ TEST_F(PageBookTest, TurningAwayAndBackKeepsTheColouring) {
     colourCanvas(kBlue);
     const QImage coloured = window->canvas->Image();
     clickFace(window->cmdNEXT);
-    EXPECT_EQ(window->state.CurrentPage, 2);
+    EXPECT_EQ(window->state().CurrentPage, 2);
     EXPECT_EQ(window->lastTurnFrames(), 27);
     EXPECT_EQ(window->canvas->Image(), outline(2)) << "page 2 is uncoloured on its first visit";
     EXPECT_EQ(window->picOrig->Image(), outline(2));
     clickFace(window->cmdPREV);
-    EXPECT_EQ(window->state.CurrentPage, 1);
+    EXPECT_EQ(window->state().CurrentPage, 1);
     EXPECT_EQ(window->lastTurnFrames(), 27);
     EXPECT_EQ(window->canvas->Image(), coloured);
     EXPECT_FALSE(window->imgANIM->isVisible());
@@ -29,7 +29,8 @@ TEST_F(PageBookTest, TurningAwayAndBackKeepsTheColouring) {
 }
 
 TEST_F(PageBookTest, TheSheetSlidesTwentyPixelsAFrameAndPausesAfterEach) {
-    window->frameIntervalMs = frmCANVAS::kFramePauseMs;
+    window = makeWindow(PageTurn::kFramePauseMs);
+    window->Form_Load();
     for (const int step : {+1, -1}) {
         SCOPED_TRACE(step > 0 ? "forward" : "backward");
         clickFace(step > 0 ? window->cmdNEXT : window->cmdPREV);
@@ -48,15 +49,15 @@ TEST_F(PageBookTest, TheSheetSlidesTwentyPixelsAFrameAndPausesAfterEach) {
 TEST_F(PageBookTest, TheBookStopsAtItsCoversButStillStores) {
     colourCanvas(kRed);
     clickFace(window->cmdPREV);
-    EXPECT_EQ(window->state.CurrentPage, 1);
+    EXPECT_EQ(window->state().CurrentPage, 1);
     EXPECT_EQ(window->lastTurnFrames(), 0);
     EXPECT_EQ(working(1), window->canvas->Image());
 
     window->goPic(15);
-    ASSERT_EQ(window->state.CurrentPage, kPageCount);
+    ASSERT_EQ(window->state().CurrentPage, kPageCount);
     colourCanvas(qRgb(0, 255, 0));
     clickFace(window->cmdNEXT);
-    EXPECT_EQ(window->state.CurrentPage, kPageCount);
+    EXPECT_EQ(window->state().CurrentPage, kPageCount);
     EXPECT_EQ(window->lastTurnFrames(), 0);
     EXPECT_EQ(working(kPageCount), window->canvas->Image());
     EXPECT_TRUE(reports.isEmpty());
@@ -64,7 +65,7 @@ TEST_F(PageBookTest, TheBookStopsAtItsCoversButStillStores) {
 
 TEST_F(PageBookTest, StepZeroShowsThePageWithoutAnimation) {
     window->goPic(0);
-    EXPECT_EQ(window->state.CurrentPage, 1);
+    EXPECT_EQ(window->state().CurrentPage, 1);
     EXPECT_EQ(window->lastTurnFrames(), 0);
 }
 
@@ -77,7 +78,7 @@ TEST_F(PageBookTest, AMissingWorkingCopyIsReportedAndThePageShownStays) {
     EXPECT_EQ(reports[0], "Vellumix: Cannot locate file: " + scratch.file(workingName(3)) + ".");
     EXPECT_EQ(window->canvas->Image(), page2);
     // The page still shown keeps its own number, so a later store is right.
-    EXPECT_EQ(window->state.CurrentPage, 2);
+    EXPECT_EQ(window->state().CurrentPage, 2);
     colourCanvas(qRgb(255, 255, 0));
     ASSERT_TRUE(window->SavePic());
     EXPECT_EQ(working(2), window->canvas->Image());
@@ -86,10 +87,10 @@ TEST_F(PageBookTest, AMissingWorkingCopyIsReportedAndThePageShownStays) {
 
 TEST_F(PageBookTest, AMissingOutlineCopyKeepsThePreviousOutline) {
     window->goPic(2);
-    ASSERT_EQ(window->state.CurrentPage, 3);
+    ASSERT_EQ(window->state().CurrentPage, 3);
     QFile::remove(scratch.file(outlineName(4)));
     clickFace(window->cmdNEXT);
-    EXPECT_EQ(window->state.CurrentPage, 4);
+    EXPECT_EQ(window->state().CurrentPage, 4);
     EXPECT_EQ(window->canvas->Image(), working(4));
     EXPECT_EQ(window->picOrig->Image(), outline(3));
     EXPECT_TRUE(reports.isEmpty());
@@ -103,7 +104,7 @@ TEST_F(PageBookTest, ADamagedPageIsReportedAndTheBookStaysUsable) {
     clickFace(window->cmdNEXT);
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(scratch.file(workingName(2)))) << reports[0].toStdString();
-    EXPECT_EQ(window->state.CurrentPage, 1);
+    EXPECT_EQ(window->state().CurrentPage, 1);
     EXPECT_EQ(window->canvas->Image(), outline(1));
 }
 
@@ -154,13 +155,13 @@ TEST_F(PageBookTest, ATurnWhoseStoreFailsStaysOnThePage) {
         clickFace(window->cmdNEXT);
         ASSERT_EQ(reports.size(), 1);
         EXPECT_TRUE(reports[0].contains(scratch.file(workingName(1))));
-        EXPECT_EQ(window->state.CurrentPage, 1);
+        EXPECT_EQ(window->state().CurrentPage, 1);
         EXPECT_EQ(window->lastTurnFrames(), 0);
         EXPECT_EQ(window->canvas->Image(), coloured);
     }
     clickFace(window->cmdNEXT);
     EXPECT_EQ(reports.size(), 1);
-    EXPECT_EQ(window->state.CurrentPage, 2);
+    EXPECT_EQ(window->state().CurrentPage, 2);
     EXPECT_EQ(working(1), coloured);
 }
 
@@ -170,8 +171,6 @@ protected:
         if (!disk.ok())
             GTEST_SKIP() << disk.why().toStdString();
         ASSERT_TRUE(copyTree(shippedDataFolder(), program.path() + "/res"));
-        window.report = [&](QWidget*, const QString&, const QString& text) { reports << text; };
-        window.frameIntervalMs = 0;
         window.Form_Load();
     }
 
@@ -187,7 +186,10 @@ protected:
 
     QTemporaryDir program;
     SmallDiskMount disk{program.path(), 32 * 1024};
-    frmCANVAS window{program.path()};
+    frmCANVAS window{
+        program.path(),
+        userFolderOfThisProgram(),
+        {.report = [this](auto, auto, auto text) { reports << text; }, .framePauseMs = 0}};
     QFile filler{program.path() + "/filler"};
     QStringList reports;
 };
@@ -208,18 +210,18 @@ TEST_F(PageBookFullDisk, AStoreOnAFullDiskIsReportedAndSucceedsOnceThereIsRoom) 
 
 TEST_F(PageBookFullDisk, ATurnWhoseStoreFailsStaysOnThePage) {
     clickFace(window.cmdNEXT);
-    ASSERT_EQ(window.state.CurrentPage, 2);
+    ASSERT_EQ(window.state().CurrentPage, 2);
     window.canvas->Image().fill(Qt::magenta);
     const QImage coloured = window.canvas->Image().copy();
     fillDisk();
     clickFace(window.cmdPREV);
     ASSERT_EQ(reports.size(), 1);
-    EXPECT_EQ(window.state.CurrentPage, 2);
+    EXPECT_EQ(window.state().CurrentPage, 2);
     EXPECT_EQ(window.canvas->Image(), coloured);
 
     filler.remove();
     clickFace(window.cmdPREV);
     EXPECT_EQ(reports.size(), 1);
-    EXPECT_EQ(window.state.CurrentPage, 1);
+    EXPECT_EQ(window.state().CurrentPage, 1);
     EXPECT_EQ(loadPicture(page(2)), coloured);
 }

@@ -6,7 +6,7 @@ using StartupTest = WindowTest;
 
 TEST_F(StartupTest, EndsOnPageOneUncolouredInPaintModeWithNothingPicked) {
     window->Form_Load();
-    const ProgramState& s = window->state;
+    const ProgramState& s = window->state();
     EXPECT_EQ(s.DataFolder, scratch.dataFolder());
     EXPECT_EQ(s.CurrentPage, 1);
     EXPECT_EQ(s.ToolKind, ToolKinds::PaintMode);
@@ -102,8 +102,8 @@ TEST_F(StartupTest, AReadOnlyDataFolderIsReadAndThePagesAreColouredInTheUsersFol
 
     window->Form_Load();
     const QString user = userFolder() + "/";
-    EXPECT_EQ(window->state.DataFolder, scratch.dataFolder());
-    EXPECT_EQ(window->state.WorkingFolder, user);
+    EXPECT_EQ(window->state().DataFolder, scratch.dataFolder());
+    EXPECT_EQ(window->state().WorkingFolder, user);
     for (int page = 1; page <= kPageCount; ++page)
         EXPECT_EQ(loadPicture(user + workingName(page)), outline(page)) << "page " << page;
 

@@ -14,7 +14,7 @@ const QPoint kWall(210, 240); // a large white area of page 1
 
 class CanvasUndoTest : public ShownWindowTest {
 protected:
-    int steps() const { return window->history.steps(window->state.CurrentPage); }
+    int steps() const { return window->history().steps(window->state().CurrentPage); }
     void expectShows(const QImage& picture, const char* what) {
         EXPECT_EQ(differingPixels(canvasImage(), picture).count, 0) << what;
     }
@@ -35,7 +35,7 @@ TEST_F(CanvasUndoTest, MixedStepsAcrossPageTurnsComeBackExactly) {
     ASSERT_EQ(steps(), 3);
 
     click(window->cmdNEXT);
-    ASSERT_EQ(window->state.CurrentPage, 2);
+    ASSERT_EQ(window->state().CurrentPage, 2);
     const QImage pageTwo = canvasImage();
     EXPECT_EQ(steps(), 0) << "a page starts with no history";
     click(window->cmdPAINT);
@@ -43,7 +43,7 @@ TEST_F(CanvasUndoTest, MixedStepsAcrossPageTurnsComeBackExactly) {
     canvasClick({10, 10});
     ASSERT_EQ(steps(), 1);
     click(window->cmdPREV);
-    ASSERT_EQ(window->state.CurrentPage, 1);
+    ASSERT_EQ(window->state().CurrentPage, 1);
 
     for (int i = 2; i >= 0; --i) {
         window->Undo();
@@ -122,7 +122,7 @@ TEST_F(CanvasUndoTest, AKeyDuringAHeldStrokeActsAfterTheRelease) {
     expectShows(held, "the stroke is not cut in the middle");
     canvasRelease({200, 150});
     expectShows(before, "the whole stroke taken back after the release");
-    EXPECT_TRUE(window->history.canRedo(1));
+    EXPECT_TRUE(window->history().canRedo(1));
 }
 
 TEST_F(CanvasUndoTest, ARightClickDuringADragNeitherEndsNorSplitsTheStroke) {
@@ -181,10 +181,10 @@ TEST_F(CanvasUndoTest, ColouringIsKeptAfterTurningToPageTwoAndBack) {
     const QImage coloured = canvasImage();
 
     click(window->cmdNEXT);
-    ASSERT_EQ(window->state.CurrentPage, 2);
+    ASSERT_EQ(window->state().CurrentPage, 2);
     EXPECT_NE(differingPixels(coloured, canvasImage()).count, 0);
     click(window->cmdPREV);
-    ASSERT_EQ(window->state.CurrentPage, 1);
+    ASSERT_EQ(window->state().CurrentPage, 1);
     EXPECT_EQ(differingPixels(coloured, canvasImage()).count, 0);
 }
 

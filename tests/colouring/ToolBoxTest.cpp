@@ -74,8 +74,8 @@ protected:
     }
 
     void expectNothingPicked(Colour colours) {
-        EXPECT_FALSE(window->state.ToolArmed);
-        EXPECT_FALSE(window->state.EraserOn);
+        EXPECT_FALSE(window->state().ToolArmed);
+        EXPECT_FALSE(window->state().EraserOn);
         EXPECT_FALSE(window->imgNONE->isVisible());
         EXPECT_FALSE(window->cmdERASER_OFF->isVisible());
         EXPECT_EQ(cursorName(window->cursor()), "HANDY");
@@ -83,22 +83,23 @@ protected:
     }
 
     void expectColourPicked(int slot) {
-        EXPECT_TRUE(window->state.ToolArmed);
-        EXPECT_FALSE(window->state.EraserOn);
+        EXPECT_TRUE(window->state().ToolArmed);
+        EXPECT_FALSE(window->state().EraserOn);
         // The empty slot lies over the picked one and takes its presses.
         EXPECT_TRUE(window->imgNONE->isVisible());
         EXPECT_EQ(window->imgNONE->geometry(), QRect(141 + 34 * slot, 435, 35, 165));
         EXPECT_EQ(window->childAt(centreOf(window->cmdCOLOR.at(slot))), window->imgNONE);
         EXPECT_FALSE(window->cmdERASER_OFF->isVisible());
-        const int cursor = window->state.ToolKind == ToolKinds::DrawMode ? drawCursorNumber(slot)
-                                                                         : paintCursorNumber(slot);
+        const int cursor = window->state().ToolKind == ToolKinds::DrawMode
+                               ? drawCursorNumber(slot)
+                               : paintCursorNumber(slot);
         EXPECT_EQ(cursorName(window->cursor()), std::to_string(cursor));
         expectColours(slotColours().at(slot));
     }
 
     void expectEraserPicked() {
-        EXPECT_TRUE(window->state.ToolArmed);
-        EXPECT_TRUE(window->state.EraserOn);
+        EXPECT_TRUE(window->state().ToolArmed);
+        EXPECT_TRUE(window->state().EraserOn);
         EXPECT_FALSE(window->imgNONE->isVisible());
         EXPECT_TRUE(window->cmdERASER_OFF->isVisible());
         EXPECT_EQ(window->childAt(centreOf(window->cmdERASER)), window->cmdERASER_OFF);
@@ -114,7 +115,7 @@ protected:
     }
 
     void expectDrawMode(bool draw) {
-        EXPECT_EQ(window->state.ToolKind, draw ? ToolKinds::DrawMode : ToolKinds::PaintMode);
+        EXPECT_EQ(window->state().ToolKind, draw ? ToolKinds::DrawMode : ToolKinds::PaintMode);
         EXPECT_EQ(window->imgCRAYONS->isVisible(), draw);
         EXPECT_EQ(window->imgBRUSHES->isVisible(), !draw);
     }

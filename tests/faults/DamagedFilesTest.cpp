@@ -86,7 +86,7 @@ protected:
         ASSERT_EQ(reports.size(), 1);
         EXPECT_TRUE(reports[0].startsWith("Vellumix: "));
         EXPECT_TRUE(reports[0].contains(victim)) << reports[0].toStdString();
-        EXPECT_EQ(window->state.CurrentPage, 1);
+        EXPECT_EQ(window->state().CurrentPage, 1);
         EXPECT_EQ(window->canvas->Image().size(), kCanvasSize);
         EXPECT_EQ(window->canvas->size(), kCanvasSize);
         EXPECT_FALSE(window->imgANIM->isVisible());
@@ -99,7 +99,7 @@ protected:
         ASSERT_TRUE(QFile::copy(scratch.file(mend), victim));
         clickFace(window->cmdNEXT);
         EXPECT_EQ(reports.size(), 1) << reports.join('\n').toStdString();
-        EXPECT_EQ(window->state.CurrentPage, 2);
+        EXPECT_EQ(window->state().CurrentPage, 2);
         EXPECT_EQ(window->canvas->Image(), outline(2));
         EXPECT_EQ(working(1), coloured) << "page 1 was not stored on the way out";
         clickFace(window->cmdPREV);

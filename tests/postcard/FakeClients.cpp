@@ -57,11 +57,11 @@ QList<FakeNetwork::GivenMail> FakeNetwork::delivered() const {
     return taken;
 }
 
-void FakeNetwork::install(PostcardSettings& settings) {
-    settings.makeHttpClient = [this](const QString&) {
+void FakeNetwork::install(PostcardServices& services) {
+    services.makeHttpClient = [this](const QString&) {
         return std::make_unique<FakeHttpClient>(*this);
     };
-    settings.makeMailClient = [this](const PostcardSettings& given) {
+    services.makeMailClient = [this](const PostcardSettings& given, const DeliveryLog&) {
         return std::make_unique<FakeMailClient>(*this, given);
     };
 }

@@ -1,7 +1,7 @@
 #pragma once
 // In-process stand-ins for the postcard service and the mail server: every
 // client they make records what it was given and answers as the test says.
-#include "postcard/PostcardSettings.h"
+#include "postcard/PostcardServices.h"
 
 #include <QByteArray>
 #include <QList>
@@ -32,7 +32,7 @@ struct FakeNetwork {
     // The mails the server took.
     QList<GivenMail> delivered() const;
 
-    // Points settings' client factories at this network, which must outlive
-    // the clients.
-    void install(PostcardSettings& settings);
+    // Points the services' client factories at this network, which must
+    // outlive the clients.
+    void install(PostcardServices& services);
 };

@@ -100,8 +100,8 @@ protected:
     void SetUp() override {
         PostcardDeliveryTest::SetUp();
         bypassProxies();
-        settings_.makeHttpClient = makeCurlHttpClient;
-        settings_.makeMailClient = makeCurlMailClient;
+        services_.makeHttpClient = makeCurlHttpClient;
+        services_.makeMailClient = makeCurlMailClient;
         settings_.caBundle = testCertificates().caFile;
         inbox_ = dir_.path() + "/inbox";
         QDir().mkpath(inbox_);

@@ -23,14 +23,14 @@ PostcardHarness::PostcardHarness()
     }
     owner_.resize(700, 500);
     owner_.show();
-    settings_.report = [this](QWidget* parent, const QString& title, const QString& text) {
+    services_.report = [this](QWidget* parent, const QString& title, const QString& text) {
         reports_.append({parent, text, title});
     };
     settings_.outcomeDisplayTime = 150ms;
     settings_.service = "https://postcards.school.example";
     settings_.sender = kTestSender;
-    settings_.log = [this](const QString& line) { logLines_ << line; };
-    network_.install(settings_);
+    services_.log = [this](const QString& line) { logLines_ << line; };
+    network_.install(services_);
 }
 
 PostcardHarness::~PostcardHarness() {
@@ -40,7 +40,8 @@ PostcardHarness::~PostcardHarness() {
 
 frmPostcard* PostcardHarness::openComposer() {
     showPostcardComposer(
-        composer_, &owner_, dataFolder(), dataFolder(), [this] { return canvas_; }, settings_);
+        composer_, &owner_, dataFolder(), dataFolder(), [this] { return canvas_; }, settings_,
+        services_);
     return composer_;
 }
 

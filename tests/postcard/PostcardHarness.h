@@ -48,6 +48,7 @@ protected:
     QImage canvas_;
     FakeNetwork network_;
     PostcardSettings settings_;
+    PostcardServices services_;
     QList<ReportedMessage> reports_;
     QStringList logLines_; // what the delivery wrote for standard error
     QPointer<frmPostcard> composer_;

@@ -67,17 +67,16 @@ TestWindow::TestWindow() {
     ensureApplication();
 }
 
-std::unique_ptr<frmCANVAS> TestWindow::makeWindow(const QString& userFolder) {
-    auto w = std::make_unique<frmCANVAS>(scratch.programFolder(), userFolder);
-    w->report = [this](QWidget*, const QString& title, const QString& text) {
+std::unique_ptr<frmCANVAS> TestWindow::makeWindow(const QString& userFolder, WindowSeams seams) {
+    seams.report = [this](QWidget*, const QString& title, const QString& text) {
         reports << title + QStringLiteral(": ") + text;
     };
-    return w;
+    return std::make_unique<frmCANVAS>(scratch.programFolder(), userFolder, std::move(seams));
 }
 
 bool TestWindow::open() {
     if (!window)
-        window = makeWindow();
+        window = makeWindow(userFolderOfThisProgram());
     try {
         window->Form_Load();
     } catch (const FileError& e) {

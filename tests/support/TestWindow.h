@@ -20,9 +20,9 @@ class TestWindow {
 public:
     TestWindow();
 
-    // A window over the scratch folder, not loaded yet. userFolder takes
-    // the pages when the data folder cannot be written.
-    std::unique_ptr<frmCANVAS> makeWindow(const QString& userFolder = userFolderOfThisProgram());
+    // A window over the scratch folder, not loaded yet, its messages in
+    // reports. userFolder takes the pages when the data folder cannot be written.
+    std::unique_ptr<frmCANVAS> makeWindow(const QString& userFolder, WindowSeams seams = {});
     // Makes window when there is none, loads, shows and paints it; false,
     // with the reason in reports, when it did not start.
     bool open();

@@ -15,10 +15,9 @@ class WindowTest : public ::testing::Test, protected TestWindow {
 protected:
     void SetUp() override { window = makeWindow(); }
 
-    std::unique_ptr<frmCANVAS> makeWindow() {
-        auto w = TestWindow::makeWindow(userFolder());
-        w->frameIntervalMs = 0;
-        return w;
+    // Its page turns pause framePauseMs after each frame.
+    std::unique_ptr<frmCANVAS> makeWindow(int framePauseMs = 0) {
+        return TestWindow::makeWindow(userFolder(), WindowSeams{.framePauseMs = framePauseMs});
     }
 
     // Where the pages go when the data folder cannot be written.

@@ -1,4 +1,4 @@
-#include "postcard/PostcardSettings.h"
+#include "postcard/PostcardServices.h"
 
 #include "postcard/CurlHttpClient.h"
 #include "postcard/CurlMailClient.h"
@@ -9,9 +9,10 @@ std::unique_ptr<HttpClient> makeCurlHttpClient(const QString& caBundle) {
     return std::make_unique<CurlHttpClient>(caBundle);
 }
 
-std::unique_ptr<MailClient> makeCurlMailClient(const PostcardSettings& settings) {
+std::unique_ptr<MailClient> makeCurlMailClient(const PostcardSettings& settings,
+                                               const DeliveryLog& log) {
     return std::make_unique<CurlMailClient>(settings.mailTimeouts, settings.caBundle,
-                                            settings.verifyRelayCertificate, settings.log);
+                                            settings.verifyRelayCertificate, log);
 }
 
 void logOnStandardError(const QString& line) {
