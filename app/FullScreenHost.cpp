@@ -1,9 +1,9 @@
 #include "app/FullScreenHost.h"
 
 #include "app/FullScreenLayout.h"
-#include "app/WindowArtwork.h"
 #include "app/frmCANVAS.h"
 #include "resources/CrispPictures.h"
+#include "resources/WindowArtwork.h"
 
 #include <QChildEvent>
 #include <QCloseEvent>

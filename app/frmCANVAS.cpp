@@ -2,7 +2,6 @@
 
 #include "app/DataFolder.h"
 #include "app/PageSheet.h"
-#include "app/WindowArtwork.h"
 #include "book/BookFacts.h"
 #include "book/ControlPlaces.h"
 #include "book/DataFiles.h"
@@ -13,12 +12,14 @@
 #include "colouring/ToolBox.h"
 #include "controls/Cursors.h"
 #include "controls/ImageControl.h"
+#include "controls/PropertyBag.h"
 #include "controls/QtFileDialog.h"
 #include "controls/Twips.h"
 #include "controls/ucButtonA.h"
 #include "pixels/BitmapFile.h"
 #include "postcard/frmPostcard.h"
 #include "resources/CrispPictures.h"
+#include "resources/WindowArtwork.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -30,7 +31,10 @@ namespace {
 ucButtonA* imageButton(QWidget* window, const QString& name, QRect place) {
     auto* button = new ucButtonA(window);
     button->setObjectName(name);
-    button->ReadProperties(storedButton(name));
+    PropertyBag stored;
+    for (const auto& [key, picture] : storedButton(name))
+        stored.WriteProperty(key, picture);
+    button->ReadProperties(stored);
     button->setGeometry(place);
     return button;
 }

@@ -1,4 +1,4 @@
-#include "app/WindowArtwork.h"
+#include "resources/WindowArtwork.h"
 
 #include "book/ArtworkPlaces.h"
 #include "book/BookFacts.h"
@@ -96,27 +96,27 @@ QPixmap layoutPicture(const QString& name) {
                       svgSource(QStringLiteral("layout"), name));
 }
 
-PropertyBag storedButton(const QString& name) {
-    PropertyBag bag;
+QList<std::pair<QString, QPixmap>> storedButton(const QString& name) {
+    QList<std::pair<QString, QPixmap>> faces;
     const QString base = QStringLiteral(":/buttons/") + name;
     const QString source = svgSource(QStringLiteral("buttons"), name);
     const struct {
         const char* key;
         const char* suffix;
         QImage ButtonStates::*state;
-    } faces[] = {
+    } kinds[] = {
         {"img_down", "_down.jpg", &ButtonStates::pressed},
         {"img_roll", "_roll.jpg", &ButtonStates::rollover},
         {"img_norm", "_norm.jpg", &ButtonStates::normal},
     };
-    for (const auto& face : faces) {
+    for (const auto& face : kinds) {
         const QPixmap picture(base + QLatin1String(face.suffix));
         CrispPictures::attach(picture, source + QLatin1String(face.suffix),
                               [source, name, state = face.state](QSize size, qreal ratio) {
                                   return buttonState(renderSvgSource(source, size),
                                                      deskBehind(name)(size, ratio), state, ratio);
                               });
-        bag.WriteProperty(QLatin1String(face.key), picture);
+        faces.append({QLatin1String(face.key), picture});
     }
-    return bag;
+    return faces;
 }
