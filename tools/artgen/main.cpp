@@ -69,12 +69,20 @@ QImage backdrop(const QImage& background, const QString& name, QSize size) {
     return background.copy(QRect(*place, size));
 }
 
+QString pageDrawing(const QDir& art, int n) {
+    return art.filePath(QStringLiteral("pages/%1.svg").arg(n));
+}
+
+// Every page of the book needs its drawing; none is written until all are there.
 void renderPages(const QDir& art, const QDir& out) {
+    for (int n = 1; n <= kPageCount; ++n) {
+        if (!QFile::exists(pageDrawing(art, n)))
+            throw FileError(pageDrawing(art, n),
+                            QStringLiteral("missing, and the book has %1 pages").arg(kPageCount));
+    }
     QList<QImage> pages;
     for (int n = 1; n <= kPageCount; ++n) {
-        const QString svg = art.filePath(QStringLiteral("pages/%1.svg").arg(n));
-        if (!QFile::exists(svg))
-            continue;
+        const QString svg = pageDrawing(art, n);
         const QImage page = thresholdPage(renderSvg(readSvg(svg), svg, false));
         const QString target = out.filePath("res/" + DataFiles::outlinePage(n));
         QDir().mkpath(QFileInfo(target).absolutePath());
@@ -82,8 +90,7 @@ void renderPages(const QDir& art, const QDir& out) {
         announce(target);
         pages.append(page);
     }
-    if (!pages.isEmpty())
-        savePng(contactSheet(pages), out.filePath("docs/pages.png"));
+    savePng(contactSheet(pages), out.filePath("docs/pages.png"));
 }
 
 // The data folder's artwork; the window background comes first because the
@@ -167,12 +174,12 @@ void renderIcons(const QDir& icons, const QDir& out) {
 
 void generate(const QDir& src, const QDir& out) {
     const QDir art(src.filePath("artwork"));
-    renderPages(art, out);
     const QImage background = renderData(QDir(art.filePath("data")), out);
     renderLayout(QDir(art.filePath("layout")), out, background);
     renderButtons(QDir(art.filePath("buttons")), out, background);
     renderCursors(QDir(art.filePath("cursors")), out);
     renderIcons(QDir(art.filePath("icons")), out);
+    renderPages(art, out);
 }
 
 } // namespace
