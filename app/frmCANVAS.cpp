@@ -153,7 +153,7 @@ void frmCANVAS::Form_Load() {
     state.WorkingFolder = folders.working;
     book_ = PageBook(state.DataFolder, state.WorkingFolder);
 
-    background_ = windowBackground(state.DataFolder);
+    desk_ = deskPicture(state.DataFolder);
     imgCRAYONS->setPicture(dataPicture(state.DataFolder, DataFiles::Crayons));
     imgBRUSHES->setPicture(dataPicture(state.DataFolder, DataFiles::Brushes));
 
@@ -269,7 +269,7 @@ void frmCANVAS::applyPointer() {
 void frmCANVAS::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawPixmap(0, 0, CrispPictures::at(background_, devicePixelRatioF()));
+    painter.drawPixmap(0, 0, CrispPictures::at(desk_, devicePixelRatioF()));
 }
 
 void frmCANVAS::mouseMoveEvent(QMouseEvent*) {

@@ -17,9 +17,9 @@
 namespace {
 
 QImage drawDesk(qreal ratio) {
-    QImage desk = svgRenderer(svgSource(QStringLiteral("data"), QStringLiteral("ui")))(
+    QImage desk = svgRenderer(dataFileSource(DataFiles::Desk))(
         CrispPictures::deviceSize(kWindowSize, ratio), ratio);
-    // Marked with its ratio now, so that the window's background shares
+    // Marked with its ratio now, so that the desk picture shares
     // these pixels instead of copying them.
     desk.setDevicePixelRatio(ratio);
     return desk;
@@ -75,14 +75,12 @@ void startDrawingWindowArtwork(qreal ratio) {
         deskFor(ratio);
 }
 
-QPixmap windowBackground(const QString& dataFolder) {
-    QPixmap picture =
-        QPixmap::fromImage(loadPicture(dataFolder + QLatin1String(DataFiles::WindowBackground)));
-    CrispPictures::attach(picture, dataFileSource(DataFiles::WindowBackground),
-                          [](QSize size, qreal ratio) {
-                              const QImage& desk = deskAt(ratio);
-                              return desk.size() == size ? desk : desk.scaled(size);
-                          });
+QPixmap deskPicture(const QString& dataFolder) {
+    QPixmap picture = QPixmap::fromImage(loadPicture(dataFolder + QLatin1String(DataFiles::Desk)));
+    CrispPictures::attach(picture, dataFileSource(DataFiles::Desk), [](QSize size, qreal ratio) {
+        const QImage& desk = deskAt(ratio);
+        return desk.size() == size ? desk : desk.scaled(size);
+    });
     return picture;
 }
 

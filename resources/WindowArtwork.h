@@ -10,8 +10,8 @@
 // Starts drawing the window's pictures for a screen of ratio device pixels
 // to the window's, so that they are ready by its first paint.
 void startDrawingWindowArtwork(qreal ratio);
-// The window's background, "ui.kyr" of the data folder. Throws FileError.
-QPixmap windowBackground(const QString& dataFolder);
+// The desk, the window's background picture, from the data folder. Throws FileError.
+QPixmap deskPicture(const QString& dataFolder);
 // A palette picture of the data folder ("stix.kyr", "brsh.kyr"). Throws FileError.
 QPixmap dataPicture(const QString& dataFolder, const char* file);
 // A picture of the window's stored layout: the logo, the eraser, the empty slot.
