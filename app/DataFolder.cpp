@@ -41,6 +41,7 @@ ProgramFolders chooseProgramFolders(const QString& programFolder, const QString&
         folders.working = folders.data;
     else if (!userFolder.isEmpty())
         folders.working = withSlash(userFolder);
+    //: A reason, shown after "Reason:" or a file's path and a colon.
     else
         throw FileError(
             QDir::cleanPath(folders.data),
@@ -49,6 +50,7 @@ ProgramFolders chooseProgramFolders(const QString& programFolder, const QString&
                 "the folder cannot be written and there is no home folder for the pictures"));
     const QString pages = folders.working + QLatin1String(DataFiles::PagesFolder);
     if (!QDir().mkpath(pages) || !QFileInfo(pages).isWritable())
+        //: A reason, shown after "Reason:" or a file's path and a colon.
         throw FileError(QDir::cleanPath(folders.working),
                         QCoreApplication::translate(
                             "FileError", "the folder for the pages could not be created"));

@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
+#include <qpa/qplatformscreen.h>
+#include <qpa/qplatformwindow.h>
 
 FullScreenHost::FullScreenHost(frmCANVAS& book) : book_(book) {
     setObjectName(QStringLiteral("fullScreen"));
@@ -45,6 +48,8 @@ FullScreenHost::~FullScreenHost() {
 }
 
 void FullScreenHost::toggle() {
+    if (on_ && kiosk)
+        return;
     if (on_)
         leave();
     else
@@ -67,6 +72,7 @@ void FullScreenHost::enter() {
     book_.show();
     setGeometry(screen->geometry());
     showFullScreen();
+    fitToScreenPixels(screen);
     raise();
     activateWindow();
     pointerToScale();
@@ -84,6 +90,14 @@ void FullScreenHost::leave() {
     book_.raise();
     book_.activateWindow();
     pointerToScale();
+}
+
+// The screen's width in logical units is seldom whole (1066.7 at 1.8 on a
+// 1920 pixel screen): rounded up, the window would reach a pixel past the
+// screen's edge, so the window system is given the screen's own pixels.
+void FullScreenHost::fitToScreenPixels(QScreen* screen) {
+    if (QPlatformWindow* window = windowHandle() ? windowHandle()->handle() : nullptr)
+        window->setGeometry(screen->handle()->geometry());
 }
 
 // Cursors are pictures of the screen's device pixels: a new scale draws them anew.

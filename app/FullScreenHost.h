@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QWidget>
 
+class QScreen;
 class frmCANVAS;
 
 class FullScreenHost : public QWidget {
@@ -21,6 +22,8 @@ public:
     void enter();
     void leave();
     void toggle();
+    // Full screen that F11 does not leave.
+    bool kiosk = false;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,6 +33,7 @@ protected:
 
 private:
     void pointerToScale();
+    void fitToScreenPixels(QScreen* screen);
 
     frmCANVAS& book_;
     ScreenScale scale_;

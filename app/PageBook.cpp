@@ -19,6 +19,8 @@ QString PageBook::outlineCopy(int page) const {
 // any other size would leave the canvas partly unbacked or spill past it.
 QImage PageBook::loadPage(const QString& path, QSize canvasSize) {
     QImage page = loadPicture(path);
+    //: A reason, shown after "Reason:" or a file's path and a colon. %1 and %2 are the width and
+    //: height found, %3 and %4 those a page must have.
     if (page.size() != canvasSize)
         throw FileError(path, QCoreApplication::translate(
                                   "PageBook", "the page is %1 x %2 pixels instead of %3 x %4")
@@ -29,12 +31,25 @@ QImage PageBook::loadPage(const QString& path, QSize canvasSize) {
     return page;
 }
 
-void PageBook::restoreAll() const {
+bool PageBook::isSoundPage(const QString& path) {
+    try {
+        loadPage(path, kCanvasSize);
+        return true;
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
+void PageBook::restoreAll(bool keep) const {
     removeStaleTemporaries();
     for (int page = kFirstPage; page <= kLastPage; ++page) {
         const QString working = workingCopy(page);
         const QString outline = outlineCopy(page);
+        if (keep && isSoundPage(working))
+            continue;
         QFile old(working);
+        //: A reason, shown after "Reason:" or a file's path and a colon. The old page is the
+        //: coloured copy that a fresh one replaces; %1 is the system's reason.
         if (old.exists() && !old.remove())
             throw FileError(working, QCoreApplication::translate(
                                          "FileError", "the old page could not be removed (%1)")
@@ -47,6 +62,7 @@ void PageBook::restoreAll() const {
 // start, so waiting for the disk here would only slow the start down.
 void PageBook::copyPage(const QString& outline, const QString& working) {
     QFile source(outline);
+    //: A reason, shown after "Reason:" or a file's path and a colon.
     if (!source.exists())
         throw FileError(outline,
                         QCoreApplication::translate("FileError", "the file does not exist"));
@@ -59,6 +75,7 @@ void PageBook::copyPage(const QString& outline, const QString& working) {
         const QString reason = target.errorString();
         target.close();
         target.remove();
+        //: A reason, shown after "Reason:" or a file's path and a colon. %1 is the system's reason.
         throw FileError(
             working, QCoreApplication::translate("FileError", "the page could not be copied (%1)")
                          .arg(reason));

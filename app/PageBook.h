@@ -22,9 +22,10 @@ public:
     static QImage loadPage(const QString& path, QSize canvasSize);
 
     // Every run starts uncoloured: each working copy is replaced by its
-    // outline copy, after removeStaleTemporaries. Other files in the folder
-    // are left alone. Throws FileError naming the first file that fails.
-    void restoreAll() const;
+    // outline copy, after removeStaleTemporaries; with keep, only those that
+    // are not a sound page picture of the canvas's size. Other files in the
+    // folder are left alone. Throws FileError naming the first file that fails.
+    void restoreAll(bool keep = false) const;
 
     // A store killed before its temporary file is renamed over the working
     // copy leaves that file behind, under a name of the bitmap writer's own
@@ -36,6 +37,7 @@ public:
     void store(const QImage& picture, int page) const;
 
 private:
+    static bool isSoundPage(const QString& path);
     static void copyPage(const QString& outline, const QString& working);
 
     QString dataFolder_;

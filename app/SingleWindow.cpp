@@ -107,6 +107,7 @@ SingleWindow::Outcome SingleWindow::claim(std::function<void(const QByteArray&)>
     if (QFileInfo(lock_.fileName()).ownerId() != ::geteuid()) {
         QMessageBox::warning(
             nullptr, QStringLiteral("Vellumix"),
+            //: %1 is the path of the folder with the pictures.
             QCoreApplication::translate("SingleWindow",
                                         "The pictures in %1 are in use by another user.\n\n"
                                         "Vellumix cannot open them as well.")
@@ -125,10 +126,12 @@ SingleWindow::Outcome SingleWindow::takeOverIfWanted(const QString& host) {
     const QString folder = QDir::toNativeSeparators(QDir::cleanPath(folder_));
     const QString question =
         host.isEmpty()
+            //: %1 is the path of the folder with the pictures.
             ? QCoreApplication::translate("SingleWindow",
                                           "Vellumix seems to be open already, with the pictures "
                                           "in %1.\n\nOpen it here anyway?")
                   .arg(folder)
+            //: %1 is the other computer's name, %2 the path of the folder with the pictures.
             : QCoreApplication::translate("SingleWindow",
                                           "Vellumix seems to be open already on %1, with the "
                                           "pictures in %2.\n\nOpen it here anyway?")

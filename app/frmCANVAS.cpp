@@ -1,6 +1,7 @@
 #include "app/frmCANVAS.h"
 
 #include "app/DataFolder.h"
+#include "app/GrownUpQuestion.h"
 #include "app/PageSheet.h"
 #include "book/BookFacts.h"
 #include "book/ControlPlaces.h"
@@ -116,8 +117,7 @@ void frmCANVAS::connectControls() {
     connect(cmdPAINT, &ucButtonA::Click, this, [this] { toolBox_->cmdPAINT_Click(); });
     connect(cmdNEXT, &ucButtonA::Click, this, [this] { turnPage(+1); });
     connect(cmdPREV, &ucButtonA::Click, this, [this] { turnPage(-1); });
-    connect(cmdSAVE, &ucButtonA::Click, this,
-            [this] { cmdSAVE_Click(this, canvas->Image(), *dialogPlatform, report); });
+    connect(cmdSAVE, &ucButtonA::Click, this, &frmCANVAS::cmdSAVE_Click);
     connect(cmdSEND, &ucButtonA::Click, this, &frmCANVAS::cmdSEND_Click);
     connect(cmdUNDO, &ucButtonA::Click, this, [this] { deferred_.whenIdle([this] { Undo(); }); });
     connect(cmdREDO, &ucButtonA::Click, this, [this] { deferred_.whenIdle([this] { Redo(); }); });
@@ -141,7 +141,13 @@ void frmCANVAS::connectKeys() {
 }
 
 void frmCANVAS::cmdPRINT_Click() {
-    ::cmdPRINT_Click(this, canvas->Image(), report);
+    if (bookSettings.printEnabled)
+        ::cmdPRINT_Click(this, canvas->Image(), report);
+}
+
+void frmCANVAS::cmdSAVE_Click() {
+    if (bookSettings.saveEnabled)
+        ::cmdSAVE_Click(this, canvas->Image(), *dialogPlatform, report, bookSettings.saveFolder);
 }
 
 void frmCANVAS::Form_Load() {
@@ -159,7 +165,11 @@ void frmCANVAS::Form_Load() {
 
     toolBox_->paletteSetUp();
     connectControls();
-    book_.restoreAll();
+    // What the grown-ups switched off is not there at all.
+    cmdSEND->setVisible(bookSettings.postcardEnabled);
+    cmdSAVE->setVisible(bookSettings.saveEnabled);
+    cmdPRINT->setVisible(bookSettings.printEnabled);
+    book_.restoreAll(bookSettings.keepBook);
     goPic(0);
     toolBox_->cmdPAINT_Click();
 }
@@ -186,6 +196,7 @@ void frmCANVAS::showStep(QRect changed) {
 
 bool frmCANVAS::SavePic() {
     return runOrReport([this] { book_.store(canvas->Image(), state.CurrentPage); },
+                       //: %1 is the path of the file that failed, %2 the reason.
                        tr("The page could not be stored in %1: %2."));
 }
 
@@ -193,7 +204,9 @@ void frmCANVAS::turnPage(int step) {
     turn_->leave(
         step, [this] { return SavePic(); },
         [this](int by) {
-            runOrReport([this, by] { goPic(by); }, tr("The page %1 could not be shown: %2."));
+            runOrReport([this, by] { goPic(by); },
+                        //: %1 is the path of the file that failed, %2 the reason.
+                        tr("The page %1 could not be shown: %2."));
         });
     deferred_.runDeferred();
 }
@@ -213,6 +226,7 @@ void frmCANVAS::goPic(int step) {
     // that it is never stored under another page's number.
     const QString working = book_.workingCopy(next);
     if (!QFile::exists(working)) {
+        //: The page to turn to is missing; %1 is its file's path.
         report(this, QStringLiteral("Vellumix"), tr("Cannot locate file: %1.").arg(working));
         return;
     }
@@ -230,12 +244,18 @@ void frmCANVAS::goPic(int step) {
 }
 
 void frmCANVAS::cmdSEND_Click() {
+    if (!bookSettings.postcardEnabled)
+        return;
+    const bool composerShown = composer && composer->isVisible();
+    if (bookSettings.askGrownup && !composerShown && !grownUpAgrees())
+        return;
     runOrReport(
         [this] {
             showPostcardComposer(
                 composer, this, state.DataFolder, state.WorkingFolder,
                 [this] { return canvas->Image(); }, postcardSettings);
         },
+        //: The postcard composer; %1 is the path of the file that failed, %2 the reason.
         tr("The postcard cannot be opened: %1: %2."));
 }
 
@@ -276,8 +296,23 @@ void frmCANVAS::mouseMoveEvent(QMouseEvent*) {
     AllOff(QString());
 }
 
+bool frmCANVAS::grownUpAgrees() {
+    QPixmap picture;
+    try {
+        picture = QPixmap::fromImage(loadPicture(state.DataFolder + DataFiles::PostcardBackground));
+    } catch (const FileError&) {
+        // The question still shows, on its plain colour.
+    }
+    return GrownUpQuestion::ask(this, picture);
+}
+
 void frmCANVAS::closeEvent(QCloseEvent* event) {
-    // Closing is never refused; the page shown is stored first.
+    // In a kiosk only a grown-up closes the book; otherwise closing is never
+    // refused. The page shown is stored first.
+    if (bookSettings.kiosk && !grownUpAgrees()) {
+        event->ignore();
+        return;
+    }
     SavePic();
     event->accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the page being coloured, the page buttons, the tool box
 // and the save and send buttons. Loading it runs the whole start-up.
+#include "app/BookSettings.h"
 #include "app/DataFolder.h"
 #include "app/DeferredActions.h"
 #include "app/PageBook.h"
@@ -62,6 +63,7 @@ public:
     int frameIntervalMs = kFramePauseMs;
     std::unique_ptr<FileDialogPlatform> dialogPlatform; // the save dialog
     PostcardSettings postcardSettings;
+    BookSettings bookSettings; // set before Form_Load
     QPointer<frmPostcard> composer;
     // Each frame of the last page turn.
     using TurnFrame = PageTurn::Frame;
@@ -98,6 +100,9 @@ private:
     bool runOrReport(const std::function<void()>& step, const QString& text);
     void cmdPRINT_Click();
     void cmdSEND_Click();
+    void cmdSAVE_Click();
+    // The grown-up question, over the book.
+    bool grownUpAgrees();
 
     QString programFolder_;
     QString userFolder_;

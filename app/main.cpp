@@ -10,8 +10,32 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void printLine(const QString& line) {
+    std::printf("%s\n", line.toLocal8Bit().constData());
+}
+
+// The commands that answer on standard output and need no screen.
+int answerWithoutWindow(int argc, char** argv, const char* command) {
+    QCoreApplication app(argc, argv);
+    if (std::strcmp(command, "--print-settings-file") == 0) {
+        std::fputs(settingsFileText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    return checkSettings(readSettingsFiles(), printLine);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--check-settings") == 0 ||
+            std::strcmp(argv[i], "--print-settings-file") == 0)
+            return answerWithoutWindow(argc, argv, argv[i]);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(kProgramTitle));
     QApplication::setDesktopFileName(QStringLiteral("net.example.vellumix"));
@@ -33,10 +57,12 @@ int main(int argc, char** argv) {
             break;
         }
         applyPostcardSettings(settings, window.postcardSettings);
+        window.bookSettings = settings.book;
         FullScreenHost fullScreen(window);
+        fullScreen.kiosk = settings.book.kiosk;
         window.Form_Load();
         if (QApplication::arguments().contains(QStringLiteral("--fullscreen")) ||
-            settings.fullscreen)
+            settings.fullscreen || settings.book.kiosk)
             fullScreen.enter();
         else
             window.show();
@@ -45,6 +71,7 @@ int main(int argc, char** argv) {
         // Start-up stops at the failing step; no window is left behind.
         QMessageBox::critical(
             nullptr, QLatin1String(kProgramTitle),
+            //: %1 is the path of the file or folder that failed, %2 the reason.
             QCoreApplication::translate("main", "Vellumix cannot start.\n\n%1\n%2.")
                 .arg(e.path(), e.reason()));
         return 1;

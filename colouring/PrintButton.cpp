@@ -28,6 +28,7 @@ QString refusalByCups(const QPrinter& printer) {
         cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr),
         [](cups_dest_t* d) { cupsFreeDests(1, d); });
     if (!dest)
+        //: A reason, shown after "Reason:". %1 is the printing system's reason.
         return QCoreApplication::translate("cmdPRINT", "the printer cannot be found (%1)")
             .arg(reason);
     return reason;
@@ -49,6 +50,7 @@ QString printPicture(QPrinter& printer, const QImage& picture) {
     printer.setFromTo(1, 1);
     QPainter painter;
     if (!painter.begin(&printer))
+        //: A reason, shown after "Reason:".
         return QCoreApplication::translate("cmdPRINT", "the printer could not be opened");
     // The painter's origin is the printable area's top-left.
     const QRect area(QPoint(0, 0),
@@ -56,6 +58,7 @@ QString printPicture(QPrinter& printer, const QImage& picture) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(fittedPlace(picture.size(), area), picture);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
+        //: A reason, shown after "Reason:".
         return QCoreApplication::translate("cmdPRINT",
                                            "the printer stopped before the page was done");
     return refusalByCups(printer);
@@ -73,10 +76,13 @@ void cmdPRINT_Click(QWidget* window, const QImage& canvasImage, const MessageRep
     if (const QString reason = printPicture(printer, picture); !reason.isEmpty()) {
         const QString name =
             printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        //: %1 is the printer's name or the file printed to, %2 the reason.
         report(window, QLatin1String(kProgramTitle),
                QCoreApplication::translate(
                    "cmdPRINT", "The picture could not be printed.\n\nPrinter: %1\nReason: %2")
-                   .arg(name.isEmpty() ? QCoreApplication::translate("cmdPRINT", "(none)") : name,
-                        reason));
+                   .arg(
+                       //: Stands for the printer's name when no printer was chosen.
+                       name.isEmpty() ? QCoreApplication::translate("cmdPRINT", "(none)") : name,
+                       reason));
     }
 }

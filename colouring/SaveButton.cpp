@@ -10,8 +10,11 @@
 #include <QImage>
 
 void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatform& platform,
-                   const MessageReport& report) {
+                   const MessageReport& report, const QString& startFolder) {
     ComDLG dialog(platform);
+    // A folder that cannot be made leaves the dialog where it opens by itself.
+    if (!startFolder.isEmpty() && QDir().mkpath(startFolder))
+        dialog.setDirectory(startFolder);
     dialog.setDialogTitle(QCoreApplication::translate("cmdSAVE", "Save My Picture"));
     dialog.setExtension(QStringLiteral(".bmp"));
     dialog.setFileName(QLatin1String(DataFiles::SavedPicture));
@@ -25,6 +28,7 @@ void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatfor
     try {
         writeBitmapFile(canvasImage, fileName);
     } catch (const FileError& error) {
+        //: %1 is the file's path, %2 the reason.
         report(window, QLatin1String(kProgramTitle),
                QCoreApplication::translate(
                    "cmdSAVE", "The picture could not be saved.\n\nFile: %1\nReason: %2")

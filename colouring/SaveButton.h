@@ -3,11 +3,15 @@
 // canvas's current picture is written there as a Windows bitmap.
 #include "controls/MessageReport.h"
 
+#include <QString>
+
 class FileDialogPlatform;
 class QImage;
 class QWidget;
 
 // cmdSAVE's Click. A cancelled dialog writes nothing and says nothing; a
 // write that fails is reported once and leaves any earlier file as it was.
+// A startFolder given is where the dialog opens, made first when missing.
 void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatform& platform,
-                   const MessageReport& report = showWarning);
+                   const MessageReport& report = showWarning,
+                   const QString& startFolder = QString());

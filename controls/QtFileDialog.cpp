@@ -79,6 +79,7 @@ public:
         if (!chosen.isEmpty() && !QFileInfo(chosen.first()).isDir()) {
             const QString folder = QFileInfo(chosen.first()).absolutePath();
             if ((record_.Flags & OFN_PATHMUSTEXIST) && !QFileInfo(folder).isDir()) {
+                //: %1 is the folder's path, typed or chosen in the file dialog.
                 QMessageBox::warning(this, windowTitle(),
                                      tr("%1\nThis folder does not exist.\n"
                                         "Check the folder's name and try again.")
@@ -86,6 +87,7 @@ public:
                 return;
             }
             if (!fitsFileBuffer(selectionOutcome(chosen).lpstrFile, record_.nMaxFile)) {
+                //: %1 is the file's path, typed or chosen in the file dialog.
                 QMessageBox::warning(this, windowTitle(),
                                      tr("%1\nThis name is too long.\n"
                                         "Choose a shorter name or another folder.")

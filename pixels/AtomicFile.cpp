@@ -48,6 +48,7 @@ bool isUnfinishedTemporary(const QString& fileName) {
 
 void writeFileAtomically(const QString& path, QByteArrayView bytes) {
     const QFileInfo target = realTarget(path);
+    //: A reason, shown after "Reason:" or a file's path and a colon.
     if (target.isDir())
         throw FileError(
             path, QCoreApplication::translate("FileError", "this is a folder, not a file name"));
@@ -66,6 +67,7 @@ void writeFileAtomically(const QString& path, QByteArrayView bytes) {
     // bytes are counted and synced before the rename.
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
+        //: A reason, shown after "Reason:" or a file's path and a colon.
         throw FileError(path, reason.isEmpty()
                                   ? QCoreApplication::translate("FileError", "the disk is full")
                                   : reason);

@@ -44,7 +44,20 @@ CurlTransfer::CurlTransfer(const char* protocols, const QString& caBundle) {
 }
 
 void CurlTransfer::perform() {
-    checkCurl(curl_easy_perform(handle_.get()), errorBuffer_);
+    if (const CURLcode result = attempt(); result != CURLE_OK)
+        throw DeliveryError(describe(result));
+}
+
+CURLcode CurlTransfer::attempt() {
+    errorBuffer_[0] = '\0'; // libcurl writes it only when something fails
+    return curl_easy_perform(handle_.get());
+}
+
+std::string CurlTransfer::describe(CURLcode result) const {
+    std::string what = curl_easy_strerror(result);
+    if (*errorBuffer_)
+        what += std::string(": ") + errorBuffer_;
+    return what;
 }
 
 void appendToList(CurlList& list, const char* text) {
@@ -55,11 +68,7 @@ void appendToList(CurlList& list, const char* text) {
     list.reset(longer);
 }
 
-void checkCurl(CURLcode result, const char* errorBuffer) {
-    if (result == CURLE_OK)
-        return;
-    std::string what = curl_easy_strerror(result);
-    if (errorBuffer && *errorBuffer)
-        what += std::string(": ") + errorBuffer;
-    throw DeliveryError(what);
+void checkCurl(CURLcode result) {
+    if (result != CURLE_OK)
+        throw DeliveryError(curl_easy_strerror(result));
 }

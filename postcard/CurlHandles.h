@@ -4,6 +4,7 @@
 #include <QString>
 #include <curl/curl.h>
 #include <memory>
+#include <string>
 
 // Runs curl_global_init once for the program, before the first handle.
 void ensureCurlInitialised();
@@ -23,7 +24,7 @@ using CurlList = std::unique_ptr<curl_slist, CurlListDeleter>;
 using CurlMime = std::unique_ptr<curl_mime, CurlMimeDeleter>;
 
 // Throws DeliveryError describing result unless it is CURLE_OK.
-void checkCurl(CURLcode result, const char* errorBuffer = nullptr);
+void checkCurl(CURLcode result);
 
 // One transfer on a fresh easy handle, set up as both clients need it: only
 // the protocols named; no signals; a slow name look-up given up when the
@@ -45,6 +46,10 @@ public:
 
     // Runs the transfer; throws DeliveryError saying why it failed.
     void perform();
+    // Runs the transfer once more, on the options set by then; its result.
+    CURLcode attempt();
+    // libcurl's words for result, with the details of the last attempt.
+    std::string describe(CURLcode result) const;
 
 private:
     CurlEasy handle_;

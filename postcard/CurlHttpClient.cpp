@@ -1,6 +1,7 @@
 #include "postcard/CurlHttpClient.h"
 
 #include "postcard/CurlHandles.h"
+#include "postcard/PostcardConstants.h"
 #include "postcardprotocol/DeliveryError.h"
 
 #include <QByteArray>
@@ -31,8 +32,10 @@ QString CurlHttpClient::get(const QString& url) {
 
     long status = 0;
     checkCurl(curl_easy_getinfo(transfer.handle(), CURLINFO_RESPONSE_CODE, &status));
-    if (status >= 400)
+    // A redirect or "no content" is no reply either: only 200 carries one.
+    if (status != 200)
         throw DeliveryError("the postcard service answered with HTTP status " +
-                            std::to_string(status));
+                                std::to_string(status),
+                            0, DeliveryStage::ServiceReply);
     return QString::fromUtf8(body);
 }

@@ -11,6 +11,6 @@ public:
     virtual void setTimeout(std::chrono::milliseconds timeout) = 0;
 
     // The body of url's response, as UTF-8 text. Throws DeliveryError when the
-    // server cannot be reached, the time-out passes or the status is 400 or above.
+    // server cannot be reached, the time-out passes or the status is not 200.
     virtual QString get(const QString& url) = 0;
 };

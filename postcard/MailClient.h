@@ -1,7 +1,13 @@
 #pragma once
 #include "postcard/PostcardMail.h"
 
+#include <QString>
 #include <chrono>
+#include <functional>
+
+// Where a delivery writes its lines for the grown-ups: standard error in the
+// program.
+using DeliveryLog = std::function<void(const QString& line)>;
 
 // How long the mail client waits, so that a silent server cannot hold the
 // window for ever.
@@ -16,8 +22,8 @@ class MailClient {
 public:
     virtual ~MailClient() = default;
 
-    // Returns once the server has taken the mail. Throws DeliveryError when it
-    // cannot be reached, refuses the login, the sender or the recipient, or a
-    // time-out passes.
+    // Returns once the server has taken the mail. Throws DeliveryError, naming
+    // the stage, when it cannot be reached, refuses the login, the sender or
+    // the recipient, or a time-out passes.
     virtual void send(const PostcardMail& mail) = 0;
 };

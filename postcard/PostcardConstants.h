@@ -11,7 +11,8 @@
 inline constexpr char PlaceholderAddress[] = "your.friend@example.com";
 
 // The postcards' sender and the postcard service ([http[s]://]host[:port])
-// chosen when the program is built; the settings files override both.
+// chosen when the program is built, empty unless a distributor builds one in;
+// the settings files override both.
 inline constexpr char PostcardSenderAddress[] = VELLUMIX_POSTCARD_SENDER;
 inline constexpr char PostcardServiceHost[] = VELLUMIX_POSTCARD_SERVICE_HOST;
 
@@ -41,4 +42,20 @@ inline constexpr char StatusFailed[] =
 
 inline constexpr char InvalidAddressText[] =
     QT_TRANSLATE_NOOP("frmPostcard", "Please enter a valid email address to send your ePostcard.");
+//: The title of the message that the address is not valid.
 inline constexpr char InvalidAddressTitle[] = QT_TRANSLATE_NOOP("frmPostcard", "Trouble");
+
+// The stages a failed delivery names on standard error, in English like the
+// program's other lines there.
+namespace DeliveryStage {
+inline constexpr char Picture[] = "picture";
+inline constexpr char Settings[] = "settings";
+inline constexpr char ServiceRequest[] = "service request";
+inline constexpr char ServiceReply[] = "service reply";
+inline constexpr char MailConnection[] = "mail connection";
+inline constexpr char Tls[] = "TLS";
+inline constexpr char Login[] = "login";
+inline constexpr char Sender[] = "sender";
+inline constexpr char Recipient[] = "recipient";
+inline constexpr char Data[] = "data";
+} // namespace DeliveryStage

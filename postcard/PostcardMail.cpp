@@ -4,6 +4,7 @@
 #include "postcardprotocol/DeliveryError.h"
 
 #include <QUrl>
+#include <QUuid>
 #include <array>
 
 PostcardMail composePostcardMail(const ServiceReply& reply, const QString& sender,
@@ -18,12 +19,20 @@ PostcardMail composePostcardMail(const ServiceReply& reply, const QString& sende
     mail.sendto = recipient;
     mail.port = server->port != 0 ? server->port : defaultPort;
     mail.maildate = rfc5322Date(now);
+    mail.messageId = newMessageId(sender);
     mail.username = reply.username;
     mail.password = reply.password;
     mail.messagesubject = QString::fromLatin1(PostcardSubject);
     mail.messagetext = reply.messageText;
     mail.attachmentPath = attachmentPath;
     return mail;
+}
+
+QString newMessageId(const QString& sender) {
+    const QString domain = sender.mid(sender.lastIndexOf(u'@') + 1);
+    return u'<' + QUuid::createUuid().toString(QUuid::WithoutBraces) + u'@' +
+           (domain.isEmpty() || !sender.contains(u'@') ? QStringLiteral("localhost") : domain) +
+           u'>';
 }
 
 QString rfc5322Date(const QDateTime& time) {
@@ -63,8 +72,13 @@ QByteArray mailBodyText(const PostcardMail& mail) {
 }
 
 QList<QByteArray> mailHeaders(const PostcardMail& mail) {
+    const QString date =
+        mail.maildate.isEmpty() ? rfc5322Date(QDateTime::currentDateTime()) : mail.maildate;
+    const QString messageId =
+        mail.messageId.isEmpty() ? newMessageId(mail.mailfrom) : mail.messageId;
     return {
-        "Date: " + mail.maildate.toUtf8(),
+        "Date: " + date.toUtf8(),
+        "Message-ID: " + messageId.toUtf8(),
         "From: <" + mail.mailfrom.toUtf8() + ">",
         "To: <" + mail.sendto.toUtf8() + ">",
         "Subject: " + mail.messagesubject.toUtf8(),

@@ -14,6 +14,7 @@ struct PostcardMail {
     QString sendto;
     int port = 0;
     QString maildate;
+    QString messageId; // "<unique@domain>"
     QString username;
     QString password;
     QString messagesubject;
@@ -32,6 +33,10 @@ PostcardMail composePostcardMail(const ServiceReply& reply, const QString& sende
                                  const QString& recipient, int defaultPort, const QDateTime& now,
                                  const QString& attachmentPath);
 
+// A Message-ID no other mail carries, in the sender's domain, as large mail
+// providers want every mail to have one: "<unique@domain>".
+QString newMessageId(const QString& sender);
+
 // A date in the form mail headers use: "Tue, 08 Dec 2026 14:05:09 +0100".
 QString rfc5322Date(const QDateTime& time);
 
@@ -42,5 +47,6 @@ QByteArray smtpServerUrl(const QString& server, int port);
 // The body as UTF-8 with every line break as CR LF, the form mail requires.
 QByteArray mailBodyText(const PostcardMail& mail);
 
-// The headers of the message, each a complete "Name: value" line.
+// The headers of the message, each a complete "Name: value" line; a mail
+// without a date or a Message-ID is given one made now.
 QList<QByteArray> mailHeaders(const PostcardMail& mail);

@@ -9,6 +9,7 @@
 #include <memory>
 
 class LimitedPlainTextEdit;
+class QCompleter;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -48,6 +49,14 @@ private:
     void cmdSEND_Click();
     void cmdCANCEL_Click();
     void setStatus(const char* text);
+    // The address of the listed recipient whose name starts with text (or
+    // is text, with whole); text itself when none is.
+    QString listedAddress(const QString& text, bool whole) const;
+    bool fillListedAddress();
+    bool mayBeSentTo(const QString& recipient) const;
+    // The delivery past the address test; stage follows it, for the log.
+    void deliver(const QString& recipient, const char*& stage);
+    void logFailure(const char* stage, const char* reason) const;
     QString workingFile(const char* name) const;
 
     QString DataFolder;
@@ -60,6 +69,7 @@ private:
 
     QLabel* Label1;
     QLineEdit* txtMailTO;
+    QCompleter* recipientNames_ = nullptr; // only when recipients are listed
     QLabel* Label2;
     QLineEdit* txtMailFROM;
     QLabel* Label3;

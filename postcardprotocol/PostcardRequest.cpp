@@ -41,6 +41,14 @@ bool isHost(const QString& host) {
     return !host.isEmpty() && url.isValid() && !url.host().isEmpty();
 }
 
+// A control character (C0, DEL, C1) in a reply field would reach the mail
+// conversation as a command of its own; the mail's text may break lines.
+bool holdsControlCharacter(const QString& field, QStringView allowed = {}) {
+    return std::any_of(field.begin(), field.end(), [&](QChar c) {
+        return c.category() == QChar::Other_Control && !allowed.contains(c);
+    });
+}
+
 // 1-65535 written in digits only; 0 otherwise.
 int portNumber(QStringView digits) {
     if (digits.isEmpty() || digits.size() > 5 ||
@@ -87,6 +95,9 @@ ServiceReply parseServiceReply(const QString& reply) {
     const QStringList fields = reply.split(kReplySeparator, Qt::KeepEmptyParts);
     if (fields.size() < 4)
         throw DeliveryError("the postcard service's reply has fewer than four fields");
+    if (holdsControlCharacter(fields[0]) || holdsControlCharacter(fields[1]) ||
+        holdsControlCharacter(fields[2]) || holdsControlCharacter(fields[3], u"\t\n\r"))
+        throw DeliveryError("the postcard service's reply holds a control character");
     return {fields[0], fields[1], fields[2], fields[3]};
 }
 
@@ -99,7 +110,11 @@ QString formatServiceReply(const ServiceReply& reply) {
 }
 
 bool fitsReplyField(const QString& field) {
-    return !field.contains(kReplySeparator);
+    return !field.contains(kReplySeparator) && !holdsControlCharacter(field);
+}
+
+bool isHttpsService(const QString& service) {
+    return serviceBaseUrl(service).startsWith(QLatin1String("https://"));
 }
 
 std::optional<MailServer> parseMailServerField(const QString& field) {

@@ -18,6 +18,10 @@ inline constexpr std::array<const char*, 5> kServiceKeys = {"ID", "mailFrom", "m
 // empty text when service is none of these (a path, a login, a query, port 0).
 QString serviceBaseUrl(const QString& service);
 
+// True when service is a usable https:// address: only such a service may
+// hand out a mail login.
+bool isHttpsService(const QString& service);
+
 // The request for one postcard. Every value is percent-encoded as UTF-8,
 // keeping only RFC 3986's unreserved characters, so that "&", "#", "=" or a
 // line break in a message reaches the service exactly as typed. Throws
@@ -44,12 +48,13 @@ bool isRejectedReply(const QString& reply);
 
 // The first four "^"-separated fields of an accepted reply; more are ignored.
 // Throws DeliveryError: number kReplyRejectedError for a rejected reply, no
-// number when a field is missing.
+// number when a field is missing or holds a control character (the mail's
+// text may hold tabs and line breaks).
 ServiceReply parseServiceReply(const QString& reply);
 
 // The reply as the service sends it: the four fields joined by "^", a "^" in
 // the text written as kSeparatorStandIn. The other three fields must hold
-// none (fitsReplyField).
+// none, nor a control character (fitsReplyField).
 QString formatServiceReply(const ServiceReply& reply);
 bool fitsReplyField(const QString& field);
 

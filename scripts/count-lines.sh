@@ -36,7 +36,7 @@ code_lines() {
         END { print count + 0 }'
 }
 
-program_folders=(pixels resources controls state colouring postcardprotocol postcard app postcardservice)
+program_folders=(book pixels resources controls colouring postcardprotocol postcard app postcardservice)
 program=$(code_lines "${program_folders[@]}")
 tools=$(code_lines tools)
 tests=$(code_lines tests)

@@ -32,7 +32,7 @@ fi
 cd "$root"
 extract() {
   "$lupdate" -silent "$@" -locations none -extensions cpp,h -I "$root" \
-    pixels resources controls state colouring postcard app tools/menuentry \
+    book pixels resources controls colouring postcard app tools/menuentry \
     -ts "${ts_files[@]}"
 }
 # A text that moved to another class keeps its translation: lupdate files

@@ -5,74 +5,114 @@
     <name>FileError</name>
     <message>
         <source>this is a folder, not a file name</source>
-        <translation>das ist ein Ordner, kein Dateiname</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>Das ist ein Ordner, kein Dateiname</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation>die Festplatte ist voll</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>Die Festplatte ist voll</translation>
     </message>
     <message>
         <source>the bitmap header is cut short</source>
-        <translation>der Anfang der Bilddatei fehlt</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>Der Anfang der Bilddatei fehlt</translation>
     </message>
     <message>
         <source>the bitmap header is not valid</source>
-        <translation>der Anfang der Bilddatei ist kaputt</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>Der Anfang der Bilddatei ist kaputt</translation>
     </message>
     <message>
         <source>the picture is too large</source>
-        <translation>das Bild ist zu groß</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>Das Bild ist zu groß</translation>
     </message>
     <message>
         <source>the file is cut short</source>
-        <translation>die Datei ist nicht vollständig</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>Die Datei ist nicht vollständig</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation>die Datei gibt es nicht</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>Die Datei gibt es nicht</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation>die Datei ist zu groß</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>Die Datei ist zu groß</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation>die Datei ist leer</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>Die Datei ist leer</translation>
     </message>
     <message>
         <source>it is not a readable picture (%1)</source>
-        <translation>das ist kein Bild, das sich lesen lässt (%1)</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 is the picture reader&apos;s own reason.</extracomment>
+        <translation>Das ist kein Bild, das sich lesen lässt (%1)</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation>das Bild konnte nicht umgewandelt werden</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>Das Bild konnte nicht umgewandelt werden</translation>
     </message>
     <message>
         <source>the folder for the pages could not be created</source>
-        <translation>der Ordner für die Seiten konnte nicht angelegt werden</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>Der Ordner für die Seiten konnte nicht angelegt werden</translation>
     </message>
     <message>
         <source>the old page could not be removed (%1)</source>
-        <translation>die alte Seite konnte nicht gelöscht werden (%1)</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. The old page is the coloured copy that a fresh one replaces; %1 is the system&apos;s reason.</extracomment>
+        <translation>Die alte Seite konnte nicht gelöscht werden (%1)</translation>
     </message>
     <message>
         <source>the page could not be copied (%1)</source>
-        <translation>die Seite konnte nicht kopiert werden (%1)</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 is the system&apos;s reason.</extracomment>
+        <translation>Die Seite konnte nicht kopiert werden (%1)</translation>
     </message>
     <message>
         <source>the folder cannot be written and there is no home folder for the pictures</source>
-        <translation>in den Ordner kann nichts geschrieben werden, und es gibt keinen persönlichen Ordner für die Bilder</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
+        <translation>In den Ordner kann nichts geschrieben werden, und es gibt keinen persönlichen Ordner für die Bilder</translation>
+    </message>
+</context>
+<context>
+    <name>GrownUpQuestion</name>
+    <message>
+        <source>Grown-ups only</source>
+        <translation>Nur für Erwachsene</translation>
+    </message>
+    <message>
+        <source>Please write this number in digits:</source>
+        <translation>Bitte schreiben Sie diese Zahl in Ziffern:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>That is not the number. Here is a new one.</source>
+        <translation>Das ist nicht die Zahl. Hier ist eine neue.</translation>
     </message>
 </context>
 <context>
     <name>MenuEntry</name>
     <message>
         <source>Colouring Book</source>
+        <extracomment>The kind of program, shown in the menu under its name.</extracomment>
         <translation>Malbuch</translation>
     </message>
     <message>
         <source>Colour sixteen pages with crayons and brushes</source>
-        <translation>Sechzehn Seiten mit Buntstiften und Pinseln ausmalen</translation>
+        <extracomment>The menu entry&apos;s tooltip. The crayons are wax crayons.</extracomment>
+        <translation>Sechzehn Seiten mit Wachsmalstiften und Pinseln ausmalen</translation>
     </message>
     <message>
         <source>colouring;coloring;drawing;painting;children;</source>
@@ -81,14 +121,17 @@
     </message>
     <message>
         <source>Colouring book for young children</source>
+        <extracomment>One line under the name in software centres.</extracomment>
         <translation>Malbuch für kleine Kinder</translation>
     </message>
     <message>
         <source>Vellumix is a colouring book with sixteen pages of line art. Children pick one of twelve crayons or brushes and colour the page: in paint mode a press pours the colour into an area, in draw mode they draw freehand strokes that never cover the outlines. An eraser puts the page back.</source>
-        <translation>Vellumix ist ein Malbuch mit sechzehn Seiten zum Ausmalen. Kinder nehmen einen von zwölf Buntstiften oder Pinseln und malen die Seite aus: Im Pinselmodus füllt ein Klick eine Fläche mit Farbe, im Stiftmodus malen sie frei, und die Umrisse bleiben immer zu sehen. Mit dem Radiergummi wird die Seite wieder wie neu.</translation>
+        <extracomment>The description in software centres. The crayons are wax crayons.</extracomment>
+        <translation>Vellumix ist ein Malbuch mit sechzehn Seiten zum Ausmalen. Kinder nehmen einen von zwölf Wachsmalstiften oder Pinseln und malen die Seite aus: Im Pinselmodus füllt ein Klick eine Fläche mit Farbe, im Stiftmodus malen sie frei, und die Umrisse bleiben immer zu sehen. Mit dem Radiergummi wird die Seite wieder wie neu.</translation>
     </message>
     <message>
         <source>A page ready to be coloured, with the brushes</source>
+        <extracomment>The caption of a screenshot in software centres.</extracomment>
         <translation>Eine Seite zum Ausmalen, mit den Pinseln</translation>
     </message>
     <message>
@@ -100,7 +143,8 @@
     <name>PageBook</name>
     <message>
         <source>the page is %1 x %2 pixels instead of %3 x %4</source>
-        <translation>die Seite ist %1 x %2 Pixel groß statt %3 x %4</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 and %2 are the width and height found, %3 and %4 those a page must have.</extracomment>
+        <translation>Die Seite ist %1 x %2 Pixel groß statt %3 x %4</translation>
     </message>
 </context>
 <context>
@@ -113,6 +157,7 @@
         <source>%1
 This folder does not exist.
 Check the folder&apos;s name and try again.</source>
+        <extracomment>%1 is the folder&apos;s path, typed or chosen in the file dialog.</extracomment>
         <translation>%1
 Diesen Ordner gibt es nicht.
 Schau nach, wie der Ordner heißt, und versuch es noch einmal.</translation>
@@ -121,6 +166,7 @@ Schau nach, wie der Ordner heißt, und versuch es noch einmal.</translation>
         <source>%1
 This name is too long.
 Choose a shorter name or another folder.</source>
+        <extracomment>%1 is the file&apos;s path, typed or chosen in the file dialog.</extracomment>
         <translation>%1
 Dieser Name ist zu lang.
 Nimm einen kürzeren Namen oder einen anderen Ordner.</translation>
@@ -132,6 +178,7 @@ Nimm einen kürzeren Namen oder einen anderen Ordner.</translation>
         <source>The pictures in %1 are in use by another user.
 
 Vellumix cannot open them as well.</source>
+        <extracomment>%1 is the path of the folder with the pictures.</extracomment>
         <translation>Die Bilder in %1 benutzt gerade jemand anderes.
 
 Vellumix kann sie nicht gleichzeitig öffnen.</translation>
@@ -140,6 +187,7 @@ Vellumix kann sie nicht gleichzeitig öffnen.</translation>
         <source>Vellumix seems to be open already, with the pictures in %1.
 
 Open it here anyway?</source>
+        <extracomment>%1 is the path of the folder with the pictures.</extracomment>
         <translation>Vellumix scheint schon offen zu sein, mit den Bildern in %1.
 
 Trotzdem hier öffnen?</translation>
@@ -148,6 +196,7 @@ Trotzdem hier öffnen?</translation>
         <source>Vellumix seems to be open already on %1, with the pictures in %2.
 
 Open it here anyway?</source>
+        <extracomment>%1 is the other computer&apos;s name, %2 the path of the folder with the pictures.</extracomment>
         <translation>Vellumix scheint schon auf %1 offen zu sein, mit den Bildern in %2.
 
 Trotzdem hier öffnen?</translation>
@@ -157,11 +206,13 @@ Trotzdem hier öffnen?</translation>
     <name>cmdPRINT</name>
     <message>
         <source>the printer could not be opened</source>
-        <translation>der Drucker ließ sich nicht öffnen</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot;.</extracomment>
+        <translation>Der Drucker ließ sich nicht öffnen</translation>
     </message>
     <message>
         <source>the printer stopped before the page was done</source>
-        <translation>der Drucker hat aufgehört, bevor die Seite fertig war</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot;.</extracomment>
+        <translation>Der Drucker hat aufgehört, bevor die Seite fertig war</translation>
     </message>
     <message>
         <source>Print My Picture</source>
@@ -172,6 +223,7 @@ Trotzdem hier öffnen?</translation>
 
 Printer: %1
 Reason: %2</source>
+        <extracomment>%1 is the printer&apos;s name or the file printed to, %2 the reason.</extracomment>
         <translation>Das Bild konnte nicht gedruckt werden.
 
 Drucker: %1
@@ -179,11 +231,13 @@ Grund: %2</translation>
     </message>
     <message>
         <source>(none)</source>
+        <extracomment>Stands for the printer&apos;s name when no printer was chosen.</extracomment>
         <translation>(keiner)</translation>
     </message>
     <message>
         <source>the printer cannot be found (%1)</source>
-        <translation>der Drucker ist nicht zu finden (%1)</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot;. %1 is the printing system&apos;s reason.</extracomment>
+        <translation>Der Drucker ist nicht zu finden (%1)</translation>
     </message>
 </context>
 <context>
@@ -202,6 +256,7 @@ Grund: %2</translation>
 
 File: %1
 Reason: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason.</extracomment>
         <translation>Das Bild konnte nicht gespeichert werden.
 
 Datei: %1
@@ -212,18 +267,22 @@ Grund: %2</translation>
     <name>frmCANVAS</name>
     <message>
         <source>The page could not be stored in %1: %2.</source>
+        <extracomment>%1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>Die Seite konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>The page %1 could not be shown: %2.</source>
-        <translation>Die Seite %1 kann nicht gezeigt werden: %2.</translation>
+        <extracomment>%1 is the path of the file that failed, %2 the reason.</extracomment>
+        <translation>Die Seite %1 konnte nicht gezeigt werden: %2.</translation>
     </message>
     <message>
         <source>Cannot locate file: %1.</source>
+        <extracomment>The page to turn to is missing; %1 is its file&apos;s path.</extracomment>
         <translation>Die Datei ist nicht zu finden: %1.</translation>
     </message>
     <message>
         <source>The postcard cannot be opened: %1: %2.</source>
+        <extracomment>The postcard composer; %1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>Die Postkarte lässt sich nicht öffnen: %1: %2.</translation>
     </message>
 </context>
@@ -231,6 +290,7 @@ Grund: %2</translation>
     <name>frmPostcard</name>
     <message>
         <source>Send Drawing</source>
+        <extracomment>The title of the postcard composer.</extracomment>
         <translation>Bild verschicken</translation>
     </message>
     <message>
@@ -247,11 +307,13 @@ Grund: %2</translation>
     </message>
     <message>
         <source>Preview</source>
+        <extracomment>Over the small picture of the postcard.</extracomment>
         <translation>Vorschau</translation>
     </message>
     <message>
         <source>(not actual size)</source>
-        <translation>(nicht in echter Größe)</translation>
+        <extracomment>Under the small picture of the postcard; keep it short, it must fit the picture&apos;s width.</extracomment>
+        <translation>(verkleinert)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -267,6 +329,7 @@ Grund: %2</translation>
     </message>
     <message>
         <source>Trouble</source>
+        <extracomment>The title of the message that the address is not valid.</extracomment>
         <translation>Hoppla</translation>
     </message>
 </context>
@@ -304,6 +367,7 @@ Grund: %2</translation>
 
 %1
 %2.</source>
+        <extracomment>%1 is the path of the file or folder that failed, %2 the reason.</extracomment>
         <translation>Vellumix kann nicht starten.
 
 %1

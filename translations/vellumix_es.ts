@@ -5,73 +5,113 @@
     <name>FileError</name>
     <message>
         <source>this is a folder, not a file name</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>esto es una carpeta, no un nombre de archivo</translation>
     </message>
     <message>
         <source>the disk is full</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>the bitmap header is cut short</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>falta el principio del archivo de imagen</translation>
     </message>
     <message>
         <source>the bitmap header is not valid</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>el principio del archivo de imagen está estropeado</translation>
     </message>
     <message>
         <source>the picture is too large</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>la imagen es demasiado grande</translation>
     </message>
     <message>
         <source>the file is cut short</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>el archivo no está completo</translation>
     </message>
     <message>
         <source>the file does not exist</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>el archivo no existe</translation>
     </message>
     <message>
         <source>the file is too large</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>el archivo es demasiado grande</translation>
     </message>
     <message>
         <source>the file is empty</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>el archivo está vacío</translation>
     </message>
     <message>
         <source>it is not a readable picture (%1)</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 is the picture reader&apos;s own reason.</extracomment>
         <translation>no es una imagen que se pueda leer (%1)</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>no se pudo convertir la imagen</translation>
     </message>
     <message>
         <source>the folder for the pages could not be created</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>no se pudo crear la carpeta de las páginas</translation>
     </message>
     <message>
         <source>the old page could not be removed (%1)</source>
-        <translation>no se pudo borrar la página anterior (%1)</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. The old page is the coloured copy that a fresh one replaces; %1 is the system&apos;s reason.</extracomment>
+        <translation>no se pudo borrar la copia vieja de la página (%1)</translation>
     </message>
     <message>
         <source>the page could not be copied (%1)</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 is the system&apos;s reason.</extracomment>
         <translation>no se pudo copiar la página (%1)</translation>
     </message>
     <message>
         <source>the folder cannot be written and there is no home folder for the pictures</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>no se puede escribir en la carpeta y no hay carpeta personal para los dibujos</translation>
+    </message>
+</context>
+<context>
+    <name>GrownUpQuestion</name>
+    <message>
+        <source>Grown-ups only</source>
+        <translation>Solo para adultos</translation>
+    </message>
+    <message>
+        <source>Please write this number in digits:</source>
+        <translation>Escriba este número en cifras:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>That is not the number. Here is a new one.</source>
+        <translation>Ese no es el número. Aquí tiene otro.</translation>
     </message>
 </context>
 <context>
     <name>MenuEntry</name>
     <message>
         <source>Colouring Book</source>
+        <extracomment>The kind of program, shown in the menu under its name.</extracomment>
         <translation>Libro para colorear</translation>
     </message>
     <message>
         <source>Colour sixteen pages with crayons and brushes</source>
+        <extracomment>The menu entry&apos;s tooltip. The crayons are wax crayons.</extracomment>
         <translation>Colorea dieciséis páginas con ceras y pinceles</translation>
     </message>
     <message>
@@ -81,14 +121,17 @@
     </message>
     <message>
         <source>Colouring book for young children</source>
+        <extracomment>One line under the name in software centres.</extracomment>
         <translation>Libro para colorear para niños pequeños</translation>
     </message>
     <message>
         <source>Vellumix is a colouring book with sixteen pages of line art. Children pick one of twelve crayons or brushes and colour the page: in paint mode a press pours the colour into an area, in draw mode they draw freehand strokes that never cover the outlines. An eraser puts the page back.</source>
-        <translation>Vellumix es un libro para colorear con dieciséis páginas de dibujos. Los niños eligen una de las doce ceras o pinceles y colorean la página: en el modo pintura, un clic llena una zona de color; en el modo dibujo, pintan a mano alzada sin tapar nunca los contornos. La goma deja la página como nueva.</translation>
+        <extracomment>The description in software centres. The crayons are wax crayons.</extracomment>
+        <translation>Vellumix es un libro para colorear con dieciséis páginas de dibujos. Los niños eligen entre doce ceras o pinceles y colorean la página: en el modo pintura, un clic llena una zona de color; en el modo dibujo, dibujan a mano alzada sin tapar nunca los contornos. La goma deja la página como nueva.</translation>
     </message>
     <message>
         <source>A page ready to be coloured, with the brushes</source>
+        <extracomment>The caption of a screenshot in software centres.</extracomment>
         <translation>Una página lista para colorear, con los pinceles</translation>
     </message>
     <message>
@@ -100,6 +143,7 @@
     <name>PageBook</name>
     <message>
         <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 and %2 are the width and height found, %3 and %4 those a page must have.</extracomment>
         <translation>la página mide %1 x %2 píxeles en vez de %3 x %4</translation>
     </message>
 </context>
@@ -113,6 +157,7 @@
         <source>%1
 This folder does not exist.
 Check the folder&apos;s name and try again.</source>
+        <extracomment>%1 is the folder&apos;s path, typed or chosen in the file dialog.</extracomment>
         <translation>%1
 Esta carpeta no existe.
 Revisa el nombre de la carpeta y vuelve a intentarlo.</translation>
@@ -121,6 +166,7 @@ Revisa el nombre de la carpeta y vuelve a intentarlo.</translation>
         <source>%1
 This name is too long.
 Choose a shorter name or another folder.</source>
+        <extracomment>%1 is the file&apos;s path, typed or chosen in the file dialog.</extracomment>
         <translation>%1
 Este nombre es demasiado largo.
 Elige un nombre más corto u otra carpeta.</translation>
@@ -132,6 +178,7 @@ Elige un nombre más corto u otra carpeta.</translation>
         <source>The pictures in %1 are in use by another user.
 
 Vellumix cannot open them as well.</source>
+        <extracomment>%1 is the path of the folder with the pictures.</extracomment>
         <translation>Otra persona está usando los dibujos de %1.
 
 Vellumix no puede abrirlos a la vez.</translation>
@@ -140,6 +187,7 @@ Vellumix no puede abrirlos a la vez.</translation>
         <source>Vellumix seems to be open already, with the pictures in %1.
 
 Open it here anyway?</source>
+        <extracomment>%1 is the path of the folder with the pictures.</extracomment>
         <translation>Parece que Vellumix ya está abierto, con los dibujos de %1.
 
 ¿Abrirlo aquí de todos modos?</translation>
@@ -148,6 +196,7 @@ Open it here anyway?</source>
         <source>Vellumix seems to be open already on %1, with the pictures in %2.
 
 Open it here anyway?</source>
+        <extracomment>%1 is the other computer&apos;s name, %2 the path of the folder with the pictures.</extracomment>
         <translation>Parece que Vellumix ya está abierto en %1, con los dibujos de %2.
 
 ¿Abrirlo aquí de todos modos?</translation>
@@ -157,11 +206,13 @@ Open it here anyway?</source>
     <name>cmdPRINT</name>
     <message>
         <source>the printer could not be opened</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot;.</extracomment>
         <translation>no se pudo abrir la impresora</translation>
     </message>
     <message>
         <source>the printer stopped before the page was done</source>
-        <translation>la impresora se paró antes de terminar la página</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot;.</extracomment>
+        <translation>la impresora se detuvo antes de terminar la página</translation>
     </message>
     <message>
         <source>Print My Picture</source>
@@ -172,6 +223,7 @@ Open it here anyway?</source>
 
 Printer: %1
 Reason: %2</source>
+        <extracomment>%1 is the printer&apos;s name or the file printed to, %2 the reason.</extracomment>
         <translation>No se pudo imprimir el dibujo.
 
 Impresora: %1
@@ -179,10 +231,12 @@ Motivo: %2</translation>
     </message>
     <message>
         <source>(none)</source>
+        <extracomment>Stands for the printer&apos;s name when no printer was chosen.</extracomment>
         <translation>(ninguna)</translation>
     </message>
     <message>
         <source>the printer cannot be found (%1)</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot;. %1 is the printing system&apos;s reason.</extracomment>
         <translation>no se encuentra la impresora (%1)</translation>
     </message>
 </context>
@@ -202,6 +256,7 @@ Motivo: %2</translation>
 
 File: %1
 Reason: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason.</extracomment>
         <translation>No se pudo guardar el dibujo.
 
 Archivo: %1
@@ -212,18 +267,22 @@ Motivo: %2</translation>
     <name>frmCANVAS</name>
     <message>
         <source>The page could not be stored in %1: %2.</source>
+        <extracomment>%1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>No se pudo guardar la página en %1: %2.</translation>
     </message>
     <message>
         <source>The page %1 could not be shown: %2.</source>
+        <extracomment>%1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>No se puede mostrar la página %1: %2.</translation>
     </message>
     <message>
         <source>Cannot locate file: %1.</source>
+        <extracomment>The page to turn to is missing; %1 is its file&apos;s path.</extracomment>
         <translation>No se encuentra el archivo: %1.</translation>
     </message>
     <message>
         <source>The postcard cannot be opened: %1: %2.</source>
+        <extracomment>The postcard composer; %1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>No se puede abrir la postal: %1: %2.</translation>
     </message>
 </context>
@@ -231,6 +290,7 @@ Motivo: %2</translation>
     <name>frmPostcard</name>
     <message>
         <source>Send Drawing</source>
+        <extracomment>The title of the postcard composer.</extracomment>
         <translation>Enviar dibujo</translation>
     </message>
     <message>
@@ -247,11 +307,13 @@ Motivo: %2</translation>
     </message>
     <message>
         <source>Preview</source>
+        <extracomment>Over the small picture of the postcard.</extracomment>
         <translation>Vista previa</translation>
     </message>
     <message>
         <source>(not actual size)</source>
-        <translation>(no es el tamaño real)</translation>
+        <extracomment>Under the small picture of the postcard; keep it short, it must fit the picture&apos;s width.</extracomment>
+        <translation>(tamaño reducido)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -267,6 +329,7 @@ Motivo: %2</translation>
     </message>
     <message>
         <source>Trouble</source>
+        <extracomment>The title of the message that the address is not valid.</extracomment>
         <translation>¡Uy!</translation>
     </message>
 </context>
@@ -290,7 +353,7 @@ Motivo: %2</translation>
     </message>
     <message>
         <source>Your email-postcard has been sent.</source>
-        <translation>¡Tu postal ya está enviada!</translation>
+        <translation>¡Tu postal se ha enviado!</translation>
     </message>
     <message>
         <source>Your email-postcard could not be sent. Please try again.</source>
@@ -304,7 +367,8 @@ Motivo: %2</translation>
 
 %1
 %2.</source>
-        <translation>Vellumix no puede arrancar.
+        <extracomment>%1 is the path of the file or folder that failed, %2 the reason.</extracomment>
+        <translation>Vellumix no puede iniciarse.
 
 %1
 %2.</translation>

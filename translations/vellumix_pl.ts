@@ -5,74 +5,114 @@
     <name>FileError</name>
     <message>
         <source>this is a folder, not a file name</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>to jest folder, a nie nazwa pliku</translation>
     </message>
     <message>
         <source>the disk is full</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>dysk jest pełny</translation>
     </message>
     <message>
         <source>the bitmap header is cut short</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>brakuje początku pliku z obrazkiem</translation>
     </message>
     <message>
         <source>the bitmap header is not valid</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>początek pliku z obrazkiem jest uszkodzony</translation>
     </message>
     <message>
         <source>the picture is too large</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>obrazek jest za duży</translation>
     </message>
     <message>
         <source>the file is cut short</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>plik jest niepełny</translation>
     </message>
     <message>
         <source>the file does not exist</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>plik nie istnieje</translation>
     </message>
     <message>
         <source>the file is too large</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>plik jest za duży</translation>
     </message>
     <message>
         <source>the file is empty</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>plik jest pusty</translation>
     </message>
     <message>
         <source>it is not a readable picture (%1)</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 is the picture reader&apos;s own reason.</extracomment>
         <translation>to nie jest obrazek, który da się odczytać (%1)</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>nie udało się przekształcić obrazka</translation>
     </message>
     <message>
         <source>the folder for the pages could not be created</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>nie udało się utworzyć folderu na strony</translation>
     </message>
     <message>
         <source>the old page could not be removed (%1)</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. The old page is the coloured copy that a fresh one replaces; %1 is the system&apos;s reason.</extracomment>
         <translation>nie udało się usunąć starej strony (%1)</translation>
     </message>
     <message>
         <source>the page could not be copied (%1)</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 is the system&apos;s reason.</extracomment>
         <translation>nie udało się skopiować strony (%1)</translation>
     </message>
     <message>
         <source>the folder cannot be written and there is no home folder for the pictures</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>nie można zapisać w folderze i nie ma folderu domowego na obrazki</translation>
+    </message>
+</context>
+<context>
+    <name>GrownUpQuestion</name>
+    <message>
+        <source>Grown-ups only</source>
+        <translation>Tylko dla dorosłych</translation>
+    </message>
+    <message>
+        <source>Please write this number in digits:</source>
+        <translation>Proszę wpisać tę liczbę cyframi:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>That is not the number. Here is a new one.</source>
+        <translation>To nie ta liczba. Oto nowa.</translation>
     </message>
 </context>
 <context>
     <name>MenuEntry</name>
     <message>
         <source>Colouring Book</source>
+        <extracomment>The kind of program, shown in the menu under its name.</extracomment>
         <translation>Kolorowanka</translation>
     </message>
     <message>
         <source>Colour sixteen pages with crayons and brushes</source>
-        <translation>Pokoloruj szesnaście stron kredkami i pędzlami</translation>
+        <extracomment>The menu entry&apos;s tooltip. The crayons are wax crayons.</extracomment>
+        <translation>Pokoloruj szesnaście stron kredkami świecowymi i pędzlami</translation>
     </message>
     <message>
         <source>colouring;coloring;drawing;painting;children;</source>
@@ -81,25 +121,29 @@
     </message>
     <message>
         <source>Colouring book for young children</source>
+        <extracomment>One line under the name in software centres.</extracomment>
         <translation>Kolorowanka dla małych dzieci</translation>
     </message>
     <message>
         <source>Vellumix is a colouring book with sixteen pages of line art. Children pick one of twelve crayons or brushes and colour the page: in paint mode a press pours the colour into an area, in draw mode they draw freehand strokes that never cover the outlines. An eraser puts the page back.</source>
-        <translation>Vellumix to kolorowanka z szesnastoma obrazkami do pokolorowania. Dzieci wybierają jedną z dwunastu kredek albo jeden z dwunastu pędzli i kolorują stronę: w trybie malowania jedno kliknięcie wypełnia pole kolorem, a w trybie rysowania rysują swobodnie i nigdy nie zamalowują konturów. Gumka przywraca stronę do początku.</translation>
+        <extracomment>The description in software centres. The crayons are wax crayons.</extracomment>
+        <translation>Vellumix to kolorowanka z szesnastoma obrazkami do pokolorowania. Dzieci wybierają jedną z dwunastu kredek świecowych albo jeden z dwunastu pędzli i kolorują stronę: w trybie malowania jedno kliknięcie wypełnia pole kolorem, a w trybie rysowania rysują swobodnie i nigdy nie zamalowują konturów. Gumka przywraca stronie pierwotny wygląd.</translation>
     </message>
     <message>
         <source>A page ready to be coloured, with the brushes</source>
+        <extracomment>The caption of a screenshot in software centres.</extracomment>
         <translation>Strona gotowa do kolorowania, z pędzlami</translation>
     </message>
     <message>
         <source>A page keeps its colouring while the child turns to other pages and back. Every fill, stroke and eraser drag can be undone and redone, page by page. The picture can be saved as a bitmap file, printed as large as the paper allows, or sent as an e-mail postcard.</source>
-        <translation>Strona zachowuje kolory, kiedy dziecko przegląda inne strony i do niej wraca. Każde wypełnienie, kreskę i gumkowanie można cofnąć i powtórzyć, strona po stronie. Obrazek można zapisać jako plik bitmapy, wydrukować tak duży, jak pozwala kartka, albo wysłać jako kartkę pocztową e-mailem.</translation>
+        <translation>Strona zachowuje kolory, kiedy dziecko przegląda inne strony i do niej wraca. Każde wypełnienie, kreskę i gumkowanie można cofnąć i powtórzyć, strona po stronie. Obrazek można zapisać jako plik bitmapy, wydrukować tak duży, jak pozwala kartka, albo wysłać e-mailem jako pocztówkę.</translation>
     </message>
 </context>
 <context>
     <name>PageBook</name>
     <message>
         <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 and %2 are the width and height found, %3 and %4 those a page must have.</extracomment>
         <translation>strona ma %1 x %2 pikseli zamiast %3 x %4</translation>
     </message>
 </context>
@@ -113,6 +157,7 @@
         <source>%1
 This folder does not exist.
 Check the folder&apos;s name and try again.</source>
+        <extracomment>%1 is the folder&apos;s path, typed or chosen in the file dialog.</extracomment>
         <translation>%1
 Ten folder nie istnieje.
 Sprawdź nazwę folderu i spróbuj jeszcze raz.</translation>
@@ -121,6 +166,7 @@ Sprawdź nazwę folderu i spróbuj jeszcze raz.</translation>
         <source>%1
 This name is too long.
 Choose a shorter name or another folder.</source>
+        <extracomment>%1 is the file&apos;s path, typed or chosen in the file dialog.</extracomment>
         <translation>%1
 Ta nazwa jest za długa.
 Wybierz krótszą nazwę albo inny folder.</translation>
@@ -132,6 +178,7 @@ Wybierz krótszą nazwę albo inny folder.</translation>
         <source>The pictures in %1 are in use by another user.
 
 Vellumix cannot open them as well.</source>
+        <extracomment>%1 is the path of the folder with the pictures.</extracomment>
         <translation>Obrazków w %1 używa teraz ktoś inny.
 
 Vellumix nie może ich otworzyć jednocześnie.</translation>
@@ -140,6 +187,7 @@ Vellumix nie może ich otworzyć jednocześnie.</translation>
         <source>Vellumix seems to be open already, with the pictures in %1.
 
 Open it here anyway?</source>
+        <extracomment>%1 is the path of the folder with the pictures.</extracomment>
         <translation>Wygląda na to, że Vellumix jest już otwarty, z obrazkami w %1.
 
 Otworzyć go tutaj mimo to?</translation>
@@ -148,7 +196,8 @@ Otworzyć go tutaj mimo to?</translation>
         <source>Vellumix seems to be open already on %1, with the pictures in %2.
 
 Open it here anyway?</source>
-        <translation>Wygląda na to, że Vellumix jest już otwarty na %1, z obrazkami w %2.
+        <extracomment>%1 is the other computer&apos;s name, %2 the path of the folder with the pictures.</extracomment>
+        <translation>Wygląda na to, że Vellumix jest już otwarty na komputerze %1, z obrazkami w %2.
 
 Otworzyć go tutaj mimo to?</translation>
     </message>
@@ -157,10 +206,12 @@ Otworzyć go tutaj mimo to?</translation>
     <name>cmdPRINT</name>
     <message>
         <source>the printer could not be opened</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot;.</extracomment>
         <translation>nie udało się otworzyć drukarki</translation>
     </message>
     <message>
         <source>the printer stopped before the page was done</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot;.</extracomment>
         <translation>drukarka zatrzymała się, zanim strona była gotowa</translation>
     </message>
     <message>
@@ -172,6 +223,7 @@ Otworzyć go tutaj mimo to?</translation>
 
 Printer: %1
 Reason: %2</source>
+        <extracomment>%1 is the printer&apos;s name or the file printed to, %2 the reason.</extracomment>
         <translation>Nie udało się wydrukować obrazka.
 
 Drukarka: %1
@@ -179,10 +231,12 @@ Powód: %2</translation>
     </message>
     <message>
         <source>(none)</source>
+        <extracomment>Stands for the printer&apos;s name when no printer was chosen.</extracomment>
         <translation>(brak)</translation>
     </message>
     <message>
         <source>the printer cannot be found (%1)</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot;. %1 is the printing system&apos;s reason.</extracomment>
         <translation>nie można znaleźć drukarki (%1)</translation>
     </message>
 </context>
@@ -202,6 +256,7 @@ Powód: %2</translation>
 
 File: %1
 Reason: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason.</extracomment>
         <translation>Nie udało się zapisać obrazka.
 
 Plik: %1
@@ -212,25 +267,30 @@ Powód: %2</translation>
     <name>frmCANVAS</name>
     <message>
         <source>The page could not be stored in %1: %2.</source>
+        <extracomment>%1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>Nie udało się zapisać strony w %1: %2.</translation>
     </message>
     <message>
         <source>The page %1 could not be shown: %2.</source>
+        <extracomment>%1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>Nie można pokazać strony %1: %2.</translation>
     </message>
     <message>
         <source>Cannot locate file: %1.</source>
+        <extracomment>The page to turn to is missing; %1 is its file&apos;s path.</extracomment>
         <translation>Nie można znaleźć pliku: %1.</translation>
     </message>
     <message>
         <source>The postcard cannot be opened: %1: %2.</source>
-        <translation>Nie można otworzyć kartki: %1: %2.</translation>
+        <extracomment>The postcard composer; %1 is the path of the file that failed, %2 the reason.</extracomment>
+        <translation>Nie można otworzyć pocztówki: %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>frmPostcard</name>
     <message>
         <source>Send Drawing</source>
+        <extracomment>The title of the postcard composer.</extracomment>
         <translation>Wyślij obrazek</translation>
     </message>
     <message>
@@ -247,11 +307,13 @@ Powód: %2</translation>
     </message>
     <message>
         <source>Preview</source>
+        <extracomment>Over the small picture of the postcard.</extracomment>
         <translation>Podgląd</translation>
     </message>
     <message>
         <source>(not actual size)</source>
-        <translation>(nie w prawdziwym rozmiarze)</translation>
+        <extracomment>Under the small picture of the postcard; keep it short, it must fit the picture&apos;s width.</extracomment>
+        <translation>(pomniejszony)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -263,10 +325,11 @@ Powód: %2</translation>
     </message>
     <message>
         <source>Please enter a valid email address to send your ePostcard.</source>
-        <translation>Wpisz prawdziwy adres e-mail, żeby wysłać swoją kartkę.</translation>
+        <translation>Wpisz prawdziwy adres e-mail, żeby wysłać swoją pocztówkę.</translation>
     </message>
     <message>
         <source>Trouble</source>
+        <extracomment>The title of the message that the address is not valid.</extracomment>
         <translation>Ojej</translation>
     </message>
 </context>
@@ -286,15 +349,15 @@ Powód: %2</translation>
     </message>
     <message>
         <source>Sending postcard...</source>
-        <translation>Wysyłam kartkę...</translation>
+        <translation>Wysyłam pocztówkę...</translation>
     </message>
     <message>
         <source>Your email-postcard has been sent.</source>
-        <translation>Twoja kartka została wysłana!</translation>
+        <translation>Twoja pocztówka została wysłana!</translation>
     </message>
     <message>
         <source>Your email-postcard could not be sent. Please try again.</source>
-        <translation>Nie udało się wysłać twojej kartki. Spróbuj jeszcze raz.</translation>
+        <translation>Nie udało się wysłać twojej pocztówki. Spróbuj jeszcze raz.</translation>
     </message>
 </context>
 <context>
@@ -304,6 +367,7 @@ Powód: %2</translation>
 
 %1
 %2.</source>
+        <extracomment>%1 is the path of the file or folder that failed, %2 the reason.</extracomment>
         <translation>Nie można uruchomić programu Vellumix.
 
 %1

@@ -5,73 +5,113 @@
     <name>FileError</name>
     <message>
         <source>this is a folder, not a file name</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>isto é uma pasta, não um nome de arquivo</translation>
     </message>
     <message>
         <source>the disk is full</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>o disco está cheio</translation>
     </message>
     <message>
         <source>the bitmap header is cut short</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>falta o começo do arquivo de imagem</translation>
     </message>
     <message>
         <source>the bitmap header is not valid</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>o começo do arquivo de imagem está estragado</translation>
     </message>
     <message>
         <source>the picture is too large</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>a imagem é grande demais</translation>
     </message>
     <message>
         <source>the file is cut short</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>o arquivo não está completo</translation>
     </message>
     <message>
         <source>the file does not exist</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>o arquivo não existe</translation>
     </message>
     <message>
         <source>the file is too large</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>o arquivo é grande demais</translation>
     </message>
     <message>
         <source>the file is empty</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>o arquivo está vazio</translation>
     </message>
     <message>
         <source>it is not a readable picture (%1)</source>
-        <translation>não é uma imagem que dá para ler (%1)</translation>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 is the picture reader&apos;s own reason.</extracomment>
+        <translation>não é uma imagem legível (%1)</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>não foi possível converter a imagem</translation>
     </message>
     <message>
         <source>the folder for the pages could not be created</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>não foi possível criar a pasta das páginas</translation>
     </message>
     <message>
         <source>the old page could not be removed (%1)</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. The old page is the coloured copy that a fresh one replaces; %1 is the system&apos;s reason.</extracomment>
         <translation>não foi possível apagar a página antiga (%1)</translation>
     </message>
     <message>
         <source>the page could not be copied (%1)</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 is the system&apos;s reason.</extracomment>
         <translation>não foi possível copiar a página (%1)</translation>
     </message>
     <message>
         <source>the folder cannot be written and there is no home folder for the pictures</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon.</extracomment>
         <translation>não é possível gravar na pasta e não há pasta pessoal para os desenhos</translation>
+    </message>
+</context>
+<context>
+    <name>GrownUpQuestion</name>
+    <message>
+        <source>Grown-ups only</source>
+        <translation>Só para adultos</translation>
+    </message>
+    <message>
+        <source>Please write this number in digits:</source>
+        <translation>Escreva este número em algarismos:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>That is not the number. Here is a new one.</source>
+        <translation>Esse não é o número. Aqui está outro.</translation>
     </message>
 </context>
 <context>
     <name>MenuEntry</name>
     <message>
         <source>Colouring Book</source>
+        <extracomment>The kind of program, shown in the menu under its name.</extracomment>
         <translation>Livro de colorir</translation>
     </message>
     <message>
         <source>Colour sixteen pages with crayons and brushes</source>
+        <extracomment>The menu entry&apos;s tooltip. The crayons are wax crayons.</extracomment>
         <translation>Pinte dezesseis páginas com giz de cera e pincéis</translation>
     </message>
     <message>
@@ -81,25 +121,29 @@
     </message>
     <message>
         <source>Colouring book for young children</source>
+        <extracomment>One line under the name in software centres.</extracomment>
         <translation>Livro de colorir para crianças pequenas</translation>
     </message>
     <message>
         <source>Vellumix is a colouring book with sixteen pages of line art. Children pick one of twelve crayons or brushes and colour the page: in paint mode a press pours the colour into an area, in draw mode they draw freehand strokes that never cover the outlines. An eraser puts the page back.</source>
+        <extracomment>The description in software centres. The crayons are wax crayons.</extracomment>
         <translation>Vellumix é um livro de colorir com dezesseis páginas de desenhos. As crianças escolhem um dos doze gizes de cera ou pincéis e colorem a página: no modo pintura, um clique enche uma área de cor; no modo desenho, elas desenham à mão livre sem nunca cobrir os contornos. A borracha deixa a página como nova.</translation>
     </message>
     <message>
         <source>A page ready to be coloured, with the brushes</source>
+        <extracomment>The caption of a screenshot in software centres.</extracomment>
         <translation>Uma página pronta para colorir, com os pincéis</translation>
     </message>
     <message>
         <source>A page keeps its colouring while the child turns to other pages and back. Every fill, stroke and eraser drag can be undone and redone, page by page. The picture can be saved as a bitmap file, printed as large as the paper allows, or sent as an e-mail postcard.</source>
-        <translation>Cada página guarda as suas cores enquanto a criança vai para outras páginas e volta. Cada pintura, traço ou apagada pode ser desfeita e refeita, página por página. O desenho pode ser salvo como arquivo bitmap, impresso do tamanho que o papel permitir ou enviado como cartão-postal por e-mail.</translation>
+        <translation>Cada página guarda as suas cores enquanto a criança vai para outras páginas e volta. Cada preenchimento, traço ou passada de borracha pode ser desfeito e refeito, página por página. O desenho pode ser salvo como arquivo bitmap, impresso do tamanho que o papel permitir ou enviado como cartão-postal por e-mail.</translation>
     </message>
 </context>
 <context>
     <name>PageBook</name>
     <message>
         <source>the page is %1 x %2 pixels instead of %3 x %4</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot; or a file&apos;s path and a colon. %1 and %2 are the width and height found, %3 and %4 those a page must have.</extracomment>
         <translation>a página tem %1 x %2 pixels em vez de %3 x %4</translation>
     </message>
 </context>
@@ -113,6 +157,7 @@
         <source>%1
 This folder does not exist.
 Check the folder&apos;s name and try again.</source>
+        <extracomment>%1 is the folder&apos;s path, typed or chosen in the file dialog.</extracomment>
         <translation>%1
 Esta pasta não existe.
 Confira o nome da pasta e tente de novo.</translation>
@@ -121,6 +166,7 @@ Confira o nome da pasta e tente de novo.</translation>
         <source>%1
 This name is too long.
 Choose a shorter name or another folder.</source>
+        <extracomment>%1 is the file&apos;s path, typed or chosen in the file dialog.</extracomment>
         <translation>%1
 Este nome é comprido demais.
 Escolha um nome mais curto ou outra pasta.</translation>
@@ -132,6 +178,7 @@ Escolha um nome mais curto ou outra pasta.</translation>
         <source>The pictures in %1 are in use by another user.
 
 Vellumix cannot open them as well.</source>
+        <extracomment>%1 is the path of the folder with the pictures.</extracomment>
         <translation>Outra pessoa está usando os desenhos em %1.
 
 O Vellumix não pode abri-los ao mesmo tempo.</translation>
@@ -140,6 +187,7 @@ O Vellumix não pode abri-los ao mesmo tempo.</translation>
         <source>Vellumix seems to be open already, with the pictures in %1.
 
 Open it here anyway?</source>
+        <extracomment>%1 is the path of the folder with the pictures.</extracomment>
         <translation>Parece que o Vellumix já está aberto, com os desenhos em %1.
 
 Abrir aqui mesmo assim?</translation>
@@ -148,6 +196,7 @@ Abrir aqui mesmo assim?</translation>
         <source>Vellumix seems to be open already on %1, with the pictures in %2.
 
 Open it here anyway?</source>
+        <extracomment>%1 is the other computer&apos;s name, %2 the path of the folder with the pictures.</extracomment>
         <translation>Parece que o Vellumix já está aberto em %1, com os desenhos em %2.
 
 Abrir aqui mesmo assim?</translation>
@@ -157,10 +206,12 @@ Abrir aqui mesmo assim?</translation>
     <name>cmdPRINT</name>
     <message>
         <source>the printer could not be opened</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot;.</extracomment>
         <translation>não foi possível abrir a impressora</translation>
     </message>
     <message>
         <source>the printer stopped before the page was done</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot;.</extracomment>
         <translation>a impressora parou antes de terminar a página</translation>
     </message>
     <message>
@@ -172,6 +223,7 @@ Abrir aqui mesmo assim?</translation>
 
 Printer: %1
 Reason: %2</source>
+        <extracomment>%1 is the printer&apos;s name or the file printed to, %2 the reason.</extracomment>
         <translation>Não foi possível imprimir o desenho.
 
 Impressora: %1
@@ -179,10 +231,12 @@ Motivo: %2</translation>
     </message>
     <message>
         <source>(none)</source>
+        <extracomment>Stands for the printer&apos;s name when no printer was chosen.</extracomment>
         <translation>(nenhuma)</translation>
     </message>
     <message>
         <source>the printer cannot be found (%1)</source>
+        <extracomment>A reason, shown after &quot;Reason:&quot;. %1 is the printing system&apos;s reason.</extracomment>
         <translation>a impressora não foi encontrada (%1)</translation>
     </message>
 </context>
@@ -202,6 +256,7 @@ Motivo: %2</translation>
 
 File: %1
 Reason: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason.</extracomment>
         <translation>Não foi possível salvar o desenho.
 
 Arquivo: %1
@@ -212,18 +267,22 @@ Motivo: %2</translation>
     <name>frmCANVAS</name>
     <message>
         <source>The page could not be stored in %1: %2.</source>
+        <extracomment>%1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>Não foi possível salvar a página em %1: %2.</translation>
     </message>
     <message>
         <source>The page %1 could not be shown: %2.</source>
+        <extracomment>%1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>Não dá para mostrar a página %1: %2.</translation>
     </message>
     <message>
         <source>Cannot locate file: %1.</source>
+        <extracomment>The page to turn to is missing; %1 is its file&apos;s path.</extracomment>
         <translation>Arquivo não encontrado: %1.</translation>
     </message>
     <message>
         <source>The postcard cannot be opened: %1: %2.</source>
+        <extracomment>The postcard composer; %1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>Não dá para abrir o cartão-postal: %1: %2.</translation>
     </message>
 </context>
@@ -231,6 +290,7 @@ Motivo: %2</translation>
     <name>frmPostcard</name>
     <message>
         <source>Send Drawing</source>
+        <extracomment>The title of the postcard composer.</extracomment>
         <translation>Enviar desenho</translation>
     </message>
     <message>
@@ -247,11 +307,13 @@ Motivo: %2</translation>
     </message>
     <message>
         <source>Preview</source>
+        <extracomment>Over the small picture of the postcard.</extracomment>
         <translation>Prévia</translation>
     </message>
     <message>
         <source>(not actual size)</source>
-        <translation>(não é o tamanho real)</translation>
+        <extracomment>Under the small picture of the postcard; keep it short, it must fit the picture&apos;s width.</extracomment>
+        <translation>(tamanho reduzido)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -267,6 +329,7 @@ Motivo: %2</translation>
     </message>
     <message>
         <source>Trouble</source>
+        <extracomment>The title of the message that the address is not valid.</extracomment>
         <translation>Opa!</translation>
     </message>
 </context>
@@ -304,6 +367,7 @@ Motivo: %2</translation>
 
 %1
 %2.</source>
+        <extracomment>%1 is the path of the file or folder that failed, %2 the reason.</extracomment>
         <translation>O Vellumix não consegue iniciar.
 
 %1

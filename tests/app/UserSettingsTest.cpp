@@ -1,6 +1,7 @@
 // The system's and the user's Vellumix.conf, and what reaches the delivery.
 #include "app/UserSettings.h"
 
+#include "app/SettingsTable.h"
 #include "postcard/PostcardSettings.h"
 
 #include <QDir>
@@ -52,12 +53,31 @@ TEST_F(UserSettingsTest, TheUsersFileWinsOverTheSystemsKeyByKey) {
     EXPECT_EQ(postcard.sender, "kids@home.example");
 }
 
-TEST_F(UserSettingsTest, NoFilesKeepTheCompiledDefaults) {
+TEST_F(UserSettingsTest, NoFilesKeepTheCompiledDefaultsAndNameTheFilesToSet) {
     PostcardSettings postcard;
     applyPostcardSettings(read(), postcard);
     EXPECT_EQ(postcard.service, PostcardServiceHost);
     EXPECT_EQ(postcard.sender, PostcardSenderAddress);
+    EXPECT_FALSE(postcard.verifyRelayCertificate);
+    EXPECT_EQ(postcard.settingsFiles, dir_.filePath("user") + "/Vellumix/Vellumix.conf or " +
+                                          dir_.filePath("system") + "/Vellumix/Vellumix.conf");
     EXPECT_TRUE(complaints_.isEmpty());
+}
+
+TEST_F(UserSettingsTest, RelayTlsIsOpportunisticUnlessSetToVerify) {
+    const QList<std::tuple<QByteArray, bool, bool>> rows = {
+        {"opportunistic", false, false}, {"verify", true, false}, {"yes", true, true}};
+    for (const auto& [value, verify, complained] : rows) {
+        complaints_.clear();
+        const QString user = write("user", "[postcard]\nrelay_tls=" + value + "\n");
+        PostcardSettings postcard;
+        applyPostcardSettings(read(), postcard);
+        EXPECT_EQ(postcard.verifyRelayCertificate, verify) << value.toStdString();
+        ASSERT_EQ(complaints_.size(), complained ? 1 : 0) << value.toStdString();
+        for (const QString& complaint : complaints_)
+            EXPECT_TRUE(complaint.contains(user + ": [postcard] relay_tls=yes"))
+                << complaint.toStdString();
+    }
 }
 
 TEST_F(UserSettingsTest, AnUnusableValueIsNamedWithItsFileAndKeyAndStillHandedOn) {
@@ -74,4 +94,83 @@ TEST_F(UserSettingsTest, AnUnusableValueIsNamedWithItsFileAndKeyAndStillHandedOn
     applyPostcardSettings(settings, postcard);
     EXPECT_EQ(postcard.service, "ftp://cards.example");
     EXPECT_EQ(postcard.sender, "nobody");
+}
+
+namespace {
+
+struct Case {
+    const char* name;
+    QByteArray system, user;
+    const char* key;     // as --check-settings shows it
+    const char* value;   // what it shows
+    const char* problem; // a part of the one complaint expected, or ""
+    int status = 0;      // of --check-settings
+};
+
+class SettingsTableTest : public UserSettingsTest, public testing::WithParamInterface<Case> {};
+
+} // namespace
+
+TEST_P(SettingsTableTest, ReadsEachKeyAsTheTableSays) {
+    const Case& c = GetParam();
+    if (!c.system.isEmpty())
+        write("system", c.system);
+    if (!c.user.isEmpty())
+        write("user", c.user);
+    QStringList shown;
+    const int status = checkSettings(readSettingsFiles(), [&](const QString& l) { shown << l; });
+    EXPECT_TRUE(shown.contains(QString::fromUtf8(c.key) + " = " + c.value))
+        << shown.join('\n').toStdString();
+    read();
+    EXPECT_EQ(complaints_.size(), *c.problem ? 1 : 0) << complaints_.join('\n').toStdString();
+    if (*c.problem && !complaints_.isEmpty()) {
+        EXPECT_TRUE(complaints_[0].contains(c.problem)) << complaints_[0].toStdString();
+    }
+    EXPECT_EQ(status, c.status);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, SettingsTableTest,
+    testing::Values(
+        Case{"OffIsFalse", "", "[window]\nfullscreen=off\n", "[window] fullscreen",
+             "off (user file)", ""},
+        Case{"YesInAnyCaseIsTrue", "[book]\nkeep=YES\n", "", "[book] keep", "YES (system file)",
+             ""},
+        Case{"AnUnknownWordKeepsTheDefault", "", "[print]\nenabled=maybe\n", "[print] enabled",
+             "true (user file)", "[print] enabled=maybe cannot be used", 1},
+        Case{"AMisspeltKeyIsNamed", "", "[postcard]\nservise=x\n", "[postcard] enabled",
+             "true (default)", "[postcard] servise is not a key", 1},
+        Case{"AnUnknownSectionIsNamed", "[colour]\nred=1\n", "", "[access] scanning",
+             "off (default)", "[colour] is not a section", 1},
+        Case{"ALockedKeyTakesTheSystemsValue",
+             "[admin]\nlocked=postcard/enabled\n[postcard]\nenabled=false\n",
+             "[postcard]\nenabled=true\n", "[postcard] enabled", "false (locked)",
+             "[postcard] enabled is locked"},
+        Case{"LockingIsReadFromTheSystemsFileOnly", "[postcard]\nenabled=true\n",
+             "[admin]\nlocked=postcard/enabled\n[postcard]\nenabled=false\n", "[postcard] enabled",
+             "false (user file)", "[admin] locked is read only from", 1},
+        Case{"RecipientsNeedNameAndAddress", "", "[postcard]\nrecipients=Gran gran@x.org\n",
+             "[postcard] recipients", " (user file)", "[postcard] recipients=Gran gran@x.org", 1}),
+    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+TEST_F(UserSettingsTest, TheShippedFileUncommentedSetsEveryKeyToItsDefault) {
+    QString text;
+    for (const QString& line : settingsFileText().split('\n'))
+        text += (line.startsWith('#') && line.contains(" =") ? line.mid(1) : line) + '\n';
+    write("system", text.toUtf8());
+    QStringList shown;
+    EXPECT_EQ(checkSettings(readSettingsFiles(), [&](const QString& l) { shown << l; }), 0)
+        << shown.join('\n').toStdString();
+    for (const SettingKey& key : settingKeys())
+        EXPECT_TRUE(shown.contains(key.shown() + " = " + key.fallback + " (system file)"))
+            << key.shown().toStdString() << " is not in the shipped file";
+}
+
+TEST_F(UserSettingsTest, ListedRecipientsReachTheDelivery) {
+    write("user", "[postcard]\nrecipients=Gran <gran@example.org>, Tom Smith <tom@example.org>\n");
+    PostcardSettings postcard;
+    applyPostcardSettings(read(), postcard);
+    ASSERT_EQ(postcard.recipients.size(), 2);
+    EXPECT_EQ(postcard.recipients[1].name, "Tom Smith");
+    EXPECT_EQ(postcard.recipients[1].address, "tom@example.org");
 }

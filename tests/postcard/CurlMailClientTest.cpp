@@ -33,7 +33,7 @@ protected:
                         const QString& password = "secret") const {
         PostcardMail mail;
         mail.server = "127.0.0.1";
-        mail.mailfrom = PostcardSenderAddress;
+        mail.mailfrom = "postcards@school.example";
         mail.sendto = "gran@example.org";
         mail.port = port;
         mail.maildate = "Tue, 08 Dec 2026 14:05:09 +0100";
@@ -53,6 +53,17 @@ protected:
     std::string authCommands() const {
         QFile log(inbox_ + "/auth.log");
         return log.open(QIODevice::ReadOnly) ? log.readAll().toStdString() : std::string();
+    }
+
+    // How sending mail failed; a failure of the test when it did not.
+    DeliveryError failure(const PostcardMail& mail) {
+        try {
+            client_.send(mail);
+        } catch (const DeliveryError& e) {
+            return e;
+        }
+        ADD_FAILURE() << "the mail was sent";
+        return DeliveryError("");
     }
 
     QJsonObject message(const QString& name) const {
@@ -105,26 +116,71 @@ TEST_F(CurlMailClientTest, NoLoginWithoutTlsAndAVerifiedCertificate) {
     }
 }
 
-TEST_F(CurlMailClientTest, WithoutAUserNameSendsWithTlsWhereOffered) {
-    for (StartTls startTls : {StartTls::NotOffered, StartTls::Offered}) {
+TEST_F(CurlMailClientTest, WithoutAUserNameSendsWithTlsWhereOfferedCheckedAsTheSettingsSay) {
+    struct Case {
+        const char* what;
+        StartTls startTls;
+        bool knownAuthority;
+        bool verify;
+        bool sent;
+        bool noted; // the certificate let pass, on standard error
+    };
+    const Case cases[] = {
+        {"no STARTTLS", StartTls::NotOffered, true, false, true, false},
+        {"no STARTTLS, strict", StartTls::NotOffered, true, true, true, false},
+        {"a verified certificate", StartTls::Offered, true, true, true, false},
+        {"an unknown authority", StartTls::Offered, false, false, true, true},
+        {"a certificate for another host", StartTls::OfferedForAnotherHost, true, false, true,
+         true},
+        {"an unknown authority, strict", StartTls::Offered, false, true, false, false},
+        {"STARTTLS offered, then refused", StartTls::OfferedButRefused, true, false, false, false},
+    };
+    for (const Case& c : cases) {
         QDir(inbox_).removeRecursively();
         QDir().mkpath(inbox_);
-        const auto server = startSmtpServer(inbox_, /*requireAuth=*/false, false, startTls);
+        const auto server = startSmtpServer(inbox_, /*requireAuth=*/false, false, c.startTls);
         ASSERT_NE(server->port(), 0) << server->error().toStdString();
-        client_.send(mailTo(server->port(), "", ""));
-        ASSERT_EQ(received().size(), 1);
+        QStringList notes;
+        CurlMailClient client(quick_, c.knownAuthority ? testCertificates().caFile : QString(),
+                              c.verify, [&](const QString& line) { notes << line; });
+        try {
+            client.send(mailTo(server->port(), "", ""));
+            EXPECT_TRUE(c.sent) << c.what;
+        } catch (const DeliveryError& e) {
+            EXPECT_FALSE(c.sent) << c.what << ": " << e.what();
+            EXPECT_EQ(e.stage(), "TLS") << c.what;
+        }
+        EXPECT_EQ(notes.size(), c.noted ? 1 : 0) << c.what << notes.join('\n').toStdString();
+        for (const QString& note : notes)
+            EXPECT_TRUE(note.contains("certificate")) << note.toStdString();
+        ASSERT_EQ(received().size(), c.sent ? 1 : 0) << c.what;
+        if (!c.sent)
+            continue;
         const QJsonObject mail = message(received().first());
         EXPECT_EQ(mail["login"].toString(), "");
-        EXPECT_EQ(mail["tls"].toBool(), startTls == StartTls::Offered);
+        EXPECT_EQ(mail["tls"].toBool(), c.startTls != StartTls::NotOffered) << c.what;
         EXPECT_EQ(mail["rcpt_tos"].toArray(), QJsonArray{"gran@example.org"});
+        EXPECT_TRUE(
+            mail["headers"].toObject()["Message-ID"].toString().endsWith("@school.example>"));
     }
 }
 
 TEST_F(CurlMailClientTest, AWrongPasswordFails) {
     const auto server = startSmtpServer(inbox_, /*requireAuth=*/true);
     ASSERT_NE(server->port(), 0) << server->error().toStdString();
-    EXPECT_THROW(client_.send(mailTo(server->port(), "postcard-user", "wrong")), DeliveryError);
+    const DeliveryError error = failure(mailTo(server->port(), "postcard-user", "wrong-one"));
+    EXPECT_EQ(error.stage(), "login") << error.what();
+    EXPECT_FALSE(std::string(error.what()).find("wrong-one") != std::string::npos) << error.what();
     EXPECT_TRUE(received().isEmpty());
+}
+
+TEST_F(CurlMailClientTest, ARefusedRecipientIsNamedWithTheRelaysReply) {
+    const auto server = startSmtpServer(inbox_, /*requireAuth=*/false, /*refuseRecipients=*/true);
+    ASSERT_NE(server->port(), 0) << server->error().toStdString();
+    const DeliveryError error = failure(mailTo(server->port(), "", ""));
+    EXPECT_EQ(error.stage(), "recipient");
+    EXPECT_NE(std::string(error.what()).find("550 5.1.1 No such mailbox here"), std::string::npos)
+        << error.what();
 }
 
 TEST_F(CurlMailClientTest, BodyAndAttachmentSurviveTheTrip) {
@@ -152,7 +208,7 @@ TEST_F(CurlMailClientTest, AMissingAttachmentFails) {
 }
 
 TEST_F(CurlMailClientTest, NoServerListeningFails) {
-    EXPECT_THROW(client_.send(mailTo(closedPort())), DeliveryError);
+    EXPECT_EQ(failure(mailTo(closedPort())).stage(), "mail connection");
 }
 
 TEST_F(CurlMailClientTest, ASilentServerIsGivenUpWithinTheTimeOuts) {

@@ -27,13 +27,15 @@ private:
 
 class FakeMailClient : public MailClient {
 public:
-    FakeMailClient(FakeNetwork& network, const MailTimeouts& timeouts, const QString& caBundle)
-        : network_(network), timeouts_(timeouts), caBundle_(caBundle) {}
+    FakeMailClient(FakeNetwork& network, const PostcardSettings& settings)
+        : network_(network), timeouts_(settings.mailTimeouts), caBundle_(settings.caBundle),
+          verifyRelayCertificate_(settings.verifyRelayCertificate) {}
 
     void send(const PostcardMail& mail) override {
         QFile attachment(mail.attachmentPath);
         const QByteArray bytes = attachment.open(QIODevice::ReadOnly) ? attachment.readAll() : "";
-        network_.mails.append({mail, bytes, timeouts_, caBundle_, !network_.mailFailure});
+        network_.mails.append(
+            {mail, bytes, timeouts_, caBundle_, verifyRelayCertificate_, !network_.mailFailure});
         if (network_.mailFailure)
             throw DeliveryError(network_.mailFailure->toStdString());
     }
@@ -42,6 +44,7 @@ private:
     FakeNetwork& network_;
     MailTimeouts timeouts_;
     QString caBundle_;
+    bool verifyRelayCertificate_;
 };
 
 } // namespace
@@ -58,7 +61,7 @@ void FakeNetwork::install(PostcardSettings& settings) {
     settings.makeHttpClient = [this](const QString&) {
         return std::make_unique<FakeHttpClient>(*this);
     };
-    settings.makeMailClient = [this](const MailTimeouts& timeouts, const QString& caBundle) {
-        return std::make_unique<FakeMailClient>(*this, timeouts, caBundle);
+    settings.makeMailClient = [this](const PostcardSettings& given) {
+        return std::make_unique<FakeMailClient>(*this, given);
     };
 }

@@ -22,6 +22,7 @@ struct FakeNetwork {
         QByteArray attachment; // the file's bytes at the moment of sending
         MailTimeouts timeouts;
         QString caBundle;
+        bool verifyRelayCertificate;
         bool accepted;
     };
     QStringList urls;

@@ -161,7 +161,9 @@ std::unique_ptr<ScriptPeer> startSmtpServer(const QString& folder, bool requireA
     if (refuseRecipients)
         arguments << "--refuse-recipients";
     const TestCertificates& certificates = testCertificates();
-    if (startTls == StartTls::Offered)
+    if (startTls == StartTls::OfferedButRefused)
+        arguments << "--refuse-starttls";
+    if (startTls == StartTls::Offered || startTls == StartTls::OfferedButRefused)
         arguments << "--tls-cert" << certificates.loopbackCert << "--tls-key"
                   << certificates.loopbackKey;
     if (startTls == StartTls::OfferedForAnotherHost)

@@ -45,7 +45,8 @@ std::unique_ptr<ScriptPeer> startPostcardService(const QString& reply, int statu
                                                  const QString& certificate = {},
                                                  const QString& key = {});
 
-enum class StartTls { Offered, OfferedForAnotherHost, NotOffered };
+// OfferedButRefused: offered in the greeting, refused when asked for.
+enum class StartTls { Offered, OfferedForAnotherHost, OfferedButRefused, NotOffered };
 
 // An SMTP server storing what it receives in folder, and noting each AUTH
 // command in folder/auth.log. It offers STARTTLS with a certificate of

@@ -113,9 +113,10 @@ protected:
 } // namespace
 
 TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
-    settings_.service = "postcards.example.net:8080";
+    settings_.service = "https://postcards.school.example:8443";
     settings_.smtpPort = 2525;
     settings_.caBundle = "/etc/vellumix/ca.pem";
+    settings_.verifyRelayCertificate = true;
     QFile::copy(dataFile(DataFiles::PostcardBackground),
                 dataFile(DataFiles::TempPicture)); // left over
 
@@ -131,6 +132,7 @@ TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
     EXPECT_TRUE(composer_.isNull());
     EXPECT_EQ(statusWindow(), nullptr);
     EXPECT_TRUE(reports_.isEmpty());
+    EXPECT_TRUE(logLines_.isEmpty()) << logLines_.join('\n').toStdString();
     EXPECT_FALSE(QFile::exists(dataFile(DataFiles::TempPicture)));
     EXPECT_TRUE(QFile::exists(dataFile(DataFiles::PostcardPicture)));
 
@@ -139,8 +141,8 @@ TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
     ASSERT_EQ(network_.urls.size(), 1);
     const QUrl request(network_.urls.first());
     const QUrlQuery query(request.query(QUrl::FullyEncoded));
-    EXPECT_EQ(request.host(), "postcards.example.net");
-    EXPECT_EQ(request.port(), 8080);
+    EXPECT_EQ(request.host(), "postcards.school.example");
+    EXPECT_EQ(request.port(), 8443);
     EXPECT_EQ(request.path(), "/qzsmtp.asp");
     EXPECT_EQ(query.queryItemValue("ID"), "QZ");
     EXPECT_EQ(query.queryItemValue("mailFrom", QUrl::FullyDecoded), "Tom <kid@example.org>");
@@ -158,7 +160,8 @@ TEST_F(PostcardDeliveryTest, APostcardArrivesWithThePictureAttached) {
     EXPECT_EQ(given.mail.username, "postcard-user");
     EXPECT_EQ(given.mail.password, "secret");
     EXPECT_EQ(given.caBundle, "/etc/vellumix/ca.pem");
-    EXPECT_EQ(given.mail.mailfrom, PostcardSenderAddress);
+    EXPECT_TRUE(given.verifyRelayCertificate);
+    EXPECT_EQ(given.mail.mailfrom, kTestSender);
     EXPECT_EQ(given.mail.sendto, "gran@example.org");
     EXPECT_EQ(given.mail.messagesubject, "Vellumix email-postcard!");
     EXPECT_EQ(given.mail.messagetext, "A postcard for you!");
@@ -196,6 +199,7 @@ struct ServiceFailureRow {
     const char* why;
     const char* reply;   // null: the account reply
     const char* failure; // null: the request succeeds
+    const char* stage;   // named on standard error
 };
 
 class ServiceFailure : public PostcardDeliveryTest,
@@ -213,6 +217,44 @@ TEST_P(ServiceFailure, EndsTheDeliveryBeforeAnyMail) {
     EXPECT_TRUE(QFile::exists(dataFile(DataFiles::PostcardPicture)))
         << "the picture stays for next time";
     EXPECT_FALSE(QFile::exists(dataFile(DataFiles::TempPicture)));
+    ASSERT_EQ(logLines_.size(), 1);
+    EXPECT_TRUE(logLines_[0].startsWith(QStringLiteral("Vellumix: a postcard could not be sent: ") +
+                                        GetParam().stage + ": "))
+        << logLines_[0].toStdString();
+    EXPECT_FALSE(logLines_[0].contains("secret")) << "never the password";
+}
+
+TEST_F(PostcardDeliveryTest, NotSetUpFailsAtOnceWithoutAnyTraffic) {
+    settings_.settingsFiles = "/home/tom/.config/Vellumix/Vellumix.conf or "
+                              "/etc/xdg/Vellumix/Vellumix.conf";
+    for (const auto& [service, sender] :
+         QList<std::pair<QString, QString>>{{"", kTestSender}, {settings_.service, ""}}) {
+        settings_.service = service;
+        settings_.sender = sender;
+        shown_.clear();
+        logLines_.clear();
+        sendPostcard("gran@example.org");
+        EXPECT_EQ(shownTexts(), QStringList{StatusFailed});
+        expectFailureEnding();
+        EXPECT_TRUE(network_.urls.isEmpty());
+        EXPECT_TRUE(QDir(dataFolder()).entryList({"*.bmp", "*.jpg"}).isEmpty());
+        EXPECT_EQ(logLines_, QStringList{"Vellumix: postcards are not set up: [postcard] service "
+                                         "and sender are needed in " +
+                                         settings_.settingsFiles + "."});
+    }
+}
+
+TEST_F(PostcardDeliveryTest, OnlyHttpsMayHandOutALogin) {
+    settings_.service = "http://postcards.school.example";
+    sendPostcard("gran@example.org");
+    expectFailureEnding();
+    EXPECT_TRUE(network_.mails.isEmpty());
+    ASSERT_EQ(logLines_.size(), 1);
+    EXPECT_TRUE(logLines_[0].contains(": service reply: ")) << logLines_[0].toStdString();
+
+    network_.reply = "127.0.0.1^^^A postcard for you!"; // no login: plain http will do
+    sendPostcard("gran@example.org");
+    EXPECT_EQ(network_.delivered().size(), 1);
 }
 
 TEST_F(PostcardDeliveryTest, AnUnusableServiceOrSenderFailsBeforeTheServiceIsAsked) {
@@ -222,9 +264,12 @@ TEST_F(PostcardDeliveryTest, AnUnusableServiceOrSenderFailsBeforeTheServiceIsAsk
         settings_.service = service;
         settings_.sender = sender;
         shown_.clear();
+        logLines_.clear();
         sendPostcard("gran@example.org");
         EXPECT_EQ(shownTexts(), (QStringList{StatusPreparing, StatusChecking, StatusFailed}));
         expectFailureEnding();
+        ASSERT_EQ(logLines_.size(), 1);
+        EXPECT_TRUE(logLines_[0].contains(": settings: ")) << logLines_[0].toStdString();
     }
     EXPECT_TRUE(network_.urls.isEmpty());
 }
@@ -232,12 +277,19 @@ TEST_F(PostcardDeliveryTest, AnUnusableServiceOrSenderFailsBeforeTheServiceIsAsk
 INSTANTIATE_TEST_SUITE_P(
     PostcardDeliveryTest, ServiceFailure,
     ::testing::Values(
-        ServiceFailureRow{"NoServiceRunning", nullptr, kNoService},
-        ServiceFailureRow{"AnHtmlPage", "<html><body>Oops</body></html>", nullptr},
-        ServiceFailureRow{"AnHtmlPageAfterASpace", " <!DOCTYPE html>^a^b^c", nullptr},
+        ServiceFailureRow{"NoServiceRunning", nullptr, kNoService, "service request"},
+        ServiceFailureRow{"AnHtmlPage", "<html><body>Oops</body></html>", nullptr, "service reply"},
+        ServiceFailureRow{"AnHtmlPageAfterASpace", " <!DOCTYPE html>^a^b^c", nullptr,
+                          "service reply"},
         // The body would have been the account reply.
-        ServiceFailureRow{"AnHttpErrorStatusWhateverTheBody", nullptr, "HTTP status 500"},
-        ServiceFailureRow{"AReplyOfThreeFields", "127.0.0.1^postcard-user^secret", nullptr}),
+        ServiceFailureRow{"AnHttpErrorStatusWhateverTheBody", nullptr, "HTTP status 500",
+                          "service request"},
+        ServiceFailureRow{"AReplyOfThreeFields", "127.0.0.1^postcard-user^secret", nullptr,
+                          "service reply"},
+        ServiceFailureRow{"AControlCharacterInTheLogin",
+                          "127.0.0.1^postcard-user\r\nRSET^secret^Hi", nullptr, "service reply"},
+        ServiceFailureRow{"AServerThatIsNoHost", "127.0.0.1/x^postcard-user^secret^Hi", nullptr,
+                          "service reply"}),
     [](const auto& info) { return std::string(info.param.why); });
 
 TEST_F(PostcardDeliveryTest, AMailServerRefusingTheRecipientFails) {
@@ -337,10 +389,12 @@ TEST_F(PostcardDeliveryTest, WindowsTakenDownDuringTheOutcomeEndTheDeliveryQuiet
 TEST_F(PostcardEndToEndTest, APostcardTravelsThroughTheRealServiceAndMailServer) {
     const QString serviceLog = dir_.path() + "/requests.log";
     const auto smtp = startSmtpServer(inbox_, /*requireAuth=*/true);
-    const auto service = startPostcardService(kAccountReply, 200, serviceLog);
+    const TestCertificates& certificates = testCertificates();
+    const auto service = startPostcardService(kAccountReply, 200, serviceLog,
+                                              certificates.loopbackCert, certificates.loopbackKey);
     ASSERT_NE(smtp->port(), 0) << smtp->error().toStdString();
     ASSERT_NE(service->port(), 0) << service->error().toStdString();
-    settings_.service = QStringLiteral("127.0.0.1:%1").arg(service->port());
+    settings_.service = QStringLiteral("https://127.0.0.1:%1").arg(service->port());
     settings_.smtpPort = smtp->port();
 
     sendPostcard("gran@example.org", "Dear gran & co");
@@ -362,7 +416,7 @@ TEST_F(PostcardEndToEndTest, APostcardTravelsThroughTheRealServiceAndMailServer)
     const QJsonObject mail = QJsonDocument::fromJson(stored.readAll()).object();
     EXPECT_EQ(mail["login"].toString(), "postcard-user");
     EXPECT_TRUE(mail["tls"].toBool());
-    EXPECT_EQ(mail["mail_from"].toString(), PostcardSenderAddress);
+    EXPECT_EQ(mail["mail_from"].toString(), kTestSender);
     EXPECT_EQ(mail["rcpt_tos"].toArray(), QJsonArray{"gran@example.org"});
     EXPECT_EQ(mail["headers"].toObject()["Subject"].toString(), "Vellumix email-postcard!");
     EXPECT_EQ(mail["body"].toString(), "A postcard for you!");

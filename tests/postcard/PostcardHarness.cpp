@@ -27,6 +27,9 @@ PostcardHarness::PostcardHarness()
         reports_.append({parent, text, title});
     };
     settings_.outcomeDisplayTime = 150ms;
+    settings_.service = "https://postcards.school.example";
+    settings_.sender = kTestSender;
+    settings_.log = [this](const QString& line) { logLines_ << line; };
     network_.install(settings_);
 }
 

@@ -14,6 +14,9 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+// The sender the harness's settings name.
+inline constexpr char kTestSender[] = "postcards@school.example";
+
 struct ReportedMessage {
     QWidget* parent;
     QString text;
@@ -46,5 +49,6 @@ protected:
     FakeNetwork network_;
     PostcardSettings settings_;
     QList<ReportedMessage> reports_;
+    QStringList logLines_; // what the delivery wrote for standard error
     QPointer<frmPostcard> composer_;
 };

@@ -58,6 +58,15 @@ TEST_P(PostcardLanguagesTest, EveryTextFitsItsPlace) {
             EXPECT_FALSE(label->geometry().intersects(other->geometry()))
                 << name << " reaches over " << other->objectName().toStdString();
     }
+    // The preview's captions keep to its width, so they stay off the airmail
+    // edge; a wrapped caption is taken at its full width.
+    const int previewWidth = control<QLabel>("preview")->width();
+    for (const char* name : {"Label4", "Label5"}) {
+        const QLabel* caption = control<QLabel>(name);
+        const int textWidth = caption->fontMetrics().horizontalAdvance(caption->text());
+        EXPECT_LE(caption->wordWrap() ? caption->width() : textWidth, previewWidth)
+            << name << " \"" << caption->text().toStdString() << "\" " << textWidth;
+    }
     for (const char* name : {"cmdSEND", "cmdCANCEL"}) {
         const auto* button = control<QPushButton>(name);
         EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();

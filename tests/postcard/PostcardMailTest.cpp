@@ -4,19 +4,27 @@
 #include "postcard/PostcardConstants.h"
 #include "postcardprotocol/DeliveryError.h"
 
+#include <QRegularExpression>
 #include <QTimeZone>
 #include <gtest/gtest.h>
+
+namespace {
+constexpr char kSender[] = "postcards@school.example";
+} // namespace
 
 TEST(PostcardMailTest, PropertiesComeFromTheReplyTheRecipientAndTheProgram) {
     const QDateTime now(QDate(2026, 12, 8), QTime(14, 5, 9), QTimeZone(3600));
     const PostcardMail mail =
-        composePostcardMail({"smtp.example.net", "user", "pw", "Hi gran"}, PostcardSenderAddress,
+        composePostcardMail({"smtp.example.net", "user", "pw", "Hi gran"}, kSender,
                             "gran@example.org", 25, now, "/d/MyPicture.jpg");
     EXPECT_EQ(mail.server, "smtp.example.net");
-    EXPECT_EQ(mail.mailfrom, PostcardSenderAddress);
+    EXPECT_EQ(mail.mailfrom, kSender);
     EXPECT_EQ(mail.sendto, "gran@example.org");
     EXPECT_EQ(mail.port, 25);
     EXPECT_EQ(mail.maildate, "Tue, 08 Dec 2026 14:05:09 +0100");
+    EXPECT_TRUE(
+        QRegularExpression("^<[0-9a-f-]{36}@school\\.example>$").match(mail.messageId).hasMatch())
+        << mail.messageId.toStdString();
     EXPECT_EQ(mail.username, "user");
     EXPECT_EQ(mail.password, "pw");
     EXPECT_EQ(mail.messagesubject, "Vellumix email-postcard!");
@@ -48,16 +56,29 @@ TEST(PostcardMailTest, DatesUseEnglishNamesAndTheOffsetFromUtc) {
               now.toSecsSinceEpoch());
 }
 
-TEST(PostcardMailTest, HeadersCarryDateSenderRecipientAndSubject) {
+TEST(PostcardMailTest, HeadersCarryDateMessageIdSenderRecipientAndSubject) {
     PostcardMail mail;
     mail.maildate = "Tue, 08 Dec 2026 14:05:09 +0100";
-    mail.mailfrom = PostcardSenderAddress;
+    mail.messageId = "<1@school.example>";
+    mail.mailfrom = kSender;
     mail.sendto = "gran@example.org";
     mail.messagesubject = PostcardSubject;
     EXPECT_EQ(
         mailHeaders(mail),
-        (QList<QByteArray>{"Date: Tue, 08 Dec 2026 14:05:09 +0100", "From: <postcards@example.net>",
+        (QList<QByteArray>{"Date: Tue, 08 Dec 2026 14:05:09 +0100",
+                           "Message-ID: <1@school.example>", "From: <postcards@school.example>",
                            "To: <gran@example.org>", "Subject: Vellumix email-postcard!"}));
+}
+
+TEST(PostcardMailTest, AMailWithoutDateOrMessageIdGetsFreshOnes) {
+    PostcardMail mail;
+    mail.mailfrom = kSender;
+    const QList<QByteArray> first = mailHeaders(mail);
+    const QList<QByteArray> second = mailHeaders(mail);
+    const QDateTime dated = QDateTime::fromString(QString(first[0].mid(6)), Qt::RFC2822Date);
+    EXPECT_LE(qAbs(dated.secsTo(QDateTime::currentDateTime())), 2) << first[0].toStdString();
+    EXPECT_TRUE(first[1].startsWith("Message-ID: <") && first[1].endsWith("@school.example>"));
+    EXPECT_NE(first[1], second[1]) << "each mail its own";
 }
 
 TEST(PostcardMailTest, BodyLineBreaksBecomeCrLfWhateverTheServiceSent) {

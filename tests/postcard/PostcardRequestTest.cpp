@@ -103,7 +103,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedReply{"AnHtmlPage", "<html>^b^c^d", kReplyRejectedError},
                       RefusedReply{"AnHtmlPageAfterASpace", " <p>^b^c^d", kReplyRejectedError},
                       RefusedReply{"FieldsAfterALessThanSign", "<^^^", kReplyRejectedError},
-                      RefusedReply{"ThreeFieldsAreNotEnough", "smtp.example.net^user^pass", 0}),
+                      RefusedReply{"ThreeFieldsAreNotEnough", "smtp.example.net^user^pass", 0},
+                      RefusedReply{"ALineBreakInTheServer", "smtp.example.net\r\nQUIT^u^p^m", 0},
+                      RefusedReply{"ALineBreakInTheLogin", "s^user\nRSET^p^m", 0},
+                      RefusedReply{"ANulInThePassword", "s^u^p\x01w^m", 0},
+                      RefusedReply{"AnEscapeInTheText", "s^u^p^hi\x1b[2J", 0},
+                      RefusedReply{"AC1ControlInTheText", "s^u^p^hi\u0085", 0}),
     [](const auto& info) { return std::string(info.param.why); });
 
 // An accepted reply and its four fields.
@@ -133,6 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "text"},
         AcceptedReply{"ThreeSeparatorsAloneGiveFourEmptyFields", "^^^", "", "", "", ""},
         AcceptedReply{"NothingIsTrimmed", " s ^^ p^line\r\n", " s ", "", " p", "line\r\n"},
+        AcceptedReply{"TabsAndLineBreaksInTheText", "s^u^p^a\tb\r\nc", "s", "u", "p", "a\tb\r\nc"},
         AcceptedReply{"ALessThanSignLaterInTheServer", "  <s^u^p^m", "  <s", "u", "p", "m"},
         AcceptedReply{"ALessThanSignInTheText", "s^u^p^<b>hi</b>", "s", "u", "p", "<b>hi</b>"}),
     [](const auto& info) { return std::string(info.param.why); });
@@ -187,6 +193,12 @@ TEST(ServiceAddress, HttpHttpsOrABareHostWithAnOptionalPort) {
         EXPECT_EQ(serviceBaseUrl(service), "") << service;
 }
 
+TEST(ServiceAddress, OnlyAUsableHttpsAddressIsHttps) {
+    EXPECT_TRUE(isHttpsService("HTTPS://Host.Example/"));
+    for (const char* service : {"h:443", "http://h", "https://u:p@h", ""})
+        EXPECT_FALSE(isHttpsService(service)) << service;
+}
+
 TEST(ServiceUrl, KeepsTheSchemeAndRefusesAnUnusableService) {
     EXPECT_TRUE(buildServiceUrl("https://h:8443", "a", "b", "", "")
                     .startsWith("https://h:8443/qzsmtp.asp?ID=QZ&mailFrom=a&"));
@@ -217,6 +229,7 @@ TEST(ServiceReplyTest, AFormattedReplyParsesBackWithTheTextWhole) {
     const ServiceReply sent{"mail.example.net:587", "", "", "a ^ b^^\nend"};
     ASSERT_TRUE(fitsReplyField(sent.server));
     EXPECT_FALSE(fitsReplyField("pass^word"));
+    EXPECT_FALSE(fitsReplyField("pass\nword"));
     const ServiceReply got = parseServiceReply(formatServiceReply(sent));
     EXPECT_EQ(got.server, sent.server);
     EXPECT_EQ(got.username, "");

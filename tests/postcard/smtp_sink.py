@@ -1,18 +1,13 @@
 """A real SMTP server on 127.0.0.1 for the tests (aiosmtpd).
 
-Stores each message it accepts in the folder given: N.eml as received, N.json
-with the envelope, the login used, the headers, the plain-text body and the
-attachments' names and types, whether it came inside TLS, and N-<i>.bin with
-each attachment's bytes. Every AUTH command it is sent adds a line to
+Stores each message it accepts in the folder given: N.eml as received, and
+N.json and N-<i>.bin as mail_summary.py describes them. Every AUTH command it is sent adds a line to
 auth.log. Offers AUTH even on a plain connection, as a careless server would,
-and STARTTLS when given a certificate; the account is "postcard-user" with the
+and STARTTLS when given a certificate (refusing it when told to, after
+offering it); the account is "postcard-user" with the
 password "secret". Prints "PORT <n>" once it listens.
 """
 import argparse
-import email
-import email.policy
-import email.utils
-import json
 import os
 import signal
 import socket
@@ -20,6 +15,8 @@ import ssl
 
 from aiosmtpd.controller import Controller
 from aiosmtpd.smtp import SMTP, AuthResult
+
+import mail_summary
 
 USER = b"postcard-user"
 PASSWORD = b"secret"
@@ -37,6 +34,12 @@ def authenticator(server, session, envelope, mechanism, auth_data):
 
 
 class RecordingSMTP(SMTP):
+    async def smtp_STARTTLS(self, arg):
+        if self.event_handler.refuse_starttls:
+            await self.push("454 4.7.0 TLS not available now")
+            return
+        await super().smtp_STARTTLS(arg)
+
     async def smtp_AUTH(self, arg):
         with open(os.path.join(self.event_handler.folder, "auth.log"), "a") as log:
             log.write(f"AUTH tls={int(self.session.ssl is not None)}\n")
@@ -49,9 +52,10 @@ class RecordingController(Controller):
 
 
 class Store:
-    def __init__(self, folder, refuse_recipients):
+    def __init__(self, folder, refuse_recipients, refuse_starttls):
         self.folder = folder
         self.refuse_recipients = refuse_recipients
+        self.refuse_starttls = refuse_starttls
         self.count = 0
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
@@ -66,26 +70,10 @@ class Store:
         raw = envelope.original_content
         with open(stem + ".eml", "wb") as out:
             out.write(raw)
-        message = email.message_from_bytes(raw, policy=email.policy.default)
-        body = message.get_body(preferencelist=("plain",))
-        summary = {
-            "mail_from": envelope.mail_from,
-            "rcpt_tos": envelope.rcpt_tos,
-            "login": session.auth_data.login.decode() if session.authenticated else "",
-            "tls": session.ssl is not None,
-            "headers": {name: str(message[name]) for name in ("From", "To", "Subject", "Date")},
-            "date_epoch": email.utils.parsedate_to_datetime(message["Date"]).timestamp(),
-            "body": body.get_content() if body is not None else None,
-            "body_type": body.get_content_type() if body is not None else None,
-            "attachments": [],
-        }
-        for index, part in enumerate(message.iter_attachments()):
-            summary["attachments"].append(
-                {"filename": part.get_filename(), "type": part.get_content_type()})
-            with open(f"{stem}-{index}.bin", "wb") as out:
-                out.write(part.get_payload(decode=True))
-        with open(stem + ".json", "w", encoding="utf-8") as out:
-            json.dump(summary, out)
+        mail_summary.store(
+            raw, stem, envelope.mail_from, envelope.rcpt_tos,
+            session.auth_data.login.decode() if session.authenticated else "",
+            session.ssl is not None)
         return "250 Message accepted"
 
 
@@ -94,6 +82,7 @@ def main():
     parser.add_argument("--folder", required=True)
     parser.add_argument("--require-auth", action="store_true")
     parser.add_argument("--refuse-recipients", action="store_true")
+    parser.add_argument("--refuse-starttls", action="store_true")
     parser.add_argument("--tls-cert")
     parser.add_argument("--tls-key")
     args = parser.parse_args()
@@ -107,7 +96,7 @@ def main():
     signal.pthread_sigmask(signal.SIG_BLOCK, stop_signals)
     port = free_port()
     controller = RecordingController(
-        Store(args.folder, args.refuse_recipients), hostname="127.0.0.1", port=port,
+        Store(args.folder, args.refuse_recipients, args.refuse_starttls), hostname="127.0.0.1", port=port,
         authenticator=authenticator, auth_required=args.require_auth,
         auth_require_tls=False, tls_context=tls)
     controller.start()

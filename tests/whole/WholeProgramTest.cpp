@@ -74,8 +74,8 @@ TEST(WholeProgram, ClosingWhileThePostcardStatusShowsStoresThePage) {
     program.key("Tab");
     program.key("Tab");
     program.key("space");
-    // The service's host does not resolve here, so the delivery fails and
-    // the status window shows its outcome for three seconds.
+    // No postcard service is set up, so the delivery fails at once and the
+    // status window shows its outcome for three seconds.
     ASSERT_FALSE(program.waitForOtherWindow("", 30000).isEmpty()) << "no status window";
     program.screenshot().save(binaryDir() + "/whole-status.png");
     program.close();

@@ -9,11 +9,15 @@ struct MenuEntryText {
 };
 
 inline constexpr MenuEntryText kMenuEntryTexts[] = {
+    //: The kind of program, shown in the menu under its name.
     {"GenericName", QT_TRANSLATE_NOOP("MenuEntry", "Colouring Book")},
+    //: The menu entry's tooltip. The crayons are wax crayons.
     {"Comment", QT_TRANSLATE_NOOP("MenuEntry", "Colour sixteen pages with crayons and brushes")},
     //: Search words, each followed by a semicolon; English ones may stay.
     {"Keywords", QT_TRANSLATE_NOOP("MenuEntry", "colouring;coloring;drawing;painting;children;")},
+    //: One line under the name in software centres.
     {"summary", QT_TRANSLATE_NOOP("MenuEntry", "Colouring book for young children")},
+    //: The description in software centres. The crayons are wax crayons.
     {"description1",
      QT_TRANSLATE_NOOP("MenuEntry",
                        "Vellumix is a colouring book with sixteen pages of line art. Children "
@@ -26,5 +30,6 @@ inline constexpr MenuEntryText kMenuEntryTexts[] = {
                        "back. Every fill, stroke and eraser drag can be undone and redone, page "
                        "by page. The picture can be saved as a bitmap file, printed as large as "
                        "the paper allows, or sent as an e-mail postcard.")},
+    //: The caption of a screenshot in software centres.
     {"caption", QT_TRANSLATE_NOOP("MenuEntry", "A page ready to be coloured, with the brushes")},
 };
