@@ -44,7 +44,7 @@ bench=$(code_lines bench)
 
 cases=""
 if [ -f "$build/CTestTestfile.cmake" ]; then
-    listing=$(QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -N)
+    listing=$(QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -N 2>/dev/null)
     cases=$(grep -c '^ *Test  *#' <<<"$listing" || true)
     scripts=$(grep -c '^ *Test  *#[0-9]*: [A-Za-z]*$' <<<"$listing" || true)
 fi
