@@ -3,39 +3,57 @@
 #include "postcardservice/ClientNetworks.h"
 
 namespace {
-// How often the table is swept: each minute, and at most each second while full.
+// How often the tables are swept: each minute, and at most each second while full.
 constexpr std::chrono::minutes kSweepInterval{1};
 constexpr std::chrono::seconds kFullSweepInterval{1};
 } // namespace
 
-HourlyLimit::Verdict HourlyLimit::take(const QHostAddress& client, Clock::time_point now) {
-    const QString key = clientIdentity(client).toString();
+HourlyLimit::Count HourlyLimit::take(const QHostAddress& client, Clock::time_point now) {
+    const QString identity = clientIdentity(client);
     const std::lock_guard lock(mutex_);
     const bool full = clients_.size() >= capacity_;
     if (now - lastSweep_ >= kSweepInterval || (full && now - lastSweep_ >= kFullSweepInterval))
         forgetExpired(now);
 
-    auto found = clients_.find(key);
-    if (found != clients_.end() && now - found->second.since >= kWindow)
-        found->second = Count{now, 0};
-    if (found == clients_.end()) {
-        if (clients_.size() >= capacity_)
-            return Verdict::TableFull;
-        found = clients_.emplace(key, Count{now, 0}).first;
+    Count count{Verdict::Allowed, identity, false};
+    Entry* entry = entryOf(clients_, identity, now);
+    if (!entry) {
+        count.justFilled = !saidFull_;
+        saidFull_ = true;
+        count.countedAs = clientPrefix(client);
+        entry = entryOf(blocks_, count.countedAs, now);
     }
-    if (found->second.postcards >= perHour_)
-        return Verdict::OverLimit;
-    ++found->second.postcards;
-    return Verdict::Allowed;
+    if (!entry)
+        count.verdict = Verdict::TableFull;
+    else if (entry->postcards >= perHour_)
+        count.verdict = Verdict::OverLimit;
+    else
+        ++entry->postcards;
+    return count;
+}
+
+HourlyLimit::Entry* HourlyLimit::entryOf(Table& table, const QString& key, Clock::time_point now) {
+    auto found = table.find(key);
+    if (found != table.end() && now - found->second.since >= kWindow)
+        found->second = Entry{now, 0};
+    if (found == table.end()) {
+        if (table.size() >= capacity_)
+            return nullptr;
+        found = table.emplace(key, Entry{now, 0}).first;
+    }
+    return &found->second;
 }
 
 std::size_t HourlyLimit::tracked() const {
     const std::lock_guard lock(mutex_);
-    return clients_.size();
+    return clients_.size() + blocks_.size();
 }
 
 void HourlyLimit::forgetExpired(Clock::time_point now) {
     lastSweep_ = now;
-    std::erase_if(clients_,
-                  [now](const auto& entry) { return now - entry.second.since >= kWindow; });
+    const auto expired = [now](const auto& entry) { return now - entry.second.since >= kWindow; };
+    std::erase_if(clients_, expired);
+    std::erase_if(blocks_, expired);
+    if (clients_.size() < capacity_)
+        saidFull_ = false;
 }

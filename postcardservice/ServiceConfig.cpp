@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QHostAddress>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <functional>
@@ -30,15 +31,22 @@ public:
         throw ConfigError(QStringLiteral("%1: %2: %3").arg(where, key, what).toStdString());
     }
 
+    // A key left out keeps the default; one written without a value is an
+    // error, since it is more often a slip than a wish for the default.
     void text(const QString& key, QString& into) const {
-        if (const auto found = entries_.find(key); found != entries_.end())
+        if (const auto found = entries_.find(key); found != entries_.end()) {
+            if (found->second.value.isEmpty())
+                fail(key, QStringLiteral("has no value; leave the key out for the default"));
             into = found->second.value;
+        }
     }
 
     void number(const QString& key, int& into, int lowest, int highest) const {
-        const auto found = entries_.find(key);
-        if (found == entries_.end() || found->second.value.isEmpty())
+        QString text;
+        this->text(key, text);
+        if (text.isEmpty())
             return;
+        const auto found = entries_.find(key);
         bool ok = false;
         const int value = found->second.value.toInt(&ok);
         if (!ok || value < lowest || value > highest)
@@ -64,7 +72,8 @@ const QSet<QString>& knownKeys() {
                                        "clients/postcards_per_hour",
                                        "clients/tracked_addresses",
                                        "postcard/longest_message",
-                                       "postcard/template"};
+                                       "postcard/template",
+                                       "postcard/recipients"};
     return keys;
 }
 
@@ -114,11 +123,56 @@ QString unescaped(const QString& text) {
     return out;
 }
 
+// The placeholders the template may hold; {message} it must.
+const QStringList& templateFields() {
+    static const QStringList fields = {"{sender}", "{message}", "{recipient}"};
+    return fields;
+}
+
+// What is wrong with the template, empty when nothing.
+QString templateFault(const QString& mailTemplate) {
+    if (!mailTemplate.contains(QLatin1String("{message}")))
+        return QStringLiteral("holds no {message}, so the child's words would be lost");
+    static const QRegularExpression placeholder(QStringLiteral("\\{[^{}]*\\}"));
+    for (const QRegularExpressionMatch& m : placeholder.globalMatch(mailTemplate))
+        if (!templateFields().contains(m.captured()))
+            return QStringLiteral("%1 is no placeholder; the template takes %2")
+                .arg(m.captured(), templateFields().join(QStringLiteral(", ")));
+    return {};
+}
+
+// A warning when others than the service's user and group may read path.
+void warnWhenReadable(const QString& key, const QString& path, QStringList& warnings) {
+    if (QFile::permissions(path) & QFileDevice::ReadOther)
+        warnings.append(
+            QStringLiteral("%1: %2 can be read by every user; chmod o-r it").arg(key, path));
+}
+
 QByteArray readFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ConfigError(QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
     return file.readAll();
+}
+
+// Reads config's password file into config; what is wrong, empty when nothing.
+QString readPassword(ServiceConfig& config) {
+    QFile file(config.passwordFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return config.passwordFile + QStringLiteral(": ") + file.errorString();
+    warnWhenReadable("mail/password_file", config.passwordFile, config.warnings);
+    QByteArray password = file.readAll();
+    while (password.endsWith('\n') || password.endsWith('\r'))
+        password.chop(1);
+    if (password.isEmpty())
+        return QStringLiteral("%1 holds no password").arg(config.passwordFile);
+    if (password.contains('\n') || password.contains('\r'))
+        return QStringLiteral("%1 holds more than one line; it takes the password alone")
+            .arg(config.passwordFile);
+    config.password = QString::fromUtf8(password);
+    if (!fitsReplyField(config.password))
+        return QStringLiteral("the password cannot hold \"^\", which separates the reply's fields");
+    return {};
 }
 
 } // namespace
@@ -136,11 +190,13 @@ ServiceConfig readServiceConfig(const QString& path) {
     ServiceConfig config;
 
     read.text("listen/address", config.address);
-    if (QHostAddress(config.address).isNull())
+    if (!isWrittenOut(config.address))
         read.fail("listen/address", QStringLiteral("an IP address to listen on"));
     read.number("listen/port", config.port, 0, 65535);
     read.text("listen/certificate", config.certificateFile);
     read.text("listen/key", config.keyFile);
+    if (!config.keyFile.isEmpty())
+        warnWhenReadable("listen/key", config.keyFile, config.warnings);
     if (config.certificateFile.isEmpty() != config.keyFile.isEmpty())
         read.fail(config.keyFile.isEmpty() ? "listen/key" : "listen/certificate",
                   QStringLiteral("HTTPS takes both a certificate and its key"));
@@ -155,6 +211,9 @@ ServiceConfig readServiceConfig(const QString& path) {
         read.fail("mail/user",
                   QStringLiteral("cannot hold \"^\", which separates the reply's fields"));
     read.text("mail/password_file", config.passwordFile);
+    if (config.mailUser.isEmpty() != config.passwordFile.isEmpty())
+        read.fail(config.mailUser.isEmpty() ? "mail/password_file" : "mail/user",
+                  QStringLiteral("a login takes both the user and the file holding its password"));
     if (!config.mailUser.isEmpty()) {
         if (!config.https())
             read.fail("mail/user",
@@ -163,21 +222,9 @@ ServiceConfig readServiceConfig(const QString& path) {
                                      "HTTP anyone on the network could read the password. Better, "
                                      "leave the user empty and let the relay take mail from the "
                                      "allowed networks without a login"));
-        if (config.passwordFile.isEmpty())
-            read.fail("mail/password_file",
-                      QStringLiteral("a login needs the file holding its password"));
-        QFile file(config.passwordFile);
-        if (!file.open(QIODevice::ReadOnly))
-            read.fail("mail/password_file",
-                      config.passwordFile + QStringLiteral(": ") + file.errorString());
-        QByteArray password = file.readAll();
-        while (password.endsWith('\n') || password.endsWith('\r'))
-            password.chop(1);
-        config.password = QString::fromUtf8(password);
-        if (!fitsReplyField(config.password))
-            read.fail("mail/password_file",
-                      QStringLiteral(
-                          "the password cannot hold \"^\", which separates the reply's fields"));
+        const QString fault = readPassword(config);
+        if (!fault.isEmpty())
+            read.fail("mail/password_file", fault);
     }
 
     QString allowed;
@@ -196,5 +243,15 @@ ServiceConfig readServiceConfig(const QString& path) {
     read.text("postcard/template", mailTemplate);
     if (!mailTemplate.isEmpty())
         config.mailTemplate = unescaped(mailTemplate);
+    if (const QString fault = templateFault(config.mailTemplate); !fault.isEmpty())
+        read.fail("postcard/template", fault);
+    QString recipients;
+    read.text("postcard/recipients", recipients);
+    const std::optional<RecipientList> list = RecipientList::parse(recipients);
+    if (!list)
+        read.fail(
+            "postcard/recipients",
+            QStringLiteral("addresses or @domain entries, as gran@example.org, @family.example"));
+    config.recipients = *list;
     return config;
 }

@@ -2,8 +2,10 @@
 // The postcard service's one configuration file: where it listens, the mail
 // server it names in its replies, who may ask, how often, and the mail text.
 #include "postcardservice/ClientNetworks.h"
+#include "postcardservice/RecipientList.h"
 
 #include <QString>
+#include <QStringList>
 #include <stdexcept>
 #include <string>
 
@@ -34,6 +36,11 @@ struct ServiceConfig {
     // [postcard]: {sender}, {message} and {recipient} are filled in.
     int longestMessage = 2000;
     QString mailTemplate = QStringLiteral("{sender} sends you a picture and says:\n\n{message}");
+    RecipientList recipients;
+
+    // What is sound but unwise (a key file every user can read), to be said
+    // on start and by --check-config.
+    QStringList warnings;
 
     bool https() const { return !certificateFile.isEmpty(); }
     // The reply's first field: the mail server, with its port when one is set.
@@ -45,6 +52,8 @@ inline constexpr char kDefaultConfigFile[] = "/etc/vellumix/postcard-service.con
 
 // Reads and checks path (INI: [section], key = value, # or ; comments; "\n"
 // in the template is a line break). Throws ConfigError on an unknown
-// section or key, a value that cannot be used, an unreadable password file,
-// a login without HTTPS, or a "^" in the server, the user or the password.
+// section or key, a key without a value, a value that cannot be used, a
+// template without {message} or with another placeholder, an unreadable,
+// empty or multi-line password file, half a login, a login without HTTPS,
+// or a "^" in the server, the user or the password.
 ServiceConfig readServiceConfig(const QString& path);

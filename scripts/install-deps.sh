@@ -13,7 +13,7 @@ run_packages=(
   libcurl4-openssl-dev libturbojpeg0-dev
   libcups2-dev
   fonts-liberation2 fonts-dejavu-core
-  libcpp-httplib-dev
+  libmicrohttpd-dev libgnutls28-dev
 )
 test_packages=(
   "${run_packages[@]}"

@@ -39,7 +39,7 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "libraries missing f
 service_deb=$(ls "$scratch"/out/vellumix-postcard-service_*_amd64.deb 2>/dev/null | head -1)
 [ -f "$service_deb" ] || fail "no vellumix-postcard-service_<version>_amd64.deb"
 echo "$(basename "$service_deb")"
-dpkg-deb -f "$service_deb" Depends | grep -q libcpp-httplib || fail "libraries missing from the service's Depends"
+dpkg-deb -f "$service_deb" Depends | grep -q libmicrohttpd || fail "libraries missing from the service's Depends"
 dpkg-deb -f "$service_deb" Depends | grep -q libqt6widgets && fail "the service depends on widgets"
 dpkg-deb -I "$deb" conffiles | grep -qx /etc/xdg/Vellumix/Vellumix.conf || fail "Vellumix.conf is no conffile"
 dpkg-deb -I "$service_deb" conffiles | grep -qx /etc/vellumix/postcard-service.conf ||

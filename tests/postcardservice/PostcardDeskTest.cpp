@@ -2,6 +2,7 @@
 #include "postcardservice/PostcardDesk.h"
 
 #include "postcardprotocol/PostcardRequest.h"
+#include "postcardservice/LogThrottle.h"
 
 #include <QTimeZone>
 #include <gtest/gtest.h>
@@ -30,14 +31,20 @@ ServiceConfig config() {
     c.postcardsPerHour = 2;
     c.trackedAddresses = 3;
     c.longestMessage = 20;
+    c.recipients = *RecipientList::parse("@example.org g@x");
     return c;
+}
+
+DeskRequest asked(RequestQuery query, const char* client = "127.0.0.1") {
+    return {QHostAddress(QString::fromLatin1(client)), "GET", "/qzsmtp.asp", false,
+            std::move(query)};
 }
 
 } // namespace
 
 TEST(PostcardDeskTest, AnsweredWithTheRelayAndTheFilledTemplate) {
     PostcardDesk desk(config());
-    const DeskAnswer answer = desk.answer(kLoopback, request(), kStart);
+    const DeskAnswer answer = desk.answer(asked(request()), kStart);
     ASSERT_EQ(answer.status, 200) << answer.body;
     const ServiceReply reply = parseServiceReply(QString::fromStdString(answer.body));
     EXPECT_EQ(reply.server, "mail.home.arpa:587");
@@ -71,37 +78,68 @@ TEST(PostcardDeskTest, RefusalsAre4xxPagesTheProgramRejects) {
         {request("gran@example.org>\r\nRCPT TO:<x@y>"), 400},
         {request("no-at-sign"), 400},
         {request("g@x", "\xff\xfe"), 400},
-        {request("g@x", std::string(21, 'a')), 400}};
+        {request("g@x", std::string(21, 'a')), 400},
+        {request("@example.org"), 400},
+        {request("gran@"), 400},
+        {request(std::string(243, 'g') + "@example.org"), 400},
+        {request("gran@example.net"), 403}};
     PostcardDesk desk(config());
     for (const auto& [query, status] : refused) {
-        const DeskAnswer answer = desk.answer(kLoopback, query, kStart);
+        const DeskAnswer answer = desk.answer(asked(query), kStart);
         EXPECT_EQ(answer.status, status) << answer.outcome;
         EXPECT_TRUE(isRejectedReply(QString::fromStdString(answer.body))) << answer.body;
     }
-    const DeskAnswer outside = desk.answer(QHostAddress("192.0.2.7"), request(), kStart);
+    RequestQuery longSender = request();
+    longSender.find("mailFrom")->second = std::string(101, 'T');
+    RequestQuery longSerial = request();
+    longSerial.find("serial")->second = std::string(65, 'V');
+    const auto with = [](DeskRequest r, auto change) {
+        change(r);
+        return r;
+    };
+    const std::vector<std::tuple<DeskRequest, int, bool>> edges = {
+        {with(asked(request()), [](DeskRequest& r) { r.path = "/qzsmtp.asp/"; }), 404, false},
+        {with(asked(request()), [](DeskRequest& r) { r.method = "HEAD"; }), 405, false},
+        {with(asked(request()), [](DeskRequest& r) { r.method = "POST"; }), 405, false},
+        {with(asked(request()), [](DeskRequest& r) { r.hasBody = true; }), 400, true},
+        {asked(longSender), 400, false},
+        {asked(longSerial), 400, false}};
+    for (const auto& [edge, status, closes] : edges) {
+        const DeskAnswer answer = desk.answer(edge, kStart);
+        EXPECT_EQ(answer.status, status) << answer.outcome;
+        EXPECT_EQ(answer.closeConnection, closes) << answer.outcome;
+    }
+    EXPECT_EQ(desk.limit().tracked(), 0u) << "no refusal counted";
+    EXPECT_EQ(desk.answer(asked(request(std::string(242, 'g') + "@example.org")), kStart).status,
+              200);
+    const DeskAnswer outside = desk.answer(asked(request(), "192.0.2.7"), kStart);
     EXPECT_EQ(outside.status, 403);
     EXPECT_TRUE(isRejectedReply(QString::fromStdString(outside.body)));
     // Twenty characters of any script are within the limit.
-    EXPECT_EQ(
-        desk.answer(kLoopback, request("g@x", "猫🐱猫🐱猫🐱猫🐱猫🐱猫🐱猫🐱猫🐱猫🐱猫🐱"), kStart).status,
-        200);
+    EXPECT_EQ(desk.answer(asked(request("g@x", "猫🐱猫🐱猫🐱猫🐱猫🐱猫🐱猫🐱猫🐱猫🐱猫🐱")), kStart).status,
+              200);
 }
 
 TEST(PostcardDeskTest, EachClientHasItsPostcardsPerHourAndTheTableStaysSmall) {
     PostcardDesk desk(config());
     const auto status = [&desk](const char* client, HourlyLimit::Clock::time_point when) {
-        return desk.answer(QHostAddress(QString::fromLatin1(client)), request(), when).status;
+        return desk.answer(asked(request(), client), when).status;
     };
     EXPECT_EQ(status("127.0.0.1", kStart), 200);
     EXPECT_EQ(status("::ffff:127.0.0.1", kStart + 1s), 200) << "the same client through IPv6";
     EXPECT_EQ(status("127.0.0.1", kStart + 2s), 429);
     EXPECT_EQ(status("127.0.0.2", kStart + 3s), 200);
     EXPECT_EQ(status("127.0.0.3", kStart + 4s), 200);
-    EXPECT_EQ(status("127.0.0.4", kStart + 5s), 429) << "three clients fill the table";
-    EXPECT_EQ(desk.limit().tracked(), 3u);
+    const DeskAnswer filled = desk.answer(asked(request(), "127.0.0.4"), kStart + 5s);
+    EXPECT_EQ(filled.outcome, "reply given (counted as 127.0.0.0/24)") << "the table is full";
+    EXPECT_NE(filled.notice.find("the client table is full"), std::string::npos);
+    EXPECT_EQ(status("127.0.0.5", kStart + 5s), 200) << "the block's second postcard";
+    EXPECT_EQ(status("127.0.0.6", kStart + 5s), 429) << "the block had its postcards";
+    EXPECT_EQ(desk.answer(asked(request(), "127.0.1.1"), kStart + 6s).notice, "") << "said once";
+    EXPECT_EQ(desk.limit().tracked(), 5u);
     EXPECT_EQ(status("127.0.0.1", kStart + 1h), 200) << "its hour over, a client starts again";
     EXPECT_EQ(status("127.0.0.4", kStart + 1h + 5s), 200) << "the others' hour over, they go";
-    EXPECT_EQ(desk.limit().tracked(), 2u);
+    EXPECT_EQ(desk.limit().tracked(), 3u);
 }
 
 TEST(PostcardDeskTest, NetworksAreCidrBlocks) {
@@ -115,7 +153,8 @@ TEST(PostcardDeskTest, NetworksAreCidrBlocks) {
     EXPECT_FALSE(home->allows(QHostAddress("192.168.2.1")));
     EXPECT_FALSE(home->allows(QHostAddress("10.0.0.8")));
     EXPECT_FALSE(home->allows(QHostAddress("127.0.0.1")));
-    for (const char* bad : {"192.168.1.0/33", "home", "10.0.0.0/8,, x"})
+    for (const char* bad :
+         {"192.168.1.0/33", "home", "10.0.0.0/8,, x", "::ffff:10.0.0.0/104", "10/8"})
         EXPECT_FALSE(ClientNetworks::parse(bad)) << bad;
 }
 
@@ -124,8 +163,18 @@ TEST(PostcardDeskTest, TheLogLineHoldsNeitherMessageNorPassword) {
     withLogin.mailUser = "cards";
     withLogin.password = "s3cret";
     PostcardDesk desk(withLogin);
-    const DeskAnswer answer = desk.answer(kLoopback, request(), kStart);
+    const DeskAnswer answer = desk.answer(asked(request()), kStart);
     const std::string line = requestLogLine(
         QDateTime(QDate(2026, 12, 9), QTime(3, 0), QTimeZone::utc()), "127.0.0.1", answer);
-    EXPECT_EQ(line, "2026-12-09T03:00:00Z 127.0.0.1 example.org 200 answered");
+    EXPECT_EQ(line, "2026-12-09T03:00:00Z 127.0.0.1 example.org 200 reply given");
+}
+
+TEST(PostcardDeskTest, RefusalsAreLoggedOnceAMinutePerAddress) {
+    LogThrottle throttle(1min, 2);
+    const std::vector<std::tuple<const char*, std::chrono::seconds, bool>> lines = {
+        {"a", 0s, true},   {"a", 59s, false}, {"b", 59s, true}, {"c", 59s, true},
+        {"d", 59s, false}, {"a", 60s, true},  {"c", 90s, false}};
+    for (const auto& [key, when, admitted] : lines)
+        EXPECT_EQ(throttle.admits(key, LogThrottle::Clock::time_point{} + when), admitted)
+            << key << " at " << when.count();
 }

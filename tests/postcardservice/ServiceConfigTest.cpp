@@ -1,5 +1,6 @@
 // Reading the service's configuration file.
 #include "postcardservice/ServiceConfig.h"
+
 #include "tests/support/TestSupport.h"
 
 #include <QFile>
@@ -54,7 +55,16 @@ TEST_F(ServiceConfigTest, ABadFileNamesItsLine) {
         {"[mail]\nserver = m\n[clients]\nallowed = 10.0.0.0/40\n", ":4: clients/allowed"},
         {"[mail]\nserver = m\nserver = n\n", ":3: mail/server is set twice"},
         {"[mail]\nserver m\n", ":2: expected key = value"},
-        {"[listen]\nport = 1\n", "service.conf: mail/server"}};
+        {"[listen]\nport = 1\n", "service.conf: mail/server"},
+        {"[listen]\naddress = 0\n[mail]\nserver = m\n", ":2: listen/address"},
+        {"[mail]\nserver = m\nport =\n", ":3: mail/port: has no value"},
+        {"[mail]\nserver = m\npassword_file = /p\n", ":3: mail/password_file: a login takes"},
+        {"[mail]\nserver = m\n[clients]\nallowed = ::ffff:10.0.0.0/104\n", ":4: clients/allowed"},
+        {"[mail]\nserver = m\n[postcard]\ntemplate = Hi {sender}\n",
+         ":4: postcard/template: holds no"},
+        {"[mail]\nserver = m\n[postcard]\ntemplate = {message} {name}\n",
+         "{name} is no placeholder"},
+        {"[mail]\nserver = m\n[postcard]\nrecipients = @x, gran\n", ":4: postcard/recipients"}};
     for (const auto& [text, expected] : bad)
         EXPECT_NE(error(text).find(expected), std::string::npos)
             << error(text) << " | " << expected;
@@ -70,7 +80,17 @@ TEST_F(ServiceConfigTest, ALoginNeedsHttpsAndAPasswordFileWithoutACaret) {
     write("pass^word\n", "password");
     EXPECT_NE(error(https).find(":7: mail/password_file: the password cannot hold"),
               std::string::npos);
+    for (const QByteArray& bad : {QByteArray("\n"), QByteArray("s3cret\nsecond\n")}) {
+        write(bad, "password");
+        EXPECT_NE(error(https).find(":7: mail/password_file: "), std::string::npos) << bad.data();
+    }
     write("s3cret\n", "password");
+    QFile::setPermissions(dir_.filePath("password"),
+                          QFileDevice::ReadOwner | QFileDevice::ReadOther);
     EXPECT_EQ(error(https), "");
-    EXPECT_EQ(readServiceConfig(write(https)).password, "s3cret");
+    const ServiceConfig config = readServiceConfig(write(https));
+    EXPECT_EQ(config.password, "s3cret");
+    ASSERT_EQ(config.warnings.size(), 1);
+    EXPECT_TRUE(config.warnings[0].contains("can be read by every user"))
+        << qPrintable(config.warnings[0]);
 }

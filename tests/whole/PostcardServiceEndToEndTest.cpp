@@ -185,8 +185,7 @@ TEST(PostcardService, APostcardArrivesThroughTheServiceAndIsRefusedOnceLoopbackI
 
     // The service again on the same port, loopback no longer allowed.
     EXPECT_EQ(service->stop(), 0) << "SIGTERM stops it cleanly";
-    // Matched loosely: the log's wording is the service's.
-    EXPECT_TRUE(QRegularExpression(" example\\.org 200 ").match(service->log()).hasMatch())
+    EXPECT_TRUE(service->log().contains(" example.org 200 reply given"))
         << service->log().toStdString();
     service =
         std::make_unique<RunningService>(dir.path(), relay.port(), "192.0.2.0/24", servicePort);
@@ -198,7 +197,7 @@ TEST(PostcardService, APostcardArrivesThroughTheServiceAndIsRefusedOnceLoopbackI
     EXPECT_GT(textWidth(failed, sent), textWidth(sent, failed) + 100)
         << "the longer failure text, not the success's";
     EXPECT_EQ(relay.waitForMails(2, 3000).size(), 1) << "nothing more reached the relay";
-    const QString refusal = QStringLiteral("127.0.0.1 - 403 refused: network not allowed");
+    const QString refusal = QStringLiteral("127.0.0.1 - - refused: network not allowed");
     EXPECT_TRUE(service->log(refusal).contains(refusal)) << service->log().toStdString();
     program.close();
     EXPECT_EQ(program.waitForExit(30000), 0);
