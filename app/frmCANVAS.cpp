@@ -1,13 +1,19 @@
 #include "app/frmCANVAS.h"
 
+#include "app/AccessibleControls.h"
 #include "app/DataFolder.h"
 #include "app/GrownUpQuestion.h"
+#include "app/KeyboardAccess.h"
 #include "app/PageSheet.h"
+#include "app/SwitchScanner.h"
 #include "book/BookFacts.h"
 #include "book/ControlPlaces.h"
 #include "book/DataFiles.h"
+#include "book/PaletteTable.h"
+#include "colouring/AccessOverlay.h"
 #include "colouring/Canvas.h"
 #include "colouring/CanvasInput.h"
+#include "colouring/CanvasLatch.h"
 #include "colouring/PrintButton.h"
 #include "colouring/SaveButton.h"
 #include "colouring/ToolBox.h"
@@ -23,9 +29,12 @@
 #include "resources/WindowArtwork.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMetaObject>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -64,6 +73,8 @@ frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder)
                                                                 imgCRAYONS, imgBRUSHES});
     canvasInput_ = std::make_unique<CanvasInput>(state, *canvas, *picOrig, history,
                                                  [this](const QString& except) { AllOff(except); });
+    latch_ = std::make_unique<CanvasLatch>(state, *canvas, *canvasInput_);
+    overlay_ = new AccessOverlay(this);
 }
 
 frmCANVAS::~frmCANVAS() = default;
@@ -97,24 +108,53 @@ void frmCANVAS::createControls() {
     imgANIM = new PageSheet(canvas->clientArea());
 }
 
+// A stroke the latch holds follows the mouse, and a click lifts it; with
+// click_to_draw a click in draw mode puts the crayon down the same way.
+void frmCANVAS::connectCanvas() {
+    const auto pixelOf = [this](float x, float y) {
+        return QPoint(roundHalfEven(x / screenTwipsPerPixelX(canvas)),
+                      roundHalfEven(y / screenTwipsPerPixelY(canvas)));
+    };
+    connect(canvas, &Canvas::MouseDown, this, [this, pixelOf](int b, int s, float x, float y) {
+        if (b == 1 && (latch_->down() || (access.clickToDraw && latch_->latches()))) {
+            keyboard_->pressPageAt(pixelOf(x, y));
+            return;
+        }
+        canvasInput_->canvas_MouseDown(b, s, x, y);
+    });
+    connect(canvas, &Canvas::MouseMove, this, [this, pixelOf](int b, int s, float x, float y) {
+        if (latch_->down()) {
+            latch_->moveTo(pixelOf(x, y));
+            return;
+        }
+        canvasInput_->canvas_MouseMove(b, s, x, y);
+    });
+    connect(canvas, &Canvas::MouseUp, this, [this](int b, int s, float x, float y) {
+        if (!latch_->down())
+            canvasInput_->canvas_MouseUp(b, s, x, y);
+    });
+}
+
 void frmCANVAS::connectControls() {
-    connect(canvas, &Canvas::MouseDown, this,
-            [this](int b, int s, float x, float y) { canvasInput_->canvas_MouseDown(b, s, x, y); });
-    connect(canvas, &Canvas::MouseMove, this,
-            [this](int b, int s, float x, float y) { canvasInput_->canvas_MouseMove(b, s, x, y); });
-    connect(canvas, &Canvas::MouseUp, this,
-            [this](int b, int s, float x, float y) { canvasInput_->canvas_MouseUp(b, s, x, y); });
+    connectCanvas();
+    // Each tool's handler, then what a reader and the marks show of it.
+    const auto tool = [this](auto handler) {
+        return [this, handler] {
+            handler(*toolBox_);
+            toolsChanged();
+        };
+    };
     for (int i = 0; i < int(cmdCOLOR.size()); ++i)
         connect(cmdCOLOR[i], &ImageControl::MouseDown, this,
-                [this, i](int) { toolBox_->cmdCOLOR_MouseDown(i); });
+                tool([i](ToolBox& box) { box.cmdCOLOR_MouseDown(i); }));
     connect(cmdERASER, &ImageControl::MouseDown, this,
-            [this](int) { toolBox_->cmdERASER_MouseDown(); });
+            tool([](ToolBox& box) { box.cmdERASER_MouseDown(); }));
     connect(cmdERASER_OFF, &ImageControl::MouseDown, this,
-            [this](int) { toolBox_->cmdERASER_OFF_MouseDown(); });
+            tool([](ToolBox& box) { box.cmdERASER_OFF_MouseDown(); }));
     connect(imgNONE, &ImageControl::MouseDown, this,
-            [this](int) { toolBox_->imgNONE_MouseDown(); });
-    connect(cmdDRAW, &ucButtonA::Click, this, [this] { toolBox_->cmdDRAW_Click(); });
-    connect(cmdPAINT, &ucButtonA::Click, this, [this] { toolBox_->cmdPAINT_Click(); });
+            tool([](ToolBox& box) { box.imgNONE_MouseDown(); }));
+    connect(cmdDRAW, &ucButtonA::Click, this, tool([](ToolBox& box) { box.cmdDRAW_Click(); }));
+    connect(cmdPAINT, &ucButtonA::Click, this, tool([](ToolBox& box) { box.cmdPAINT_Click(); }));
     connect(cmdNEXT, &ucButtonA::Click, this, [this] { turnPage(+1); });
     connect(cmdPREV, &ucButtonA::Click, this, [this] { turnPage(-1); });
     connect(cmdSAVE, &ucButtonA::Click, this, &frmCANVAS::cmdSAVE_Click);
@@ -164,6 +204,7 @@ void frmCANVAS::Form_Load() {
     imgBRUSHES->setPicture(dataPicture(state.DataFolder, DataFiles::Brushes));
 
     toolBox_->paletteSetUp();
+    setUpAccess();
     connectControls();
     // What the grown-ups switched off is not there at all.
     cmdSEND->setVisible(bookSettings.postcardEnabled);
@@ -172,6 +213,88 @@ void frmCANVAS::Form_Load() {
     book_.restoreAll(bookSettings.keepBook);
     goPic(0);
     toolBox_->cmdPAINT_Click();
+    toolsChanged();
+}
+
+void frmCANVAS::setUpAccess() {
+    using Group = FocusGroups::Group;
+    keyboard_ = std::make_unique<KeyboardAccess>(
+        this,
+        FocusGroups({Group{cmdPAINT, cmdDRAW, cmdERASER}, Group(cmdCOLOR.begin(), cmdCOLOR.end()),
+                     Group{canvas}, Group{cmdUNDO, cmdREDO}, Group{cmdPREV, cmdNEXT},
+                     Group{cmdSAVE, cmdPRINT, cmdSEND}}),
+        canvas, *latch_, *overlay_, [this] { deferred_.runDeferred(); });
+    overlay_->raise();
+    // The window itself holds the keyboard at first, so that no control
+    // shows a mark until Tab is pressed, whatever Qt would pick itself.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus(Qt::OtherFocusReason);
+    // Before any name is given: a name given makes the reader's view of a control.
+    installAccessibleControls(this, {[this] {
+                                         std::vector<QWidget*> shown;
+                                         for (int g = 0;
+                                              g < int(keyboard_->groups().groups().size()); ++g)
+                                             for (QWidget* control : keyboard_->groups().shown(g))
+                                                 shown.push_back(control);
+                                         return shown;
+                                     },
+                                     [this](const QWidget* control) { return picked(control); },
+                                     [this](QWidget* control) { keyboard_->press(control); }});
+    nameControls();
+    scanner_ = std::make_unique<SwitchScanner>(access, this, *keyboard_, *overlay_, *canvas, state);
+}
+
+void frmCANVAS::nameControls() {
+    for (int i = 0; i < int(cmdCOLOR.size()); ++i) {
+        const QString colour = QCoreApplication::translate("Palette", kPaletteColourNames[i]);
+        //: %1 is a crayon's colour, from the list of colours.
+        cmdCOLOR[i]->setProperty("crayonName", tr("%1 crayon").arg(colour));
+        //: %1 is a brush's colour, from the list of colours.
+        cmdCOLOR[i]->setProperty("brushName", tr("%1 brush").arg(colour));
+    }
+    cmdPAINT->setAccessibleName(tr("Paint"));
+    cmdPAINT->setAccessibleDescription(tr("Brushes that pour colour into an area"));
+    cmdDRAW->setAccessibleName(tr("Draw"));
+    cmdDRAW->setAccessibleDescription(tr("Crayons that draw lines"));
+    cmdERASER->setAccessibleName(tr("Eraser"));
+    cmdUNDO->setAccessibleName(tr("Undo"));
+    cmdREDO->setAccessibleName(tr("Redo"));
+    cmdNEXT->setAccessibleName(tr("Next page"));
+    cmdPREV->setAccessibleName(tr("Previous page"));
+    cmdSAVE->setAccessibleName(tr("Save my picture"));
+    cmdPRINT->setAccessibleName(tr("Print my picture"));
+    cmdSEND->setAccessibleName(tr("Send a postcard"));
+    canvas->setAccessibleDescription(
+        tr("The arrow keys move the pointer; Space colours where it is."));
+}
+
+bool frmCANVAS::picked(const QWidget* control) const {
+    if (control == cmdERASER)
+        return !cmdERASER_OFF->isHidden();
+    return !imgNONE->isHidden() && control->x() == imgNONE->x() &&
+           std::find(cmdCOLOR.begin(), cmdCOLOR.end(), control) != cmdCOLOR.end();
+}
+
+void frmCANVAS::toolsChanged() {
+    const bool crayons = state.ToolKind == ToolKinds::DrawMode;
+    for (ImageControl* slot : cmdCOLOR) {
+        slot->setAccessibleName(slot->property(crayons ? "crayonName" : "brushName").toString());
+        announceStateChange(slot);
+    }
+    announceStateChange(cmdERASER);
+    keyboard_->showMarks();
+}
+
+void frmCANVAS::keyPressEvent(QKeyEvent* event) {
+    if (scanner_ && scanner_->keyPress(event))
+        return;
+    if (keyboard_ && keyboard_->keyPress(event))
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+bool frmCANVAS::focusNextPrevChild(bool next) {
+    return keyboard_ ? keyboard_->moveGroup(next) : QWidget::focusNextPrevChild(next);
 }
 
 void frmCANVAS::AllOff(const QString& except) {
@@ -241,6 +364,8 @@ void frmCANVAS::goPic(int step) {
         picOrig->setPicture(outline);
     turn_->show(step, page, frameIntervalMs);
     imgANIM->hide();
+    // A reader says the new name: the page turn is announced.
+    canvas->setAccessibleName(tr("Page %1 of %2").arg(state.CurrentPage).arg(kPageCount));
 }
 
 void frmCANVAS::cmdSEND_Click() {

@@ -6,6 +6,7 @@
 #include "app/DeferredActions.h"
 #include "app/PageBook.h"
 #include "app/PageTurn.h"
+#include "colouring/AccessSettings.h"
 #include "colouring/ProgramState.h"
 #include "colouring/UndoHistory.h"
 #include "controls/MessageReport.h"
@@ -20,10 +21,14 @@
 #include <memory>
 #include <vector>
 
+class AccessOverlay;
 class Canvas;
+class CanvasLatch;
 class CanvasInput;
 class FileDialogPlatform;
 class ImageControl;
+class KeyboardAccess;
+class SwitchScanner;
 class PageSheet;
 class PictureBox;
 class frmPostcard;
@@ -63,6 +68,7 @@ public:
     int frameIntervalMs = kFramePauseMs;
     std::unique_ptr<FileDialogPlatform> dialogPlatform; // the save dialog
     PostcardSettings postcardSettings;
+    AccessSettings access;     // set before Form_Load
     BookSettings bookSettings; // set before Form_Load
     QPointer<frmPostcard> composer;
     // Each frame of the last page turn.
@@ -82,11 +88,16 @@ public:
     void setMousePointer(int value);
     QCursor MouseIcon() const { return mouseIcon_; }
     void setMouseIcon(const QCursor& cursor);
+    // The keyboard's groups, its pointer over the page and its marks.
+    KeyboardAccess& keyboard() { return *keyboard_; }
+    CanvasLatch& latch() { return *latch_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void createControls();
@@ -95,6 +106,12 @@ private:
     void applyPointer();
     void showStep(QRect changed);
     void connectKeys();
+    void connectCanvas();
+    void setUpAccess();
+    void nameControls();
+    // After a tool is picked or put back: what a reader and the marks show.
+    void toolsChanged();
+    bool picked(const QWidget* control) const;
     // Runs step; a FileError it throws is shown as text, with the file for
     // %1 and the reason for %2. False when it was.
     bool runOrReport(const std::function<void()>& step, const QString& text);
@@ -110,6 +127,10 @@ private:
     PageBook book_{QString(), QString()};
     std::unique_ptr<ToolBox> toolBox_;
     std::unique_ptr<CanvasInput> canvasInput_;
+    std::unique_ptr<CanvasLatch> latch_;
+    AccessOverlay* overlay_ = nullptr;
+    std::unique_ptr<KeyboardAccess> keyboard_;
+    std::unique_ptr<SwitchScanner> scanner_;
     int mousePointer_ = 0;
     QCursor mouseIcon_;
     std::unique_ptr<PageTurn> turn_;

@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
             break;
         }
         applyPostcardSettings(settings, window.postcardSettings);
+        window.access = settings.access;
         window.bookSettings = settings.book;
         FullScreenHost fullScreen(window);
         fullScreen.kiosk = settings.book.kiosk;

@@ -4,6 +4,7 @@
 #include "book/BookFacts.h"
 #include "book/Colour.h"
 
+#include <QtGlobal>
 #include <array>
 
 // Sized by its colours, so that one too few or too many is caught here
@@ -15,6 +16,16 @@ constexpr std::array kPaletteTable = {
     packColour(204, 28, 173), packColour(240, 190, 139), packColour(0, 255, 255),
 };
 static_assert(kPaletteTable.size() == kPaletteSize, "the palette table needs one colour per slot");
+
+// Each slot's colour as a child says it, translated in the context "Palette".
+constexpr std::array<const char*, kPaletteSize> kPaletteColourNames = {
+    QT_TRANSLATE_NOOP("Palette", "Red"),    QT_TRANSLATE_NOOP("Palette", "Yellow"),
+    QT_TRANSLATE_NOOP("Palette", "Blue"),   QT_TRANSLATE_NOOP("Palette", "Green"),
+    QT_TRANSLATE_NOOP("Palette", "Orange"), QT_TRANSLATE_NOOP("Palette", "Black"),
+    QT_TRANSLATE_NOOP("Palette", "Brown"),  QT_TRANSLATE_NOOP("Palette", "Grey"),
+    QT_TRANSLATE_NOOP("Palette", "Pink"),   QT_TRANSLATE_NOOP("Palette", "Purple"),
+    QT_TRANSLATE_NOOP("Palette", "Peach"),  QT_TRANSLATE_NOOP("Palette", "Turquoise"),
+};
 
 // Resource numbers of a slot's crayon and brush cursors: the crayons first,
 // then the brushes, one number per slot each, so a longer palette moves the

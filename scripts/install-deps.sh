@@ -23,6 +23,7 @@ test_packages=(
   cups printer-driver-cups-pdf poppler-utils
   cups-client util-linux mount git
   python3 python3-aiosmtpd openssl postfix
+  python3-pyatspi at-spi2-core dbus dbus-bin
   dpkg-dev file lintian desktop-file-utils appstream
   wrk
 )

@@ -148,6 +148,57 @@
     </message>
 </context>
 <context>
+    <name>Palette</name>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Pfirsich</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Türkis</translation>
+    </message>
+</context>
+<context>
     <name>RecordFileDialog</name>
     <message>
         <source>Open as read-only</source>
@@ -284,6 +335,72 @@ Grund: %2</translation>
         <source>The postcard cannot be opened: %1: %2.</source>
         <extracomment>The postcard composer; %1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>Die Postkarte lässt sich nicht öffnen: %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 crayon</source>
+        <extracomment>%1 is a crayon&apos;s colour, from the list of colours.</extracomment>
+        <translation>Buntstift %1</translation>
+    </message>
+    <message>
+        <source>%1 brush</source>
+        <extracomment>%1 is a brush&apos;s colour, from the list of colours.</extracomment>
+        <translation>Pinsel %1</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Malen</translation>
+    </message>
+    <message>
+        <source>Brushes that pour colour into an area</source>
+        <translation>Pinsel, die eine Fläche mit Farbe füllen</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>Crayons that draw lines</source>
+        <translation>Buntstifte, die Linien zeichnen</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Radiergummi</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>Save my picture</source>
+        <translation>Mein Bild speichern</translation>
+    </message>
+    <message>
+        <source>Print my picture</source>
+        <translation>Mein Bild drucken</translation>
+    </message>
+    <message>
+        <source>Send a postcard</source>
+        <translation>Eine Postkarte schicken</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the pointer; Space colours where it is.</source>
+        <translation>Die Pfeiltasten bewegen den Zeiger; die Leertaste malt dort, wo er ist.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,57 @@
     </message>
 </context>
 <context>
+    <name>Palette</name>
+    <message>
+        <source>Red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>marrón</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>morado</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>melocotón</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>turquesa</translation>
+    </message>
+</context>
+<context>
     <name>RecordFileDialog</name>
     <message>
         <source>Open as read-only</source>
@@ -284,6 +335,72 @@ Motivo: %2</translation>
         <source>The postcard cannot be opened: %1: %2.</source>
         <extracomment>The postcard composer; %1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>No se puede abrir la postal: %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 crayon</source>
+        <extracomment>%1 is a crayon&apos;s colour, from the list of colours.</extracomment>
+        <translation>Lápiz %1</translation>
+    </message>
+    <message>
+        <source>%1 brush</source>
+        <extracomment>%1 is a brush&apos;s colour, from the list of colours.</extracomment>
+        <translation>Pincel %1</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Pintar</translation>
+    </message>
+    <message>
+        <source>Brushes that pour colour into an area</source>
+        <translation>Pinceles que llenan una zona de color</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Dibujar</translation>
+    </message>
+    <message>
+        <source>Crayons that draw lines</source>
+        <translation>Lápices que dibujan líneas</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Goma de borrar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Save my picture</source>
+        <translation>Guardar mi dibujo</translation>
+    </message>
+    <message>
+        <source>Print my picture</source>
+        <translation>Imprimir mi dibujo</translation>
+    </message>
+    <message>
+        <source>Send a postcard</source>
+        <translation>Enviar una postal</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the pointer; Space colours where it is.</source>
+        <translation>Las flechas mueven el puntero; la barra espaciadora colorea donde está.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>

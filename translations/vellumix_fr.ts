@@ -148,6 +148,57 @@
     </message>
 </context>
 <context>
+    <name>Palette</name>
+    <message>
+        <source>Red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>marron</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>pêche</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>turquoise</translation>
+    </message>
+</context>
+<context>
     <name>RecordFileDialog</name>
     <message>
         <source>Open as read-only</source>
@@ -284,6 +335,72 @@ Raison&#x202f;: %2</translation>
         <source>The postcard cannot be opened: %1: %2.</source>
         <extracomment>The postcard composer; %1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>La carte postale n&apos;a pas pu être ouverte&#x202f;: %1&#x202f;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 crayon</source>
+        <extracomment>%1 is a crayon&apos;s colour, from the list of colours.</extracomment>
+        <translation>Crayon %1</translation>
+    </message>
+    <message>
+        <source>%1 brush</source>
+        <extracomment>%1 is a brush&apos;s colour, from the list of colours.</extracomment>
+        <translation>Pinceau %1</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Peindre</translation>
+    </message>
+    <message>
+        <source>Brushes that pour colour into an area</source>
+        <translation>Des pinceaux qui remplissent une zone de couleur</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Dessiner</translation>
+    </message>
+    <message>
+        <source>Crayons that draw lines</source>
+        <translation>Des crayons qui tracent des lignes</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Save my picture</source>
+        <translation>Enregistrer mon dessin</translation>
+    </message>
+    <message>
+        <source>Print my picture</source>
+        <translation>Imprimer mon dessin</translation>
+    </message>
+    <message>
+        <source>Send a postcard</source>
+        <translation>Envoyer une carte postale</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the pointer; Space colours where it is.</source>
+        <translation>Les flèches déplacent le pointeur&#x202f;; la barre d&apos;espace colorie là où il est.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,57 @@
     </message>
 </context>
 <context>
+    <name>Palette</name>
+    <message>
+        <source>Red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>giallo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>blu</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>arancione</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>nero</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>marrone</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>grigio</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>viola</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>pesca</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>turchese</translation>
+    </message>
+</context>
+<context>
     <name>RecordFileDialog</name>
     <message>
         <source>Open as read-only</source>
@@ -284,6 +335,72 @@ Motivo: %2</translation>
         <source>The postcard cannot be opened: %1: %2.</source>
         <extracomment>The postcard composer; %1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>Non si può aprire la cartolina: %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 crayon</source>
+        <extracomment>%1 is a crayon&apos;s colour, from the list of colours.</extracomment>
+        <translation>Pastello %1</translation>
+    </message>
+    <message>
+        <source>%1 brush</source>
+        <extracomment>%1 is a brush&apos;s colour, from the list of colours.</extracomment>
+        <translation>Pennello %1</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Dipingere</translation>
+    </message>
+    <message>
+        <source>Brushes that pour colour into an area</source>
+        <translation>Pennelli che riempiono di colore un&apos;area</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Disegnare</translation>
+    </message>
+    <message>
+        <source>Crayons that draw lines</source>
+        <translation>Pastelli che disegnano linee</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomma</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Pagina successiva</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Pagina precedente</translation>
+    </message>
+    <message>
+        <source>Save my picture</source>
+        <translation>Salva il mio disegno</translation>
+    </message>
+    <message>
+        <source>Print my picture</source>
+        <translation>Stampa il mio disegno</translation>
+    </message>
+    <message>
+        <source>Send a postcard</source>
+        <translation>Invia una cartolina</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the pointer; Space colours where it is.</source>
+        <translation>Le frecce spostano il puntatore; la barra spaziatrice colora dove si trova.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,57 @@
     </message>
 </context>
 <context>
+    <name>Palette</name>
+    <message>
+        <source>Red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>geel</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>blauw</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>groen</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>oranje</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>zwart</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>bruin</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>grijs</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>roze</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>paars</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>perzik</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>turquoise</translation>
+    </message>
+</context>
+<context>
     <name>RecordFileDialog</name>
     <message>
         <source>Open as read-only</source>
@@ -284,6 +335,72 @@ Reden: %2</translation>
         <source>The postcard cannot be opened: %1: %2.</source>
         <extracomment>The postcard composer; %1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>De kaart kan niet worden geopend: %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 crayon</source>
+        <extracomment>%1 is a crayon&apos;s colour, from the list of colours.</extracomment>
+        <translation>Krijtje %1</translation>
+    </message>
+    <message>
+        <source>%1 brush</source>
+        <extracomment>%1 is a brush&apos;s colour, from the list of colours.</extracomment>
+        <translation>Penseel %1</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Verven</translation>
+    </message>
+    <message>
+        <source>Brushes that pour colour into an area</source>
+        <translation>Penselen die een vlak met kleur vullen</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Tekenen</translation>
+    </message>
+    <message>
+        <source>Crayons that draw lines</source>
+        <translation>Krijtjes die lijnen tekenen</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gum</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Volgende bladzijde</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige bladzijde</translation>
+    </message>
+    <message>
+        <source>Save my picture</source>
+        <translation>Mijn tekening bewaren</translation>
+    </message>
+    <message>
+        <source>Print my picture</source>
+        <translation>Mijn tekening afdrukken</translation>
+    </message>
+    <message>
+        <source>Send a postcard</source>
+        <translation>Een ansichtkaart sturen</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the pointer; Space colours where it is.</source>
+        <translation>De pijltjestoetsen verplaatsen de aanwijzer; de spatiebalk kleurt waar hij staat.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Bladzijde %1 van %2</translation>
     </message>
 </context>
 <context>

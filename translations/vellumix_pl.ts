@@ -148,6 +148,57 @@
     </message>
 </context>
 <context>
+    <name>Palette</name>
+    <message>
+        <source>Red</source>
+        <translation>czerwony</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>żółty</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>niebieski</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>zielony</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>pomarańczowy</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>czarny</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>brązowy</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>szary</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>różowy</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>fioletowy</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>brzoskwiniowy</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>turkusowy</translation>
+    </message>
+</context>
+<context>
     <name>RecordFileDialog</name>
     <message>
         <source>Open as read-only</source>
@@ -284,6 +335,72 @@ Powód: %2</translation>
         <source>The postcard cannot be opened: %1: %2.</source>
         <extracomment>The postcard composer; %1 is the path of the file that failed, %2 the reason.</extracomment>
         <translation>Nie można otworzyć pocztówki: %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 crayon</source>
+        <extracomment>%1 is a crayon&apos;s colour, from the list of colours.</extracomment>
+        <translation>Kredka, kolor %1</translation>
+    </message>
+    <message>
+        <source>%1 brush</source>
+        <extracomment>%1 is a brush&apos;s colour, from the list of colours.</extracomment>
+        <translation>Pędzel, kolor %1</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Malowanie</translation>
+    </message>
+    <message>
+        <source>Brushes that pour colour into an area</source>
+        <translation>Pędzle, które wypełniają obszar kolorem</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Rysowanie</translation>
+    </message>
+    <message>
+        <source>Crayons that draw lines</source>
+        <translation>Kredki, które rysują linie</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gumka</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Następna strona</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Poprzednia strona</translation>
+    </message>
+    <message>
+        <source>Save my picture</source>
+        <translation>Zapisz mój obrazek</translation>
+    </message>
+    <message>
+        <source>Print my picture</source>
+        <translation>Wydrukuj mój obrazek</translation>
+    </message>
+    <message>
+        <source>Send a postcard</source>
+        <translation>Wyślij pocztówkę</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the pointer; Space colours where it is.</source>
+        <translation>Strzałki przesuwają wskaźnik; spacja koloruje tam, gdzie on jest.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
     </message>
 </context>
 <context>
