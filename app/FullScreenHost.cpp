@@ -1,9 +1,9 @@
 #include "app/FullScreenHost.h"
 
 #include "app/FullScreenLayout.h"
-#include "app/WindowArtwork.h"
 #include "app/frmCANVAS.h"
 #include "resources/CrispPictures.h"
+#include "resources/WindowArtwork.h"
 
 #include <QChildEvent>
 #include <QCloseEvent>
@@ -106,12 +106,12 @@ void FullScreenHost::pointerToScale() {
     setCursor(CrispPictures::cursorAt(book_.MouseIcon(), devicePixelRatioF()));
 }
 
-// The margins continue the background's outermost pixels, so the desk's
+// The margins continue the desk's outermost pixels, so the desk's
 // planks run on to the screen's edges.
 void FullScreenHost::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    const QImage desk = CrispPictures::at(book_.background(), devicePixelRatioF()).toImage();
+    const QImage desk = CrispPictures::at(book_.desk(), devicePixelRatioF()).toImage();
     if (desk.isNull())
         return;
     const QRectF book = book_.geometry();

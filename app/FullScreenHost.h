@@ -1,7 +1,7 @@
 #pragma once
 // The book full screen: the main window, with its fixed layout, laid into a
 // window that covers the screen it is on, scaled by the largest factor that
-// fits and centred, the margins continuing the window's own background. F11
+// fits and centred, the margins continuing the window's own desk. F11
 // turns it on and off; Escape does nothing.
 #include "app/ScreenScale.h"
 

@@ -20,11 +20,3 @@ QPointF FullScreenLayout::originInScaledScreen() const {
     const QPointF exact = placeOnScreen().topLeft() / factor();
     return {std::floor(exact.x()), std::floor(exact.y())};
 }
-
-QPointF FullScreenLayout::layoutPointAt(QPointF screenPoint) const {
-    return screenPoint / factor() - originInScaledScreen();
-}
-
-QPointF FullScreenLayout::screenPointOf(QPointF layoutPoint) const {
-    return (layoutPoint + originInScaledScreen()) * factor();
-}

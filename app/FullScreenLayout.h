@@ -15,8 +15,4 @@ struct FullScreenLayout {
     QRectF placeOnScreen() const;
     // The layout's top-left in the logical units of the scaled screen.
     QPointF originInScaledScreen() const;
-    // The layout point at a screen position, as the pointer reports it.
-    QPointF layoutPointAt(QPointF screenPoint) const;
-    // The screen point (device pixels) showing a layout point.
-    QPointF screenPointOf(QPointF layoutPoint) const;
 };

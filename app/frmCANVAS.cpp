@@ -6,7 +6,6 @@
 #include "app/KeyboardAccess.h"
 #include "app/PageSheet.h"
 #include "app/SwitchScanner.h"
-#include "app/WindowArtwork.h"
 #include "book/BookFacts.h"
 #include "book/ControlPlaces.h"
 #include "book/DataFiles.h"
@@ -20,11 +19,13 @@
 #include "colouring/ToolBox.h"
 #include "controls/Cursors.h"
 #include "controls/ImageControl.h"
+#include "controls/PropertyBag.h"
 #include "controls/Twips.h"
 #include "controls/ucButtonA.h"
 #include "pixels/BitmapFile.h"
 #include "postcard/frmPostcard.h"
 #include "resources/CrispPictures.h"
+#include "resources/WindowArtwork.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -39,7 +40,10 @@ namespace {
 ucButtonA* imageButton(QWidget* window, const QString& name, QRect place) {
     auto* button = new ucButtonA(window);
     button->setObjectName(name);
-    button->ReadProperties(storedButton(name));
+    PropertyBag stored;
+    for (const auto& [key, picture] : storedButton(name))
+        stored.WriteProperty(key, picture);
+    button->ReadProperties(stored);
     button->setGeometry(place);
     return button;
 }
@@ -194,7 +198,7 @@ void frmCANVAS::Form_Load() {
     state_.WorkingFolder = folders.working;
     book_ = PageBook(state_.DataFolder, state_.WorkingFolder);
 
-    background_ = windowBackground(state_.DataFolder);
+    desk_ = deskPicture(state_.DataFolder);
     imgCRAYONS->setPicture(dataPicture(state_.DataFolder, DataFiles::Crayons));
     imgBRUSHES->setPicture(dataPicture(state_.DataFolder, DataFiles::Brushes));
 
@@ -410,7 +414,7 @@ void frmCANVAS::applyPointer() {
 void frmCANVAS::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawPixmap(0, 0, CrispPictures::at(background_, devicePixelRatioF()));
+    painter.drawPixmap(0, 0, CrispPictures::at(desk_, devicePixelRatioF()));
 }
 
 void frmCANVAS::mouseMoveEvent(QMouseEvent*) {

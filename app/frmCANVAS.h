@@ -50,8 +50,8 @@ public:
     // The start-up sequence. Throws FileError when a step fails; the window
     // must then not be shown.
     void Form_Load();
-    // The window's background picture, as Form_Load loaded it.
-    const QPixmap& background() const { return background_; }
+    // The desk, the window's background picture, as Form_Load loaded it.
+    const QPixmap& desk() const { return desk_; }
 
     void goPic(int step);
     bool SavePic();
@@ -120,7 +120,7 @@ private:
     WindowSeams seams_;
     ProgramState state_;
     UndoHistory history_;
-    QPixmap background_;
+    QPixmap desk_;
     PageBook book_{QString(), QString()};
     std::unique_ptr<ToolBox> toolBox_;
     std::unique_ptr<CanvasInput> canvasInput_;

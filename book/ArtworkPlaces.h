@@ -1,7 +1,7 @@
 #pragma once
-// The pictures that sit straight on the window's background, by the name of
+// The pictures that sit straight on the desk (the window's background), by the name of
 // their SVG source, with the control that shows each. Their transparent parts
-// are filled with the background from the control's place, so they blend into
+// are filled with the desk from the control's place, so they blend into
 // the desk behind; the artwork generator and the program's own rendering for
 // finer screens share this one table.
 #include "book/ControlPlaces.h"
@@ -30,7 +30,7 @@ inline constexpr std::pair<std::string_view, std::string_view> kArtworkControls[
 };
 
 // The window pixel where the picture of that name lies; none for pictures
-// that do not sit on the background (they are drawn over white).
+// that do not sit on the desk (they are drawn over white).
 inline std::optional<QPoint> artworkPlace(const QString& name) {
     for (const auto& [picture, control] : kArtworkControls)
         if (name == QLatin1String(picture.data(), qsizetype(picture.size())))

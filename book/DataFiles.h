@@ -6,7 +6,8 @@
 
 namespace DataFiles {
 
-inline constexpr char WindowBackground[] = "ui.kyr";
+// The main window's background picture, the desk every control sits on.
+inline constexpr char Desk[] = "ui.kyr";
 inline constexpr char Crayons[] = "stix.kyr";
 inline constexpr char Brushes[] = "brsh.kyr";
 inline constexpr char PostcardBackground[] = "pc.kyr";

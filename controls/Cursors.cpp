@@ -1,5 +1,6 @@
 #include "controls/Cursors.h"
 
+#include "book/PaletteTable.h"
 #include "pixels/FileError.h"
 #include "resources/CrispPictures.h"
 #include "resources/SvgPicture.h"
@@ -35,10 +36,10 @@ QByteArray cursorSource(const QString& name) {
 } // namespace
 
 QCursor resourceCursor(int number, Colour tip) {
-    // 101 to 112 are crayons, 113 to 124 brushes, drawn from one template
-    // each whose magenta is the slot's colour.
-    QByteArray svg =
-        cursorSource(number <= 112 ? QStringLiteral("crayon") : QStringLiteral("brush"));
+    // Crayons, then brushes, drawn from one template each whose magenta is
+    // the slot's colour.
+    QByteArray svg = cursorSource(number < paintCursorNumber(0) ? QStringLiteral("crayon")
+                                                                : QStringLiteral("brush"));
     svg.replace("#ff00ff", QColor(rgbFromColour(tip)).name(QColor::HexRgb).toLatin1());
     // Crayons and brushes draw with their tip in the bottom-left corner.
     return cursorFrom(QString::number(number), 0, 31, Qt::CrossCursor, svg);

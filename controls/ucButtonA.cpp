@@ -32,7 +32,6 @@ void ucButtonA::showOnFace(const QPixmap& picture) {
 }
 
 void ucButtonA::repaintFace() {
-    ++faceRepaints_;
     imgButton->repaint();
 }
 

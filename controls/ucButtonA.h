@@ -35,10 +35,9 @@ public:
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
 
-    // The picture on the face, its handle, and how often the face was repainted.
+    // The picture on the face and its handle.
     const QPixmap& facePicture() const;
     static qint64 handleOf(const QPixmap& picture);
-    int faceRepaints() const { return faceRepaints_; }
     QWidget* face() const;
 
 signals:
@@ -64,5 +63,4 @@ private:
     QPixmap img_D;
     qint32 LastX = 0;
     qint32 LastY = 0;
-    int faceRepaints_ = 0;
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Counts what the tests weigh beside the program: test cases (every GoogleTest
-# binary's --gtest_list_tests, a parameterised case's instances each counted),
-# and lines that are neither blank nor only a comment, of the program, of the
+# Counts what the tests weigh beside the program: test cases (CTest's list,
+# where every GoogleTest case, each instance of a parameterised one, is a test
+# of its own), and lines that are neither blank nor only a comment, of the program, of the
 # tests and of the benchmarks.
 #   scripts/count-lines.sh [build folder]   (default: build)
 # Without a built tree it prints the line counts alone.
@@ -43,15 +43,10 @@ tests=$(code_lines tests)
 bench=$(code_lines bench)
 
 cases=""
-if [ -d "$build/tests" ]; then
-    cases=0
-    binaries=0
-    while IFS= read -r -d '' binary; do
-        listing=$(QT_QPA_PLATFORM=offscreen timeout 60 "$binary" --gtest_list_tests 2>/dev/null) || continue
-        grep -q '^[^ ].*\.$' <<<"$listing" || continue
-        binaries=$((binaries + 1))
-        cases=$((cases + $(grep -c '^  ' <<<"$listing" || true)))
-    done < <(find "$build/tests" -type f -executable -not -name '*.so*' -print0)
+if [ -f "$build/CTestTestfile.cmake" ]; then
+    listing=$(QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -N 2>/dev/null)
+    cases=$(grep -c '^ *Test  *#' <<<"$listing" || true)
+    scripts=$(grep -c '^ *Test  *#[0-9]*: [A-Za-z]*$' <<<"$listing" || true)
 fi
 
 share() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
@@ -59,4 +54,4 @@ echo "Program lines (${program_folders[*]}): $program"
 echo "Tool lines (tools): $tools"
 echo "Test lines (tests): $tests   share of the program: $(share "$tests" "$program")"
 echo "Benchmark lines (bench): $bench   tests and benchmarks: $(share $((tests + bench)) "$program")"
-[ -z "$cases" ] || echo "Test cases: $cases in $binaries binaries"
+[ -z "$cases" ] || echo "Test cases (ctest -N): $cases, of them $scripts not GoogleTest cases"

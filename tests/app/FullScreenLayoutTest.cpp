@@ -1,5 +1,7 @@
 #include "app/FullScreenLayout.h"
 
+#include "tests/support/FullScreenPoints.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,9 +32,9 @@ TEST(FullScreenLayout, AScreenPointAndTheLayoutPointItShowsMapBothWays) {
     const FullScreenLayout layout{{1920, 1080}, {800, 600}};
     // 240 / 1.8 = 133.3: the book stands on whole units, at 133.
     EXPECT_EQ(layout.originInScaledScreen(), QPointF(133, 0));
-    EXPECT_EQ(layout.screenPointOf({0, 0}), QPointF(133 * 1.8, 0));
+    EXPECT_EQ(screenPointOf(layout, {0, 0}), QPointF(133 * 1.8, 0));
     for (const QPointF p : {QPointF(0, 0), QPointF(151.5, 44.5), QPointF(799, 599)}) {
-        const QPointF back = layout.layoutPointAt(layout.screenPointOf(p));
+        const QPointF back = layoutPointAt(layout, screenPointOf(layout, p));
         EXPECT_NEAR(back.x(), p.x(), 1e-9);
         EXPECT_NEAR(back.y(), p.y(), 1e-9);
     }

@@ -70,8 +70,7 @@ TEST_P(StartupFailure, StopsAndNamesTheFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(MissingFiles, StartupFailure,
-                         ::testing::Values(DataFiles::WindowBackground, DataFiles::Crayons,
-                                           DataFiles::Brushes,
+                         ::testing::Values(DataFiles::Desk, DataFiles::Crayons, DataFiles::Brushes,
                                            DataFiles::outlinePage(1).toStdString(),
                                            DataFiles::outlinePage(7).toStdString(),
                                            DataFiles::outlinePage(kPageCount).toStdString()));

@@ -48,7 +48,7 @@ struct DamagedArtwork {
 
 std::vector<DamagedArtwork> damagedArtwork() {
     std::vector<DamagedArtwork> all;
-    for (const char* file : {DataFiles::WindowBackground, DataFiles::Crayons, DataFiles::Brushes})
+    for (const char* file : {DataFiles::Desk, DataFiles::Crayons, DataFiles::Brushes})
         for (const Damage& damage : artworkDamages())
             all.push_back(
                 {file, damage, QString(file).section('.', 0, 0).toStdString() + "_" + damage.name});

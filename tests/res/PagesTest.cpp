@@ -2,6 +2,7 @@
 // line art on white, clear of the canvas border, with enough areas to fill,
 // no specks, and lines that a 4-connected fill cannot slip through.
 #include "pixels/BitmapFile.h"
+#include "tests/support/ConnectedArea.h"
 #include "tests/support/Facts.h"
 #include "tests/support/TestSupport.h"
 
@@ -25,67 +26,6 @@ QString pagePath(int n) {
     return shippedDataFolder() + DataFiles::outlinePage(n);
 }
 
-// White areas of a picture, found by flooding over 4 or 8 neighbours.
-struct Areas {
-    int width = 0;
-    std::vector<int> label; // per pixel: 0 for non-white, else the area's number
-    std::vector<int> size;  // per area number; entry 0 unused
-    std::vector<int> first; // first pixel of each area, for messages
-
-    int count() const { return int(size.size()) - 1; }
-    QString where(int id) const {
-        return QStringLiteral("(%1, %2)").arg(first[id] % width).arg(first[id] / width);
-    }
-};
-
-Areas whiteAreas(const QImage& picture, bool diagonal) {
-    const int w = picture.width();
-    const int h = picture.height();
-    std::vector<bool> white(size_t(w) * h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            white[size_t(y) * w + x] = picture.pixel(x, y) == kWhite;
-
-    Areas areas;
-    areas.width = w;
-    areas.label.assign(white.size(), 0);
-    areas.size.push_back(0);
-    areas.first.push_back(0);
-    std::vector<int> todo;
-    for (int start = 0; start < w * h; ++start) {
-        if (!white[start] || areas.label[start])
-            continue;
-        const int id = int(areas.size.size());
-        areas.size.push_back(0);
-        areas.first.push_back(start);
-        areas.label[start] = id;
-        todo.push_back(start);
-        while (!todo.empty()) {
-            const int p = todo.back();
-            todo.pop_back();
-            ++areas.size[id];
-            const int x = p % w;
-            const int y = p / w;
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    if ((dx == 0 && dy == 0) || (!diagonal && dx != 0 && dy != 0))
-                        continue;
-                    const int nx = x + dx;
-                    const int ny = y + dy;
-                    if (nx < 0 || ny < 0 || nx >= w || ny >= h)
-                        continue;
-                    const int q = ny * w + nx;
-                    if (white[q] && !areas.label[q]) {
-                        areas.label[q] = id;
-                        todo.push_back(q);
-                    }
-                }
-            }
-        }
-    }
-    return areas;
-}
-
 class Page : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override {
@@ -98,8 +38,8 @@ protected:
 
 TEST(PageAreas, DiagonalNeighboursJoinOnlyUnderEightConnectivity) {
     const QImage picture = asciiImage({"#####", "#.###", "##.##", "#####"});
-    EXPECT_EQ(whiteAreas(picture, false).count(), 2);
-    EXPECT_EQ(whiteAreas(picture, true).count(), 1);
+    EXPECT_EQ(labelWhiteAreas(picture, false).count(), 2);
+    EXPECT_EQ(labelWhiteAreas(picture, true).count(), 1);
 }
 
 TEST_P(Page, IsA24BitWindowsBitmapOfTheCanvasSize) {
@@ -146,7 +86,7 @@ TEST_P(Page, DrawsNothingUnderTheBorderOrOnTheEdges) {
 }
 
 TEST_P(Page, BackgroundAroundTheDrawingIsOneArea) {
-    const Areas areas = whiteAreas(page_, false);
+    const WhiteAreaLabels areas = labelWhiteAreas(page_, false);
     const int background = areas.label[0];
     ASSERT_NE(background, 0);
     for (int x = 0; x < kWidth; ++x) {
@@ -162,7 +102,7 @@ TEST_P(Page, BackgroundAroundTheDrawingIsOneArea) {
 }
 
 TEST_P(Page, HasEnoughAreasToFillAndNoSpecks) {
-    const Areas areas = whiteAreas(page_, false);
+    const WhiteAreaLabels areas = labelWhiteAreas(page_, false);
     int fillable = 0;
     for (int id = 1; id <= areas.count(); ++id) {
         if (areas.size[id] >= kFillable)
@@ -176,8 +116,8 @@ TEST_P(Page, HasEnoughAreasToFillAndNoSpecks) {
 // Two 4-connected areas that touch at a corner would be one area under
 // 8-connectivity: a line too thin there to hold every fill.
 TEST_P(Page, LinesAreThickEnoughThatNoAreaLeaksDiagonally) {
-    const Areas four = whiteAreas(page_, false);
-    const Areas eight = whiteAreas(page_, true);
+    const WhiteAreaLabels four = labelWhiteAreas(page_, false);
+    const WhiteAreaLabels eight = labelWhiteAreas(page_, true);
     EXPECT_EQ(four.count(), eight.count());
     for (int id = 1; id <= four.count(); ++id) {
         const int joined = eight.label[four.first[id]];

@@ -4,6 +4,7 @@
 // fill is checked against.
 #include <QImage>
 #include <QPoint>
+#include <QString>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -23,13 +24,26 @@ private:
     std::vector<QPoint> points_;
 };
 
-// The white areas of picture of at least minPixels pixels, each by one of its
-// pixels, smallest first.
+// The white areas of a picture, labelled by flooding over 4 or 8 neighbours.
+struct WhiteAreaLabels {
+    int width = 0;
+    std::vector<int> label; // per pixel: 0 for non-white, else the area's number
+    std::vector<int> size;  // per area number; entry 0 unused
+    std::vector<int> first; // first pixel of each area, in reading order
+
+    int count() const { return int(size.size()) - 1; }
+    QPoint firstPixel(int id) const { return {first[id] % width, first[id] / width}; }
+    QString where(int id) const;
+};
+WhiteAreaLabels labelWhiteAreas(const QImage& picture, bool diagonal);
+
+// The 4-connected white areas of picture of at least minPixels pixels, each
+// by its first pixel, smallest first.
 struct WhiteArea {
     QPoint start;
     int pixels = 0;
 };
-std::vector<WhiteArea> whiteAreas(QImage picture, int minPixels = 1);
+std::vector<WhiteArea> whiteAreas(const QImage& picture, int minPixels = 1);
 
 // Whether after differs from before only inside area, every pixel of which
 // has colour.

@@ -3,6 +3,7 @@
 // their SVG sources rendered here at that scale, and clearly better than
 // their 1x pictures scaled up.
 #include "book/ControlPlaces.h"
+#include "book/DataFiles.h"
 #include "resources/ButtonStates.h"
 #include "resources/CrispPictures.h"
 #include "resources/SvgPicture.h"
@@ -47,8 +48,9 @@ TEST_P(CrispnessTest, PicturesMatchTheirSourcesAtTheScreensScale) {
     shot.save(binaryDir() + QStringLiteral("/whole-crisp-%1.png").arg(ratio));
 
     const auto device = [ratio](QSize size) { return CrispPictures::deviceSize(size, ratio); };
-    const QImage desk = flatten(renderSvgSource(dataFileSource("ui.kyr"), device({800, 600})),
-                                whiteBackdrop(device({800, 600})));
+    const QImage desk =
+        flatten(renderSvgSource(dataFileSource(DataFiles::Desk), device({800, 600})),
+                whiteBackdrop(device({800, 600})));
     const auto behind = [&](const QRect& place, QSize size) {
         return desk.copy(QRect((QPointF(place.topLeft()) * ratio).toPoint(), size));
     };

@@ -3,6 +3,7 @@
 #include "book/ControlPlaces.h"
 #include "pixels/BitmapFile.h"
 #include "pixels/SurfaceFill.h"
+#include "tests/support/FullScreenPoints.h"
 #include "tests/support/ProgramHarness.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ namespace {
 const FullScreenLayout kScreen{{1920, 1080}, {800, 600}};
 
 QPoint onScreen(QPointF layoutPoint) {
-    return kScreen.screenPointOf(layoutPoint).toPoint();
+    return screenPointOf(kScreen, layoutPoint).toPoint();
 }
 
 // A point in the right part of a page pixel, where rounding the pointer to

@@ -5,6 +5,7 @@
 #include "app/NumberWords.h"
 #include "book/ControlPlaces.h"
 #include "pixels/BitmapFile.h"
+#include "tests/support/FullScreenPoints.h"
 #include "tests/support/ProgramHarness.h"
 
 #include <QDir>
@@ -30,7 +31,7 @@ protected:
 
     // From a layout point to where it is on the screen the program uses.
     QPoint at(QPointF layoutPoint) const {
-        return layout_ ? layout_->screenPointOf(layoutPoint).toPoint() : layoutPoint.toPoint();
+        return layout_ ? screenPointOf(*layout_, layoutPoint).toPoint() : layoutPoint.toPoint();
     }
 
     // A blue fill at kPagePixel of page 1.

@@ -60,21 +60,29 @@ QImage renderFile(const QDir& folder, const QString& name) {
     return renderSvg(readSvg(path), path, true);
 }
 
-// The part of the window background that lies behind a picture of the given
-// name and size; white for pictures that do not sit on the background.
-QImage backdrop(const QImage& background, const QString& name, QSize size) {
+// The part of the desk that lies behind a picture of the given
+// name and size; white for pictures that do not sit on the desk.
+QImage backdrop(const QImage& desk, const QString& name, QSize size) {
     const auto place = artworkPlace(name);
-    if (!place || background.isNull())
+    if (!place || desk.isNull())
         return whiteBackdrop(size);
-    return background.copy(QRect(*place, size));
+    return desk.copy(QRect(*place, size));
 }
 
+QString pageDrawing(const QDir& art, int n) {
+    return art.filePath(QStringLiteral("pages/%1.svg").arg(n));
+}
+
+// Every page of the book needs its drawing; none is written until all are there.
 void renderPages(const QDir& art, const QDir& out) {
+    for (int n = 1; n <= kPageCount; ++n) {
+        if (!QFile::exists(pageDrawing(art, n)))
+            throw FileError(pageDrawing(art, n),
+                            QStringLiteral("missing, and the book has %1 pages").arg(kPageCount));
+    }
     QList<QImage> pages;
     for (int n = 1; n <= kPageCount; ++n) {
-        const QString svg = art.filePath(QStringLiteral("pages/%1.svg").arg(n));
-        if (!QFile::exists(svg))
-            continue;
+        const QString svg = pageDrawing(art, n);
         const QImage page = thresholdPage(renderSvg(readSvg(svg), svg, false));
         const QString target = out.filePath("res/" + DataFiles::outlinePage(n));
         QDir().mkpath(QFileInfo(target).absolutePath());
@@ -82,40 +90,40 @@ void renderPages(const QDir& art, const QDir& out) {
         announce(target);
         pages.append(page);
     }
-    if (!pages.isEmpty())
-        savePng(contactSheet(pages), out.filePath("docs/pages.png"));
+    savePng(contactSheet(pages), out.filePath("docs/pages.png"));
 }
 
-// The data folder's artwork; the window background comes first because the
+// The data folder's artwork; the desk comes first because the
 // palette pictures blend into it.
 QImage renderData(const QDir& data, const QDir& out) {
-    QImage background;
-    if (QFile::exists(svgPath(data, "ui"))) {
-        background = flatten(renderFile(data, "ui"), whiteBackdrop(kWindowSize));
-        savePng(background, out.filePath(QStringLiteral("res/") + DataFiles::WindowBackground));
+    const QString deskName = QFileInfo(DataFiles::Desk).completeBaseName();
+    QImage desk;
+    if (QFile::exists(svgPath(data, deskName))) {
+        desk = flatten(renderFile(data, deskName), whiteBackdrop(kWindowSize));
+        savePng(desk, out.filePath(QStringLiteral("res/") + DataFiles::Desk));
     }
     for (const QString& name : svgNames(data)) {
-        if (name == "ui")
+        if (name == deskName)
             continue;
         const QImage image = renderFile(data, name);
-        savePng(flatten(image, backdrop(background, name, image.size())),
+        savePng(flatten(image, backdrop(desk, name, image.size())),
                 out.filePath("res/" + name + ".kyr"));
     }
-    return background;
+    return desk;
 }
 
-void renderLayout(const QDir& layout, const QDir& out, const QImage& background) {
+void renderLayout(const QDir& layout, const QDir& out, const QImage& desk) {
     for (const QString& name : svgNames(layout)) {
         const QImage image = renderFile(layout, name);
-        saveJpeg(flatten(image, backdrop(background, name, image.size())),
+        saveJpeg(flatten(image, backdrop(desk, name, image.size())),
                  out.filePath("resources/layout/" + name + ".jpg"));
     }
 }
 
-void renderButtons(const QDir& buttons, const QDir& out, const QImage& background) {
+void renderButtons(const QDir& buttons, const QDir& out, const QImage& desk) {
     for (const QString& name : svgNames(buttons)) {
         const QImage face = renderFile(buttons, name);
-        const ButtonStates states = buttonStates(face, backdrop(background, name, face.size()));
+        const ButtonStates states = buttonStates(face, backdrop(desk, name, face.size()));
         const QString base = out.filePath("resources/buttons/" + name);
         saveJpeg(states.normal, base + "_norm.jpg");
         saveJpeg(states.rollover, base + "_roll.jpg");
@@ -167,12 +175,12 @@ void renderIcons(const QDir& icons, const QDir& out) {
 
 void generate(const QDir& src, const QDir& out) {
     const QDir art(src.filePath("artwork"));
-    renderPages(art, out);
-    const QImage background = renderData(QDir(art.filePath("data")), out);
-    renderLayout(QDir(art.filePath("layout")), out, background);
-    renderButtons(QDir(art.filePath("buttons")), out, background);
+    const QImage desk = renderData(QDir(art.filePath("data")), out);
+    renderLayout(QDir(art.filePath("layout")), out, desk);
+    renderButtons(QDir(art.filePath("buttons")), out, desk);
     renderCursors(QDir(art.filePath("cursors")), out);
     renderIcons(QDir(art.filePath("icons")), out);
+    renderPages(art, out);
 }
 
 } // namespace

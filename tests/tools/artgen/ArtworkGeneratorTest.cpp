@@ -1,9 +1,10 @@
 // The artwork generator: rerunning it reproduces every committed picture and
-// makes no picture that is not committed; a source it cannot fully draw stops
-// it. Qt's anti-aliasing takes other SIMD paths on other processors, so the
-// pictures are compared decoded: the pages byte for byte (pure black and
-// white), flat areas (the palette colours, the boxes and pockets) exactly,
-// and only the pixels near an edge within a small tolerance.
+// makes no picture that is not committed; a source it cannot fully draw or a
+// missing page drawing stops it. Qt's anti-aliasing takes other SIMD paths on other processors, so
+// the pictures are compared decoded: the pages byte for byte (pure black and white), flat areas
+// (the palette colours, the boxes and pockets) exactly, and only the pixels near an edge within a
+// small tolerance.
+#include "book/DataFiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDirIterator>
@@ -167,4 +168,16 @@ TEST(ArtworkGenerator, StopsAtASourceItCannotFullyDraw) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains("pc.svg")) << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(source.filePath("res/pc.kyr")));
+}
+
+TEST(ArtworkGenerator, StopsAtAMissingPageDrawingBeforeWritingAnyPage) {
+    QTemporaryDir source;
+    ASSERT_TRUE(QDir().mkpath(source.filePath("artwork/pages")));
+    ASSERT_TRUE(
+        QFile::copy(sourceDir() + "/artwork/pages/1.svg", source.filePath("artwork/pages/1.svg")));
+
+    const GeneratorRun run = runGenerator(source.path(), source.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains("pages/2.svg: missing")) << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(source.filePath("res/" + DataFiles::outlinePage(1))));
 }

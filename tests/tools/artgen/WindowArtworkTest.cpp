@@ -30,8 +30,8 @@ const Placed kLayoutPictures[] = {
 };
 
 // Mean difference between the outermost two pixels all round a picture and
-// the background picture at the place where the window shows it.
-double edgeDifference(const QImage& picture, const QImage& background, QPoint at) {
+// the desk at the place where the window shows it.
+double edgeDifference(const QImage& picture, const QImage& desk, QPoint at) {
     const int w = picture.width();
     const int h = picture.height();
     const QRect strips[] = {{0, 0, w, 2}, {0, h - 2, w, 2}, {0, 2, 2, h - 4}, {w - 2, 2, 2, h - 4}};
@@ -39,7 +39,7 @@ double edgeDifference(const QImage& picture, const QImage& background, QPoint at
     int pixels = 0;
     for (const QRect& strip : strips) {
         const int n = strip.width() * strip.height();
-        sum += meanDifference(picture, strip, background, strip.translated(at)) * n;
+        sum += meanDifference(picture, strip, desk, strip.translated(at)) * n;
         pixels += n;
     }
     return sum / pixels;
@@ -51,7 +51,7 @@ TEST(WindowArtwork, DataFilesArePngPicturesOfTheirSizeThatTheProgramLoads) {
     const struct {
         const char* file;
         QSize size;
-    } files[] = {{DataFiles::WindowBackground, kWindowSize},
+    } files[] = {{DataFiles::Desk, kWindowSize},
                  {DataFiles::Crayons, controlRect("imgCRAYONS").size()},
                  {DataFiles::Brushes, controlRect("imgBRUSHES").size()},
                  {DataFiles::PostcardBackground, postcardRect("frmPostcard").size()}};
@@ -95,20 +95,20 @@ TEST(WindowArtwork, EveryButtonHasThreeDistinctJpegStatesOfItsSize) {
 }
 
 TEST(WindowArtwork, ButtonsAndLogoBlendIntoTheDeskAtTheirPlace) {
-    const QImage background = loadArtwork("res/ui.kyr").image;
-    ASSERT_FALSE(background.isNull());
+    const QImage desk = loadArtwork(QStringLiteral("res/") + DataFiles::Desk).image;
+    ASSERT_FALSE(desk.isNull());
     for (const Placed& b : kButtons) {
         for (const char* state : {"norm", "roll", "down"}) {
             SCOPED_TRACE(QStringLiteral("%1_%2").arg(b.name, state).toStdString());
             const QImage picture =
                 loadArtwork(QStringLiteral("resources/buttons/%1_%2.jpg").arg(b.name, state)).image;
             ASSERT_FALSE(picture.isNull());
-            EXPECT_LT(edgeDifference(picture, background, b.place.topLeft()), 2.5);
+            EXPECT_LT(edgeDifference(picture, desk, b.place.topLeft()), 2.5);
         }
     }
     const QImage logo = loadArtwork("resources/layout/Image1.jpg").image;
     ASSERT_FALSE(logo.isNull());
-    EXPECT_LT(edgeDifference(logo, background, {14, 31}), 2.5);
+    EXPECT_LT(edgeDifference(logo, desk, {14, 31}), 2.5);
 }
 
 TEST(WindowArtwork, IconsArePngsOfTheirSizeWithTransparentCorners) {

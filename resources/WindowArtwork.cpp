@@ -1,4 +1,4 @@
-#include "app/WindowArtwork.h"
+#include "resources/WindowArtwork.h"
 
 #include "book/ArtworkPlaces.h"
 #include "book/BookFacts.h"
@@ -17,9 +17,9 @@
 namespace {
 
 QImage drawDesk(qreal ratio) {
-    QImage desk = svgRenderer(svgSource(QStringLiteral("data"), QStringLiteral("ui")))(
+    QImage desk = svgRenderer(dataFileSource(DataFiles::Desk))(
         CrispPictures::deviceSize(kWindowSize, ratio), ratio);
-    // Marked with its ratio now, so that the window's background shares
+    // Marked with its ratio now, so that the desk picture shares
     // these pixels instead of copying them.
     desk.setDevicePixelRatio(ratio);
     return desk;
@@ -75,14 +75,12 @@ void startDrawingWindowArtwork(qreal ratio) {
         deskFor(ratio);
 }
 
-QPixmap windowBackground(const QString& dataFolder) {
-    QPixmap picture =
-        QPixmap::fromImage(loadPicture(dataFolder + QLatin1String(DataFiles::WindowBackground)));
-    CrispPictures::attach(picture, dataFileSource(DataFiles::WindowBackground),
-                          [](QSize size, qreal ratio) {
-                              const QImage& desk = deskAt(ratio);
-                              return desk.size() == size ? desk : desk.scaled(size);
-                          });
+QPixmap deskPicture(const QString& dataFolder) {
+    QPixmap picture = QPixmap::fromImage(loadPicture(dataFolder + QLatin1String(DataFiles::Desk)));
+    CrispPictures::attach(picture, dataFileSource(DataFiles::Desk), [](QSize size, qreal ratio) {
+        const QImage& desk = deskAt(ratio);
+        return desk.size() == size ? desk : desk.scaled(size);
+    });
     return picture;
 }
 
@@ -96,27 +94,27 @@ QPixmap layoutPicture(const QString& name) {
                       svgSource(QStringLiteral("layout"), name));
 }
 
-PropertyBag storedButton(const QString& name) {
-    PropertyBag bag;
+QList<std::pair<QString, QPixmap>> storedButton(const QString& name) {
+    QList<std::pair<QString, QPixmap>> faces;
     const QString base = QStringLiteral(":/buttons/") + name;
     const QString source = svgSource(QStringLiteral("buttons"), name);
     const struct {
         const char* key;
         const char* suffix;
         QImage ButtonStates::*state;
-    } faces[] = {
+    } kinds[] = {
         {"img_down", "_down.jpg", &ButtonStates::pressed},
         {"img_roll", "_roll.jpg", &ButtonStates::rollover},
         {"img_norm", "_norm.jpg", &ButtonStates::normal},
     };
-    for (const auto& face : faces) {
+    for (const auto& face : kinds) {
         const QPixmap picture(base + QLatin1String(face.suffix));
         CrispPictures::attach(picture, source + QLatin1String(face.suffix),
                               [source, name, state = face.state](QSize size, qreal ratio) {
                                   return buttonState(renderSvgSource(source, size),
                                                      deskBehind(name)(size, ratio), state, ratio);
                               });
-        bag.WriteProperty(QLatin1String(face.key), picture);
+        faces.append({QLatin1String(face.key), picture});
     }
-    return bag;
+    return faces;
 }
