@@ -50,7 +50,7 @@ ucButtonA* imageButton(QWidget* window, const QString& name, QRect place) {
 
 } // namespace
 
-frmCANVAS::frmCANVAS(const QString& programFolder, const QString& userFolder, WindowSeams seams)
+frmCANVAS::frmCANVAS(const QString& programFolder, WindowSeams seams, const QString& userFolder)
     : programFolder_(programFolder), userFolder_(userFolder), seams_(std::move(seams)) {
     setObjectName(QStringLiteral("frmCANVAS"));
     setWindowTitle(QLatin1String(kProgramTitle));

@@ -42,9 +42,8 @@ class frmCANVAS : public QWidget {
 public:
     // userFolder takes the working copies when the data folder cannot be
     // written (see chooseProgramFolders).
-    explicit frmCANVAS(const QString& programFolder,
-                       const QString& userFolder = userFolderOfThisProgram(),
-                       WindowSeams seams = {});
+    explicit frmCANVAS(const QString& programFolder, WindowSeams seams = {},
+                       const QString& userFolder = userFolderOfThisProgram());
     ~frmCANVAS() override;
 
     // The start-up sequence. Throws FileError when a step fails; the window

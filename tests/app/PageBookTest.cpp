@@ -186,10 +186,8 @@ protected:
 
     QTemporaryDir program;
     SmallDiskMount disk{program.path(), 32 * 1024};
-    frmCANVAS window{
-        program.path(),
-        userFolderOfThisProgram(),
-        {.report = [this](auto, auto, auto text) { reports << text; }, .framePauseMs = 0}};
+    frmCANVAS window{program.path(),
+                     {.report = [this](auto, auto, auto t) { reports << t; }, .framePauseMs = 0}};
     QFile filler{program.path() + "/filler"};
     QStringList reports;
 };

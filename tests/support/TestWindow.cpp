@@ -71,7 +71,7 @@ std::unique_ptr<frmCANVAS> TestWindow::makeWindow(const QString& userFolder, Win
     seams.report = [this](QWidget*, const QString& title, const QString& text) {
         reports << title + QStringLiteral(": ") + text;
     };
-    return std::make_unique<frmCANVAS>(scratch.programFolder(), userFolder, std::move(seams));
+    return std::make_unique<frmCANVAS>(scratch.programFolder(), std::move(seams), userFolder);
 }
 
 bool TestWindow::open() {
