@@ -1,8 +1,8 @@
 #pragma once
 // A stand-in main window for the postcard windows: a data folder with the
-// postcard picture, a canvas picture, settings that record message boxes
-// instead of showing them and deliver to in-process fakes, and the slot the
-// main window keeps its composer in.
+// postcard picture, a canvas picture, settings for a test service, services
+// that record message boxes instead of showing them and deliver to in-process
+// fakes, and the slot the main window keeps its composer in.
 #include "postcard/frmPostcard.h"
 #include "postcard/frmSTATUS.h"
 #include "tests/postcard/FakeClients.h"
