@@ -90,12 +90,13 @@ const SettingKey kKeys[] = {
      PostcardServiceHost,
      "The postcard service (see vellumix-postcard-service). With https the\n"
      "service's certificate must chain to the system's certificate store.",
-     [](const QString& v) { return !serviceBaseUrl(v).isEmpty(); },
+     // Empty: not set up, which Send reports.
+     [](const QString& v) { return v.isEmpty() || !serviceBaseUrl(v).isEmpty(); },
      [](UserSettings& s, const QString& v) { s.postcardService = v; }, "postcards cannot be sent"},
     {"postcard", "sender", "an e-mail address", PostcardSenderAddress,
      "The sender of every postcard: an address of the mail domain the relay sends for.",
-     followsAddressRule, [](UserSettings& s, const QString& v) { s.postcardSender = v; },
-     "postcards cannot be sent"},
+     [](const QString& v) { return v.isEmpty() || followsAddressRule(v); },
+     [](UserSettings& s, const QString& v) { s.postcardSender = v; }, "postcards cannot be sent"},
     {"postcard", "recipients", "a list of Name <address>, separated by commas", "",
      "The composer offers these by name (typing the start of a name and Enter\n"
      "fills in the address); when set, postcards go to these addresses only.",

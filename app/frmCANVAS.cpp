@@ -184,9 +184,10 @@ void frmCANVAS::cmdPRINT_Click() {
 }
 
 void frmCANVAS::cmdSAVE_Click() {
-    if (bookSettings.saveEnabled)
-        ::cmdSAVE_Click(this, canvas->Image(), *seams_.saveDialog, seams_.report,
-                        bookSettings.saveFolder);
+    if (bookSettings.saveEnabled && ::cmdSAVE_Click(this, canvas->Image(), *seams_.saveDialog,
+                                                    seams_.report, bookSettings.saveFolder))
+        // A reader says the new description: the save is announced.
+        cmdSAVE->setAccessibleDescription(tr("Your picture is saved."));
 }
 
 void frmCANVAS::Form_Load() {

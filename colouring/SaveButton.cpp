@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QImage>
 
-void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatform& platform,
+bool cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatform& platform,
                    const MessageReport& report, const QString& startFolder) {
     ComDLG dialog(platform);
     // A folder that cannot be made leaves the dialog where it opens by itself.
@@ -23,15 +23,17 @@ void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatfor
     dialog.ShowSave();
     const QString fileName = dialog.FileName();
     if (fileName.isEmpty())
-        return;
+        return false;
     // Always a bitmap, whatever extension the child typed.
     try {
         writeBitmapFile(canvasImage, fileName);
+        return true;
     } catch (const FileError& error) {
         //: %1 is the file's path, %2 the reason.
         report(window, QLatin1String(kProgramTitle),
                QCoreApplication::translate(
                    "cmdSAVE", "The picture could not be saved.\n\nFile: %1\nReason: %2")
                    .arg(QDir::toNativeSeparators(error.path()), error.reason()));
+        return false;
     }
 }

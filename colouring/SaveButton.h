@@ -12,6 +12,7 @@ class QWidget;
 // cmdSAVE's Click. A cancelled dialog writes nothing and says nothing; a
 // write that fails is reported once and leaves any earlier file as it was.
 // A startFolder given is where the dialog opens, made first when missing.
-void cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatform& platform,
+// True when the picture was written.
+bool cmdSAVE_Click(QWidget* window, const QImage& canvasImage, FileDialogPlatform& platform,
                    const MessageReport& report = showWarning,
                    const QString& startFolder = QString());

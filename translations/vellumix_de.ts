@@ -339,7 +339,7 @@ Grund: %2</translation>
     <message>
         <source>%1 crayon</source>
         <extracomment>%1 is a crayon&apos;s colour, from the list of colours.</extracomment>
-        <translation>Buntstift %1</translation>
+        <translation>Wachsmalstift %1</translation>
     </message>
     <message>
         <source>%1 brush</source>
@@ -360,7 +360,7 @@ Grund: %2</translation>
     </message>
     <message>
         <source>Crayons that draw lines</source>
-        <translation>Buntstifte, die Linien zeichnen</translation>
+        <translation>Wachsmalstifte, die Linien zeichnen</translation>
     </message>
     <message>
         <source>Eraser</source>
@@ -401,6 +401,10 @@ Grund: %2</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Your picture is saved.</source>
+        <translation>Dein Bild ist gespeichert.</translation>
     </message>
 </context>
 <context>

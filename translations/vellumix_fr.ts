@@ -402,6 +402,10 @@ Raison&#x202f;: %2</translation>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
     </message>
+    <message>
+        <source>Your picture is saved.</source>
+        <translation>Ton dessin est enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>frmPostcard</name>

@@ -402,6 +402,10 @@ Motivo: %2</translation>
         <source>Page %1 of %2</source>
         <translation>Pagina %1 di %2</translation>
     </message>
+    <message>
+        <source>Your picture is saved.</source>
+        <translation>Il tuo disegno è salvato.</translation>
+    </message>
 </context>
 <context>
     <name>frmPostcard</name>

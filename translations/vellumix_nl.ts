@@ -384,7 +384,7 @@ Reden: %2</translation>
     </message>
     <message>
         <source>Save my picture</source>
-        <translation>Mijn tekening bewaren</translation>
+        <translation>Mijn tekening opslaan</translation>
     </message>
     <message>
         <source>Print my picture</source>
@@ -401,6 +401,10 @@ Reden: %2</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Bladzijde %1 van %2</translation>
+    </message>
+    <message>
+        <source>Your picture is saved.</source>
+        <translation>Je tekening is opgeslagen.</translation>
     </message>
 </context>
 <context>

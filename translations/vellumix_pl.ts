@@ -402,6 +402,10 @@ Powód: %2</translation>
         <source>Page %1 of %2</source>
         <translation>Strona %1 z %2</translation>
     </message>
+    <message>
+        <source>Your picture is saved.</source>
+        <translation>Twój obrazek jest zapisany.</translation>
+    </message>
 </context>
 <context>
     <name>frmPostcard</name>

@@ -402,6 +402,10 @@ Motivo: %2</translation>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
     </message>
+    <message>
+        <source>Your picture is saved.</source>
+        <translation>Seu desenho foi salvo.</translation>
+    </message>
 </context>
 <context>
     <name>frmPostcard</name>

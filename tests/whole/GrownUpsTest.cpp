@@ -109,7 +109,7 @@ TEST_F(GrownUpsTest, AListedNameIsSentToAndAnyOtherAddressIsRefused) {
     QTcpServer service;
     ASSERT_TRUE(service.listen(QHostAddress::LocalHost));
     configure("[postcard]\nrecipients=Gran <gran@example.org>, Tom <tom@example.org>\n"
-              "service=http://127.0.0.1:" +
+              "sender=tom@example.org\nservice=http://127.0.0.1:" +
               QByteArray::number(service.serverPort()) + "\n");
     ASSERT_TRUE(program_.start());
     const auto send = [this](const QString& to) {
