@@ -193,6 +193,15 @@ void RunningProgram::type(const QString& text) {
     settle();
 }
 
+QString RunningProgram::copyFocusedText() {
+    key(QStringLiteral("ctrl+a"));
+    key(QStringLiteral("ctrl+c"));
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", "UTF8_STRING"});
+    xclip.waitForFinished(10000);
+    return QString::fromUtf8(xclip.readAllStandardOutput());
+}
+
 void RunningProgram::settle(int ms) {
     QThread::msleep(ms);
 }

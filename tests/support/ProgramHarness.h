@@ -54,6 +54,8 @@ public:
     void mouseUp();
     void key(const QString& keys);
     void type(const QString& text);
+    // The focused box's whole text, selected and copied as a grown-up may.
+    QString copyFocusedText();
     void settle(int ms = 300);
 
     QImage screenshot() const;

@@ -48,12 +48,7 @@ protected:
     void answerQuestion(const QString& window) {
         ASSERT_TRUE(program_.focusWindow(window));
         program_.key("shift+Tab");
-        program_.key("ctrl+a");
-        program_.key("ctrl+c");
-        QProcess xclip;
-        xclip.start("xclip", {"-o", "-selection", "clipboard", "-t", "UTF8_STRING"});
-        xclip.waitForFinished(10000);
-        const QString words = QString::fromUtf8(xclip.readAllStandardOutput());
+        const QString words = program_.copyFocusedText();
         int number = 0;
         for (int n = 1; n <= 999 && !number; ++n)
             number = numberInWords(n, "en") == words ? n : 0;

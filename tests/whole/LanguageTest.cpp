@@ -27,12 +27,7 @@ QString copiedText(RunningProgram& program, const QString& box) {
         return QStringLiteral("(the box would not take the keyboard)");
     xdotool({"mousemove", "--window", box, "40", "18", "click", "1"});
     program.settle();
-    program.key("ctrl+a");
-    program.key("ctrl+c");
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", "UTF8_STRING"});
-    xclip.waitForFinished(10000);
-    return QString::fromUtf8(xclip.readAllStandardOutput());
+    return program.copyFocusedText();
 }
 
 } // namespace
