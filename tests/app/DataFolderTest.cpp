@@ -35,8 +35,8 @@ TEST(DataFolder, ARootOwnedDataFolderSendsAnOrdinaryUserToTheirOwnFolder) {
     ScratchDataFolder scratch;
     QTemporaryDir user;
     const QString userFolder = user.filePath("share/Vellumix");
-    if (runCommand("chown", {"nobody", user.path()}) != 0 ||
-        runCommand("chmod", {"755", scratch.programFolder()}) != 0)
+    if (runCommand("chown", {"nobody", user.path()}).exitCode != 0 ||
+        runCommand("chmod", {"755", scratch.programFolder()}).exitCode != 0)
         GTEST_SKIP() << "cannot hand a folder to the user nobody";
     const pid_t child = fork();
     ASSERT_GE(child, 0);

@@ -23,13 +23,10 @@ namespace {
 constexpr int kStartTimeoutMs = 15000;
 
 void runOpenssl(const QString& folder, const QStringList& arguments) {
-    QProcess openssl;
-    openssl.setWorkingDirectory(folder);
-    openssl.start(QStringLiteral("openssl"), arguments);
-    if (!openssl.waitForFinished(30000) || openssl.exitStatus() != QProcess::NormalExit ||
-        openssl.exitCode() != 0)
-        qFatal("openssl %s failed: %s %s", qPrintable(arguments.join(' ')),
-               qPrintable(openssl.errorString()), openssl.readAllStandardError().constData());
+    if (const CommandResult openssl =
+            runCommand(QStringLiteral("openssl"), arguments, 30000, folder);
+        openssl.exitCode != 0)
+        qFatal("%s", qPrintable(openssl.failure));
 }
 
 // A key and a certificate for subject, signed by the test authority.
@@ -113,33 +110,18 @@ const TestCertificates& testCertificates() {
 }
 
 ScriptPeer::ScriptPeer(const QString& script, const QStringList& arguments) {
-    process_.setProcessChannelMode(QProcess::SeparateChannels);
     process_.start(QStringLiteral("/usr/bin/python3"),
                    QStringList{sourceDir() + "/tests/postcard/" + script} + arguments);
     if (!process_.waitForStarted(kStartTimeoutMs)) {
         error_ = process_.errorString();
         return;
     }
-    QElapsedTimer clock;
-    clock.start();
-    while (!process_.canReadLine() && clock.elapsed() < kStartTimeoutMs &&
-           process_.state() == QProcess::Running)
-        process_.waitForReadyRead(100);
+    process_.waitUntil([this] { return process_.canReadLine(); }, kStartTimeoutMs);
     const QByteArray line = process_.readLine().trimmed();
     if (line.startsWith("PORT "))
         port_ = line.mid(5).toInt();
     else
         error_ = QString::fromUtf8(process_.readAllStandardError());
-}
-
-ScriptPeer::~ScriptPeer() {
-    if (process_.state() == QProcess::NotRunning)
-        return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000)) {
-        process_.kill();
-        process_.waitForFinished(3000);
-    }
 }
 
 std::unique_ptr<ScriptPeer> startPostcardService(const QString& reply, int status,

@@ -1,7 +1,8 @@
 #pragma once
 // Real servers on 127.0.0.1 for the postcard tests: Python scripts started
 // for a test and stopped with it, and a listener that never answers.
-#include <QProcess>
+#include "tests/support/ChildProcess.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTcpServer>
@@ -13,15 +14,12 @@
 class ScriptPeer {
 public:
     ScriptPeer(const QString& script, const QStringList& arguments);
-    ~ScriptPeer();
-    ScriptPeer(const ScriptPeer&) = delete;
-    ScriptPeer& operator=(const ScriptPeer&) = delete;
 
     int port() const { return port_; }
     QString error() const { return error_; }
 
 private:
-    QProcess process_;
+    ChildProcess process_;
     int port_ = 0;
     QString error_;
 };

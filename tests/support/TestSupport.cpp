@@ -79,13 +79,22 @@ QStringList asciiRows(const QImage& image, const QStringList& legend) {
     return rows;
 }
 
-int runCommand(const QString& program, const QStringList& arguments) {
+CommandResult runCommand(const QString& program, const QStringList& arguments, int timeoutMs,
+                         const QString& folder) {
     QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setWorkingDirectory(folder);
     process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return -1;
-    return process.exitCode();
+    CommandResult result;
+    if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
+        result.exitCode = process.exitCode();
+    result.output = process.readAllStandardOutput();
+    result.errors = QString::fromLocal8Bit(process.readAllStandardError());
+    if (result.exitCode != 0) {
+        const QString said = (result.errors + QString::fromLocal8Bit(result.output)).trimmed();
+        result.failure = program + " " + arguments.join(' ') + ": " +
+                         (said.isEmpty() ? process.errorString() : said);
+    }
+    return result;
 }
 
 QStringList asOrdinaryUser(const QStringList& command) {
@@ -95,7 +104,7 @@ QStringList asOrdinaryUser(const QStringList& command) {
 bool runsAsOrdinaryUser() {
     if (::geteuid() != 0)
         return true;
-    if (runCommand("setpriv", asOrdinaryUser({"true"}).mid(1)) != 0) {
+    if (runCommand("setpriv", asOrdinaryUser({"true"}).mid(1)).exitCode != 0) {
         // GTEST_SKIP() itself returns void.
         GTEST_MESSAGE_("the machine refuses to switch to the user nobody",
                        ::testing::TestPartResult::kSkip);
@@ -121,7 +130,7 @@ ScopedMount::~ScopedMount() {
 
 void ScopedMount::mount(const QList<QStringList>& commands, const QString& refusal) {
     for (int i = 0; i < commands.size(); ++i) {
-        if (runCommand("mount", commands[i]) != 0) {
+        if (runCommand("mount", commands[i]).exitCode != 0) {
             if (i > 0)
                 runCommand("umount", {folder_});
             why_ = refusal + " " + folder_;

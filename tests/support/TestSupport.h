@@ -83,8 +83,16 @@ QStringList asOrdinaryUser(const QStringList& command);
 // machine refuses the switch, and returns false.
 bool runsAsOrdinaryUser();
 
-// Runs a program and returns its exit status (-1 when it could not start).
-int runCommand(const QString& program, const QStringList& arguments);
+// How a program run to its end came out.
+struct CommandResult {
+    int exitCode = -1; // -1 when it did not start, crashed or outran its time
+    QByteArray output; // its standard output
+    QString errors;    // its standard error
+    QString failure;   // empty when it exited with 0, else the command and what it said
+};
+// Runs a program in folder (this process's own when empty), waiting up to timeoutMs.
+CommandResult runCommand(const QString& program, const QStringList& arguments,
+                         int timeoutMs = 30000, const QString& folder = {});
 
 // A loopback port with nothing listening on it.
 int closedPort();

@@ -2,12 +2,12 @@
 // HTTPS and Debian's Postfix as the relay, with its self-signed STARTTLS and
 // no login, all on loopback.
 #include "tests/postcard/LoopbackPeer.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/Facts.h"
 #include "tests/whole/CanvasShots.h"
 #include "tests/whole/TestMailRelay.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -42,30 +42,24 @@ public:
         process_.start(QStringLiteral(VELLUMIX_POSTCARD_SERVICE), {"--config", config.fileName()});
         static const QRegularExpression listening(
             QStringLiteral("listening on https://[^:]+:(\\d+)"));
-        QElapsedTimer clock;
-        clock.start();
-        while (port_ == 0 && clock.elapsed() < 15000 && process_.state() != QProcess::NotRunning) {
-            process_.waitForReadyRead(100);
-            log_ += QString::fromUtf8(process_.readAllStandardError());
-            if (const QRegularExpressionMatch m = listening.match(log_); m.hasMatch())
-                port_ = m.captured(1).toInt();
-        }
-    }
-    ~RunningService() {
-        process_.terminate();
-        process_.waitForFinished(5000);
+        process_.waitUntil(
+            [this] {
+                log_ += QString::fromUtf8(process_.readAllStandardError());
+                port_ = listening.match(log_).captured(1).toInt();
+                return port_ != 0;
+            },
+            15000);
     }
     int port() const { return port_; }
     // What it logged so far, waiting up to 5 s for expected to show.
     QString log(const QString& expected = {}) {
-        QElapsedTimer clock;
-        clock.start();
-        for (;;) {
-            log_ += QString::fromUtf8(process_.readAllStandardError());
-            if (log_.contains(expected) || clock.elapsed() > 5000)
-                return log_;
-            process_.waitForReadyRead(100);
-        }
+        process_.waitUntil(
+            [&] {
+                log_ += QString::fromUtf8(process_.readAllStandardError());
+                return log_.contains(expected);
+            },
+            5000);
+        return log_;
     }
     // SIGTERM; its exit code, -1 when it did not end in time.
     int stop() {
@@ -77,7 +71,7 @@ public:
     }
 
 private:
-    QProcess process_;
+    ChildProcess process_;
     QString log_;
     int port_ = 0;
 };
@@ -124,13 +118,12 @@ int textWidth(const QImage& shot, const QImage& other) {
 // What mail_summary.py reads of a delivered mail: its summary, and the bytes
 // of its first attachment.
 std::pair<QJsonObject, QByteArray> summarise(const QString& mail, const QString& stem) {
-    QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {sourceDir() + "/tests/postcard/mail_summary.py", mail, stem});
-    python.waitForFinished(30000);
+    const CommandResult python =
+        runCommand(QStringLiteral("/usr/bin/python3"),
+                   {sourceDir() + "/tests/postcard/mail_summary.py", mail, stem});
     QFile summary(stem + ".json"), picture(stem + "-0.bin");
     if (!summary.open(QIODevice::ReadOnly))
-        ADD_FAILURE() << "no summary: " << python.readAllStandardError().toStdString();
+        ADD_FAILURE() << "no summary: " << python.errors.toStdString();
     picture.open(QIODevice::ReadOnly);
     return {QJsonDocument::fromJson(summary.readAll()).object(), picture.readAll()};
 }

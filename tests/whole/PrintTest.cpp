@@ -24,7 +24,8 @@ constexpr int kDotsPerInch = 144;
 QList<QImage> renderedPages(const QString& pdf) {
     QTemporaryDir out;
     if (runCommand(QStringLiteral("pdftoppm"),
-                   {"-r", QString::number(kDotsPerInch), "-png", pdf, out.filePath("page")}) != 0)
+                   {"-r", QString::number(kDotsPerInch), "-png", pdf, out.filePath("page")})
+            .exitCode != 0)
         return {};
     QList<QImage> pages;
     for (const QString& name : QDir(out.path()).entryList({"page*.png"}, QDir::Files, QDir::Name))
@@ -164,14 +165,14 @@ TEST(RefusedPrint, ARejectingOrRemovedPrinterGivesCupsReason) {
     TestPrintServer server;
     if (!server.ok())
         GTEST_SKIP() << "no print server of the test's own: " << server.why().toStdString();
-    ASSERT_EQ(runCommand(QStringLiteral("cupsreject"), {server.printer()}), 0);
+    ASSERT_EQ(runCommand(QStringLiteral("cupsreject"), {server.printer()}).exitCode, 0);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(server.printer());
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     const QString reason = printPicture(printer, picture);
     EXPECT_TRUE(reason.contains(QStringLiteral("not accepting jobs"))) << reason.toStdString();
-    ASSERT_EQ(runCommand(QStringLiteral("lpadmin"), {"-x", server.printer()}), 0);
+    ASSERT_EQ(runCommand(QStringLiteral("lpadmin"), {"-x", server.printer()}).exitCode, 0);
     const QString gone = printPicture(printer, picture);
     EXPECT_TRUE(gone.contains(QStringLiteral("cannot be found"))) << gone.toStdString();
     EXPECT_EQ(server.jobCount(), 0);
@@ -181,7 +182,7 @@ TEST_F(PrintSession, APrinterRemovedWhileTheDialogIsOpenIsReported) {
     program.click(controlCentre("cmdPRINT"));
     const QString dialog = program.waitForOtherWindow(kDialogTitle, 15000);
     ASSERT_FALSE(dialog.isEmpty()) << "no print dialog appeared";
-    ASSERT_EQ(runCommand(QStringLiteral("lpadmin"), {"-x", server.printer()}), 0);
+    ASSERT_EQ(runCommand(QStringLiteral("lpadmin"), {"-x", server.printer()}).exitCode, 0);
     ASSERT_TRUE(program.focusWindow(dialog));
     program.key(QStringLiteral("Return"));
     QElapsedTimer clock;

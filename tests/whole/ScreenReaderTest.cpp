@@ -1,7 +1,6 @@
 // The window as a screen reader reads it over AT-SPI, in English and German.
 #include "tests/whole/CanvasShots.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,12 +20,11 @@ TEST_P(ScreenReader, NamesEveryControl) {
     program.setLanguage(QString::fromLatin1(GetParam().lang));
     program.setEnvironment(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
     ASSERT_TRUE(program.start());
-    QProcess reader;
-    reader.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(VELLUMIX_ATSPI_NAMES), QStringLiteral("Vellumix")});
-    ASSERT_TRUE(reader.waitForFinished(60000));
-    const QString tree = QString::fromUtf8(reader.readAllStandardOutput());
-    ASSERT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
+    const CommandResult reader =
+        runCommand(QStringLiteral("/usr/bin/python3"),
+                   {QStringLiteral(VELLUMIX_ATSPI_NAMES), QStringLiteral("Vellumix")}, 60000);
+    const QString tree = QString::fromUtf8(reader.output);
+    ASSERT_EQ(reader.exitCode, 0) << reader.errors.toStdString();
     for (const char* name : GetParam().names)
         EXPECT_TRUE(tree.contains(QString::fromUtf8(name))) << name << " in\n"
                                                             << tree.toStdString();

@@ -28,11 +28,9 @@ bool eventually(const std::function<bool()>& done, int timeoutMs = 15000) {
 
 // The shown and hidden windows on the screen, decimal ids, topmost first.
 QStringList stackingOrder() {
-    QProcess info;
-    info.start("xwininfo", {"-root", "-children"});
-    info.waitForFinished(10000);
+    const QByteArray info = runCommand("xwininfo", {"-root", "-children"}, 10000).output;
     QStringList ids;
-    for (const QString& line : QString::fromLocal8Bit(info.readAllStandardOutput()).split('\n'))
+    for (const QString& line : QString::fromLocal8Bit(info).split('\n'))
         if (const QString word = line.trimmed().section(' ', 0, 0); word.startsWith("0x"))
             ids << QString::number(word.toULongLong(nullptr, 16));
     return ids;
@@ -157,7 +155,7 @@ TEST_F(SecondStartTest, AnotherUsersWindowIsSaidAndEndsWithAnError) {
     const QString auth = shared.filePath("Xauthority");
     if (!qEnvironmentVariableIsEmpty("XAUTHORITY"))
         QFile::copy(qEnvironmentVariable("XAUTHORITY"), auth);
-    if (runCommand("chmod", {"-R", "a+rwX", scratch.programFolder(), shared.path()}) != 0)
+    if (runCommand("chmod", {"-R", "a+rwX", scratch.programFolder(), shared.path()}).exitCode != 0)
         GTEST_SKIP() << "cannot share the folder with the user nobody";
     QProcess first;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -14,56 +14,20 @@ const QString kMaster = QStringLiteral("/usr/lib/postfix/sbin/master");
 // The mailbox's owner; the virtual delivery agent refuses root.
 const QString kMailboxOwner = QStringLiteral("65534");
 
-// Runs a command to its end; empty when it succeeded, else what it said.
-QString failureOf(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
-        process.exitCode() == 0)
-        return {};
-    const QString said = QString::fromLocal8Bit(process.readAll()).trimmed();
-    return program + " " + arguments.join(' ') + ": " +
-           (said.isEmpty() ? process.errorString() : said);
-}
-
 } // namespace
 
-TestMailRelay::TestMailRelay() {
-    for (const QString& needed : {QStringLiteral("/usr/sbin/postfix"), kMaster})
-        if (!QFile::exists(needed)) {
-            why_ = needed + " is missing (postfix)";
-            return;
-        }
-    port_ = closedPort();
-    if (!dir_.isValid() || port_ == 0 || !configure())
+TestMailRelay::TestMailRelay() : PrivateDaemon(QStringLiteral("Postfix"), "postfix.log") {
+    if (!has({QStringLiteral("/usr/sbin/postfix"), kMaster}, "postfix") || !configure())
         return;
     // setsid: the master stops its daemons through its process group.
-    master_.setProcessChannelMode(QProcess::MergedChannels);
-    master_.start(QStringLiteral("unshare"),
-                  {"--mount", "sh", "-c",
-                   "mount --bind \"$1\" /var/lib/postfix && exec setsid \"$2\" -d -c \"$3\"", "sh",
-                   path("data"), kMaster, path("conf")});
-    if (!waitUntilGreeting())
-        return;
-}
-
-TestMailRelay::~TestMailRelay() {
-    if (master_.state() == QProcess::NotRunning)
-        return;
-    master_.terminate();
-    if (!master_.waitForFinished(10000))
-        master_.kill();
-    master_.waitForFinished(5000);
+    start(path("data"), "/var/lib/postfix", {"setsid", kMaster, "-d", "-c", path("conf")},
+          [this] { return greets(); });
 }
 
 bool TestMailRelay::configure() {
     const QString conf = path("conf");
     for (const char* folder : {"conf", "queue", "data", "mail"})
-        QDir(dir_.path()).mkpath(QString::fromLatin1(folder));
-    // The daemons run as postfix and the mailbox's owner: they must reach in.
-    QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFile::ExeOther |
-                                           QFile::ReadOther | QFile::ExeGroup | QFile::ReadGroup);
+        QDir().mkpath(path(QString::fromLatin1(folder)));
     const QString ownerMaps = "static:" + kMailboxOwner;
     const QList<std::pair<QString, QStringList>> steps = {
         {"chown", {"postfix:postfix", path("data")}},
@@ -86,7 +50,7 @@ bool TestMailRelay::configure() {
           "alias_database =",
           "smtpd_tls_cert_file = " + conf + "/relay.pem",
           "smtpd_tls_key_file = " + conf + "/relay.key",
-          "maillog_file_prefixes = " + dir_.path(),
+          "maillog_file_prefixes = " + path({}),
           "maillog_file = " + path("postfix.log"),
           QStringLiteral("virtual_mailbox_domains = example.org"),
           "virtual_mailbox_maps = texthash:" + conf + "/mailboxes",
@@ -98,42 +62,27 @@ bool TestMailRelay::configure() {
         // Only the test's port, and no chroot, which would need copies of /etc.
         {"postconf",
          {"-c", conf, "-M",
-          QStringLiteral("127.0.0.1:%1/inet=127.0.0.1:%1 inet n - n - - smtpd").arg(port_)}},
+          QStringLiteral("127.0.0.1:%1/inet=127.0.0.1:%1 inet n - n - - smtpd").arg(port())}},
         {"postconf", {"-c", conf, "-MX", "smtp/inet"}},
         {"postconf", {"-c", conf, "-F", "*/*/chroot = n"}},
+        // Makes the queue's folders with their owners.
+        {"postfix", {"-c", conf, "check"}},
     };
     QFile mailboxes(conf + "/mailboxes");
     if (!mailboxes.open(QIODevice::WriteOnly) ||
         mailboxes.write(QByteArray(kRecipient) + " gran/\n") < 0) {
-        why_ = "cannot write " + mailboxes.fileName();
+        fail("cannot write " + mailboxes.fileName());
         return false;
     }
     mailboxes.close();
-    for (const auto& [program, arguments] : steps)
-        if (why_ = failureOf(program, arguments); !why_.isEmpty())
-            return false;
-    // Makes the queue's folders with their owners.
-    why_ = failureOf(QStringLiteral("postfix"), {"-c", conf, "check"});
-    return why_.isEmpty();
+    return run(steps);
 }
 
-bool TestMailRelay::waitUntilGreeting() {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 20000) {
-        QTcpSocket socket;
-        socket.connectToHost(QStringLiteral("127.0.0.1"), quint16(port_));
-        if (socket.waitForConnected(1000) && socket.waitForReadyRead(5000) &&
-            socket.readLine().startsWith("220 "))
-            return true;
-        if (master_.waitForFinished(200) || master_.state() == QProcess::NotRunning) {
-            why_ = "Postfix could not start here: " +
-                   QString::fromLocal8Bit(master_.readAll()).trimmed() + " " + logTail();
-            return false;
-        }
-    }
-    why_ = QStringLiteral("Postfix did not greet within 20 s: ") + logTail();
-    return false;
+bool TestMailRelay::greets() const {
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), quint16(port()));
+    return socket.waitForConnected(1000) && socket.waitForReadyRead(5000) &&
+           socket.readLine().startsWith("220 ");
 }
 
 QStringList TestMailRelay::waitForMails(int count, int timeoutMs) const {
@@ -149,11 +98,4 @@ QStringList TestMailRelay::waitForMails(int count, int timeoutMs) const {
             return mails;
         QThread::msleep(200);
     }
-}
-
-QString TestMailRelay::logTail() const {
-    QFile log(path("postfix.log"));
-    if (!log.open(QIODevice::ReadOnly))
-        return QStringLiteral("(no Postfix log)");
-    return QString::fromLocal8Bit(log.readAll().right(3000));
 }

@@ -10,7 +10,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -116,19 +115,8 @@ QString renderingDifference(const QString& committedPath, const QString& freshPa
     return {};
 }
 
-struct GeneratorRun {
-    int exitCode = -1;
-    QString errors;
-};
-
-GeneratorRun runGenerator(const QString& source, const QString& output) {
-    QProcess generator;
-    generator.start(QStringLiteral(VELLUMIX_ARTGEN), {source, output});
-    GeneratorRun run;
-    if (generator.waitForFinished(240000) && generator.exitStatus() == QProcess::NormalExit)
-        run.exitCode = generator.exitCode();
-    run.errors = QString::fromLocal8Bit(generator.readAllStandardError());
-    return run;
+CommandResult runGenerator(const QString& source, const QString& output) {
+    return runCommand(QStringLiteral(VELLUMIX_ARTGEN), {source, output}, 240000);
 }
 
 } // namespace
@@ -136,7 +124,7 @@ GeneratorRun runGenerator(const QString& source, const QString& output) {
 TEST(ArtworkGenerator, ReproducesEveryCommittedPicture) {
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
-    const GeneratorRun run = runGenerator(sourceDir(), scratch.path());
+    const CommandResult run = runGenerator(sourceDir(), scratch.path());
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
     const QSet<QString> committed = picturesUnder(sourceDir());
@@ -164,7 +152,7 @@ TEST(ArtworkGenerator, StopsAtASourceItCannotFullyDraw) {
               "<rect width=\"20\" height=\"10\" fill=\"url(#missing)\"/></svg>");
     svg.close();
 
-    const GeneratorRun run = runGenerator(source.path(), source.path());
+    const CommandResult run = runGenerator(source.path(), source.path());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains("pc.svg")) << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(source.filePath("res/pc.kyr")));
@@ -176,7 +164,7 @@ TEST(ArtworkGenerator, StopsAtAMissingPageDrawingBeforeWritingAnyPage) {
     ASSERT_TRUE(
         QFile::copy(sourceDir() + "/artwork/pages/1.svg", source.filePath("artwork/pages/1.svg")));
 
-    const GeneratorRun run = runGenerator(source.path(), source.path());
+    const CommandResult run = runGenerator(source.path(), source.path());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains("pages/2.svg: missing")) << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(source.filePath("res/" + DataFiles::outlinePage(1))));
