@@ -10,51 +10,21 @@
 #   bench/postcard-service/attack.sh [build folder] [seconds a phase, default 20]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${1:-$here/../../build}" && pwd)
 seconds=${2:-20}
-service=$build/vellumix-postcard-service
-scratch=$(mktemp -d)
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+. "$here/service.sh" "${1:-$here/../../build}"
 ulimit -n 8192 # the attacker's 800 connections and the service's own
 
-start_service() {
-  [ -n "$pid" ] && kill "$pid" && wait "$pid" || true
-  cat >"$scratch/service.conf" <<CONF
-[listen]
-port = 0
-[mail]
-server = mail.home.arpa
-[clients]
-allowed = 127.0.0.0/8
-postcards_per_hour = 1000000
-CONF
-  "$service" --config "$scratch/service.conf" 2>"$scratch/log" &
-  pid=$!
-  port=""
-  for _ in $(seq 100); do
-    port=$(sed -n 's/^listening on http:\/\/127.0.0.1:\([0-9]*\)$/\1/p' "$scratch/log")
-    [ -n "$port" ] && return 0
-    sleep 0.1
-  done
-  echo "the service did not start: $(cat "$scratch/log")" >&2
-  exit 1
-}
 peak() { awk '/^VmHWM/ { printf "service peak RSS %.1f MiB\n", $2 / 1024 }' "/proc/$pid/status"; }
 
 echo "== Processor: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores; ${seconds} s a phase"
 for phase in quiet headers drip idle; do
-  start_service
+  start_service 1000000
   /usr/bin/python3 "$here/attack.py" "$port" "$phase" "$seconds"
   peak
 done
 
 echo "== 5,000 distinct addresses of 127.0.0.0/8, one request each (table of 4096)"
-start_service
+start_service 1000000
 /usr/bin/python3 "$here/many_sources.py" "$port" \
   "/qzsmtp.asp?ID=QZ&mailFrom=Tom&mailTo=gran%40example.org&msg=Hello&serial=VX1" 5000
 peak

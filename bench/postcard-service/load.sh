@@ -10,44 +10,8 @@
 #    service's memory before and after (its client table is capped at 4096).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${1:-$here/../../build}" && pwd)
-service=$build/vellumix-postcard-service
-scratch=$(mktemp -d)
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+. "$here/service.sh" "${1:-$here/../../build}"
 command -v wrk >/dev/null || fail "wrk is not installed (scripts/install-deps.sh test)"
-
-stop_service() {
-  [ -n "$pid" ] && kill "$pid" && wait "$pid" || true
-  pid=""
-}
-# start_service <postcards per hour>: sets port and pid.
-start_service() {
-  stop_service
-  cat >"$scratch/service.conf" <<CONF
-[listen]
-port = 0
-[mail]
-server = mail.home.arpa
-[clients]
-allowed = 127.0.0.0/8
-postcards_per_hour = $1
-CONF
-  "$service" --config "$scratch/service.conf" 2>"$scratch/log" &
-  pid=$!
-  port=""
-  for _ in $(seq 100); do
-    port=$(sed -n 's/^listening on http:\/\/127.0.0.1:\([0-9]*\)$/\1/p' "$scratch/log")
-    [ -n "$port" ] && return 0
-    sleep 0.1
-  done
-  fail "the service did not start: $(cat "$scratch/log")"
-}
 memory() { awk '/^(VmRSS|VmHWM)/ { printf "%s %d MiB  ", $1, $2 / 1024 }' "/proc/$pid/status"; echo; }
 query="/qzsmtp.asp?ID=QZ&mailFrom=Tom&mailTo=gran%40example.org&msg=Hello%20gran%0Aa%20picture&serial=VX1"
 
