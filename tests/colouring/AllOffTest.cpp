@@ -1,4 +1,5 @@
 // The window putting its image buttons back to their normal picture.
+#include "tests/support/FaceState.h"
 #include "tests/support/WindowTest.h"
 
 #include <QApplication>
@@ -11,17 +12,6 @@ protected:
     std::vector<ucButtonA*> buttons() const {
         return {window->cmdNEXT, window->cmdPREV,  window->cmdSAVE,
                 window->cmdSEND, window->cmdPAINT, window->cmdDRAW};
-    }
-
-    static std::string faceState(const ucButtonA* button) {
-        const qint64 key = button->facePicture().cacheKey();
-        if (key == button->img_NORM().cacheKey())
-            return "normal";
-        if (key == button->img_ROLL().cacheKey())
-            return "rollover";
-        if (key == button->img_DOWN().cacheKey())
-            return "pressed";
-        return "other";
     }
 
     // A press straight on the face, with no release: it shows its pressed
@@ -38,14 +28,14 @@ protected:
         for (ucButtonA* button : buttons())
             pressFace(button);
         for (ucButtonA* button : buttons())
-            ASSERT_EQ(faceState(button), "pressed") << button->objectName().toStdString();
+            ASSERT_EQ(faceState(*button), "pressed") << button->objectName().toStdString();
     }
 
     // Each button's state, in AllOff's order, for readable failures.
     std::vector<std::string> states() const {
         std::vector<std::string> all;
         for (ucButtonA* button : buttons())
-            all.push_back(button->objectName().toStdString() + " " + faceState(button));
+            all.push_back(button->objectName().toStdString() + " " + faceState(*button));
         return all;
     }
     std::vector<std::string> allBut(const QString& name, const std::string& itsState,
@@ -73,7 +63,7 @@ TEST_F(AllOffTest, EmptyNameResetsAllSix) {
 
 TEST_F(AllOffTest, NamedButtonKeepsItsRolloverAndTheOthersReset) {
     moveTo(centreOf(window->cmdSAVE->face()));
-    ASSERT_EQ(faceState(window->cmdSAVE), "rollover");
+    ASSERT_EQ(faceState(*window->cmdSAVE), "rollover");
     for (ucButtonA* button : buttons())
         if (button != window->cmdSAVE)
             pressFace(button);
@@ -82,15 +72,15 @@ TEST_F(AllOffTest, NamedButtonKeepsItsRolloverAndTheOthersReset) {
     EXPECT_EQ(states(), allBut("cmdSAVE", "rollover", "normal"));
 
     window->AllOff("cmdsave"); // names compare exactly, case included
-    EXPECT_EQ(faceState(window->cmdSAVE), "normal");
+    EXPECT_EQ(faceState(*window->cmdSAVE), "normal");
 }
 
 TEST_F(AllOffTest, PointerOverBareBackgroundResetsRolloverAndPressedButtons) {
     ASSERT_EQ(window->childAt(bareBackground), nullptr);
     moveTo(centreOf(window->cmdNEXT->face()));
-    ASSERT_EQ(faceState(window->cmdNEXT), "rollover");
+    ASSERT_EQ(faceState(*window->cmdNEXT), "rollover");
     moveTo(bareBackground);
-    EXPECT_EQ(faceState(window->cmdNEXT), "normal");
+    EXPECT_EQ(faceState(*window->cmdNEXT), "normal");
 
     pressAllFaces();
     moveTo(bareBackground + QPoint(7, 3));

@@ -1,19 +1,20 @@
 #pragma once
 // The canvas and the outline copy of page 1 on a bare widget, the tool box's
-// own handlers to pick a tool, and mouse events on the canvas itself: what
+// own handlers to pick a tool, and mouse events sent to the canvas itself: what
 // the canvas handlers need, without the main window.
 #include "colouring/Canvas.h"
 #include "colouring/CanvasInput.h"
 #include "colouring/ToolBox.h"
 #include "colouring/UndoHistory.h"
 #include "controls/ImageControl.h"
+#include "tests/support/CanvasDriver.h"
 #include "tests/support/Facts.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
 
-class CanvasTest : public ::testing::Test {
+class CanvasTest : public ::testing::Test, protected CanvasDriver {
 protected:
     CanvasTest() {
         state.CurrentPage = 1;
@@ -29,37 +30,11 @@ protected:
     void pickEraser() { toolBox.cmdERASER_MouseDown(); }
     void putEraserBack() { toolBox.cmdERASER_OFF_MouseDown(); }
 
-    // The canvas, by pixel of its picture (inside its 2-pixel border).
-    static QPoint inBorder(QPoint p) { return p + QPoint(2, 2); }
-    void canvasPress(QPoint p, Qt::MouseButton which = Qt::LeftButton) {
-        QTest::mousePress(canvas, which, {}, inBorder(p));
-    }
-    void canvasMove(QPoint p) { QTest::mouseMove(canvas, inBorder(p)); }
-    void canvasRelease(QPoint p, Qt::MouseButton which = Qt::LeftButton) {
-        QTest::mouseRelease(canvas, which, {}, inBorder(p));
-    }
-    void canvasClick(QPoint p, Qt::MouseButton which = Qt::LeftButton) {
-        canvasPress(p, which);
-        canvasRelease(p, which);
-    }
-    // Press at the first point, move through the others, release at the last.
-    void stroke(const std::vector<QPoint>& points) {
-        canvasPress(points.front());
-        for (std::size_t i = 1; i < points.size(); ++i)
-            canvasMove(points[i]);
-        canvasRelease(points.back());
-    }
-
     // Shows page as the outline copy and on the canvas.
     void setPage(const QImage& page) {
         picOrig->setPicture(page);
         canvas->setPicture(page);
     }
-
-    QImage canvasImage() const { return canvas->Image().copy(); }
-    QRgb canvasAt(QPoint p) const { return canvas->Image().pixel(p) | 0xff000000u; }
-    const QImage& outline() const { return picOrig->Image(); }
-    bool outlineBlack(QPoint p) const { return (outline().pixel(p) & 0xffffff) == 0; }
 
     QWidget window;
     ProgramState state;
@@ -81,6 +56,12 @@ protected:
                       [this](const QString& except) { allOffs << except; }};
 
 private:
+    void send(QTest::MouseAction action, QPoint p, Qt::MouseButton which) override {
+        QTest::mouseEvent(action, canvas, which, {}, inBorder(p));
+    }
+    const PictureBox& drivenCanvas() const override { return *canvas; }
+    const PictureBox& drivenOutline() const override { return *picOrig; }
+
     ImageControl* control(const char* name) {
         return new ImageControl(&window, name, controlRect(name));
     }

@@ -2,6 +2,7 @@
 // An image button with three small one-colour pictures, shown on its own,
 // and mouse events sent straight to its face with explicit button states.
 #include "controls/ucButtonA.h"
+#include "tests/support/FaceState.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -30,17 +31,7 @@ protected:
         ASSERT_EQ(faceState(), "normal");
     }
 
-    // Which of the three pictures the face shows, by picture identity.
-    std::string faceState() const {
-        const qint64 key = button.facePicture().cacheKey();
-        if (key == norm.cacheKey())
-            return "normal";
-        if (key == roll.cacheKey())
-            return "rollover";
-        if (key == down.cacheKey())
-            return "pressed";
-        return button.facePicture().isNull() ? "empty" : "other";
-    }
+    std::string faceState() const { return ::faceState(button); }
 
     void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button_, Qt::MouseButtons held) {
         QWidget* face = button.face();

@@ -11,6 +11,7 @@ trap 'rm -rf "$scratch"' EXIT
 # file | text appended (\n for a new line) | what the configuration says
 rows=(
     'postcardservice/CMakeLists.txt|target_link_libraries(vx_postcardservice PRIVATE vx_app)|vx_postcardservice (postcardservice) links vx_app, a library of app'
+    'postcardservice/CMakeLists.txt|target_link_libraries(vx_postcardservice PRIVATE Qt6::Widgets)|vx_postcardservice (postcardservice) links Qt6::Widgets, which postcardservice/ may not use'
     'notalayer/Stray.h|// a header outside the layers|notalayer/ holds sources but is not one of the layers'
     'colouring/CMakeLists.txt|set(window vx_app)\ntarget_link_libraries(vx_colouring PUBLIC ${window})|vx_colouring (colouring) links vx_app'
     'pixels/CMakeLists.txt|include_directories(${CMAKE_SOURCE_DIR})|pixels/CMakeLists.txt sets include directories for a whole folder'

@@ -113,11 +113,14 @@ void TestWindow::moveTo(QPoint windowPos) {
     QTest::mouseMove(window->windowHandle(), windowPos);
 }
 
-void TestWindow::stroke(const std::vector<QPoint>& points) {
-    canvasPress(points.front());
-    for (std::size_t i = 1; i < points.size(); ++i)
-        canvasMove(points[i]);
-    // Released where the last move left the pointer, so that the platform
-    // adds no move of its own.
-    canvasRelease(points.back());
+void TestWindow::send(QTest::MouseAction action, QPoint p, Qt::MouseButton which) {
+    QTest::mouseEvent(action, window->windowHandle(), which, {}, pixel(p.x(), p.y()));
+}
+
+const PictureBox& TestWindow::drivenCanvas() const {
+    return *window->canvas;
+}
+
+const PictureBox& TestWindow::drivenOutline() const {
+    return *window->picOrig;
 }

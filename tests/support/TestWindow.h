@@ -8,6 +8,7 @@
 #include "colouring/Canvas.h"
 #include "controls/ImageControl.h"
 #include "controls/ucButtonA.h"
+#include "tests/support/CanvasDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <QImage>
@@ -16,7 +17,7 @@
 #include <memory>
 #include <vector>
 
-class TestWindow {
+class TestWindow : public CanvasDriver {
 public:
     TestWindow();
 
@@ -31,7 +32,7 @@ public:
     QPoint at(const QWidget* control, QPoint local) const;
     QPoint centreOf(const QWidget* control) const;
     // The canvas, by pixel of its picture (inside the canvas's 2-pixel border).
-    QPoint pixel(int x, int y) const { return at(window->canvas, {x + 2, y + 2}); }
+    QPoint pixel(int x, int y) const { return at(window->canvas, inBorder({x, y})); }
 
     void pressAt(QPoint windowPos, Qt::MouseButton which = Qt::LeftButton);
     void releaseAt(QPoint windowPos, Qt::MouseButton which = Qt::LeftButton);
@@ -47,27 +48,14 @@ public:
         clickAt(centreOf(window->cmdERASER), which);
     }
 
-    void canvasPress(QPoint p, Qt::MouseButton which = Qt::LeftButton) {
-        pressAt(pixel(p.x(), p.y()), which);
-    }
-    void canvasMove(QPoint p) { moveTo(pixel(p.x(), p.y())); }
-    void canvasRelease(QPoint p, Qt::MouseButton which = Qt::LeftButton) {
-        releaseAt(pixel(p.x(), p.y()), which);
-    }
-    void canvasClick(QPoint p, Qt::MouseButton which = Qt::LeftButton) {
-        clickAt(pixel(p.x(), p.y()), which);
-    }
-    // Press at the first point, move through the others, release at the last.
-    void stroke(const std::vector<QPoint>& points);
-
-    QImage canvasImage() const { return window->canvas->Image().copy(); }
-    const QImage& outline() const { return window->picOrig->Image(); }
-    QRgb canvasAt(QPoint p) const { return window->canvas->Image().pixel(p) | 0xff000000u; }
-    bool outlineBlack(QPoint p) const { return (outline().pixel(p) & 0xffffff) == 0; }
-
     ScratchDataFolder scratch;
     std::unique_ptr<frmCANVAS> window;
     QStringList reports;
+
+private:
+    void send(QTest::MouseAction action, QPoint p, Qt::MouseButton which) override;
+    const PictureBox& drivenCanvas() const override;
+    const PictureBox& drivenOutline() const override;
 };
 
 // The QApplication (offscreen unless told otherwise), made on first use
