@@ -4,24 +4,19 @@
 
 #include <QFile>
 
-PrivateDaemon::PrivateDaemon(QString name, QString log)
+PrivateDaemon::PrivateDaemon(QString name, QString log, const QStringList& needs,
+                             const QString& packages)
     : name_(std::move(name)), log_(std::move(log)), port_(closedPort()) {
-    if (!dir_.isValid() || port_ == 0) {
+    for (const QString& file : needs)
+        if (!QFile::exists(file)) {
+            why_ = file + " is missing (" + packages + ")";
+            return;
+        }
+    if (!dir_.isValid() || port_ == 0)
         why_ = "no scratch folder or free port for " + name_;
-        return;
-    }
     // The server's own users must reach in.
     QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFile::ExeOther |
                                            QFile::ReadOther | QFile::ExeGroup | QFile::ReadGroup);
-}
-
-bool PrivateDaemon::has(const QStringList& files, const QString& packages) {
-    for (const QString& file : files)
-        if (!QFile::exists(file)) {
-            why_ = file + " is missing (" + packages + ")";
-            return false;
-        }
-    return ok();
 }
 
 bool PrivateDaemon::run(const QList<std::pair<QString, QStringList>>& commands) {
@@ -34,19 +29,19 @@ bool PrivateDaemon::run(const QList<std::pair<QString, QStringList>>& commands) 
 bool PrivateDaemon::start(const QString& source, const QString& target, const QStringList& command,
                           const std::function<bool()>& answers) {
     process_.setProcessChannelMode(QProcess::MergedChannels);
+    const QString mountThenRun =
+        QStringLiteral("mount --bind \"$1\" \"$2\" && shift 2 && exec \"$@\"");
     process_.start(QStringLiteral("unshare"),
-                   QStringList{"--mount", "sh", "-c",
-                               "mount --bind \"$1\" \"$2\" && shift 2 && exec \"$@\"", "sh", source,
-                               target} +
+                   QStringList{"--mount", "sh", "-c", mountThenRun, "sh", source, target} +
                        command);
     if (process_.waitUntil(answers, 20000))
         return true;
-    if (process_.state() == QProcess::NotRunning)
-        why_ = name_ +
-               " could not start here: " + QString::fromLocal8Bit(process_.readAll()).trimmed() +
-               " " + logTail();
-    else
-        why_ = name_ + " did not answer within 20 s: " + logTail();
+    const QString said = QString::fromLocal8Bit(process_.readAll()).trimmed();
+    why_ = name_ +
+           (process_.state() == QProcess::NotRunning
+                ? " could not start here: " + said
+                : QStringLiteral(" did not answer within 20 s:")) +
+           " " + logTail();
     return false;
 }
 

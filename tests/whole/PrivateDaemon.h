@@ -26,12 +26,11 @@ public:
     QString logTail() const;
 
 protected:
-    // name: what a skip calls it; log: its log file, relative to the scratch folder.
-    PrivateDaemon(QString name, QString log);
+    // name: what a skip calls it; log: its log file, relative to the scratch
+    // folder; needs: the files it runs on, from packages.
+    PrivateDaemon(QString name, QString log, const QStringList& needs, const QString& packages);
 
     QString path(const QString& name) const { return dir_.filePath(name); }
-    // Whether every file is there; else why() names the first missing one and packages.
-    bool has(const QStringList& files, const QString& packages);
     // Runs each command to its end; at the first that fails why() says what it said.
     bool run(const QList<std::pair<QString, QStringList>>& commands);
     // Starts command with source bound over target and waits (bounded) until answers().

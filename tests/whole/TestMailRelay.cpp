@@ -16,8 +16,10 @@ const QString kMailboxOwner = QStringLiteral("65534");
 
 } // namespace
 
-TestMailRelay::TestMailRelay() : PrivateDaemon(QStringLiteral("Postfix"), "postfix.log") {
-    if (!has({QStringLiteral("/usr/sbin/postfix"), kMaster}, "postfix") || !configure())
+TestMailRelay::TestMailRelay()
+    : PrivateDaemon(QStringLiteral("Postfix"), "postfix.log",
+                    {QStringLiteral("/usr/sbin/postfix"), kMaster}, "postfix") {
+    if (!ok() || !configure())
         return;
     // setsid: the master stops its daemons through its process group.
     start(path("data"), "/var/lib/postfix", {"setsid", kMaster, "-d", "-c", path("conf")},

@@ -29,10 +29,11 @@ QByteArray lpstat(const QStringList& arguments) {
 } // namespace
 
 TestPrintServer::TestPrintServer()
-    : PrivateDaemon(QStringLiteral("cupsd"), "log/error_log"), oldServer_(qgetenv("CUPS_SERVER")),
-      oldPrinter_(qgetenv("PRINTER")) {
-    if (!has({QStringLiteral("/usr/sbin/cupsd"), kBackendSettings, kPdfDriver},
-             "cups, printer-driver-cups-pdf"))
+    : PrivateDaemon(QStringLiteral("cupsd"), "log/error_log",
+                    {QStringLiteral("/usr/sbin/cupsd"), kBackendSettings, kPdfDriver},
+                    "cups, printer-driver-cups-pdf"),
+      oldServer_(qgetenv("CUPS_SERVER")), oldPrinter_(qgetenv("PRINTER")) {
+    if (!ok())
         return;
     if (!writeFiles()) {
         fail("cannot write the print server's settings in " + path({}));
