@@ -32,8 +32,26 @@ QString exactTitlePattern(const QString& title) {
 } // namespace
 
 RunningProgram::RunningProgram(const ScratchDataFolder& scratch)
-    : program_(scratch.programFolder() + "/vellumix") {
+    : RunningProgram(scratch.programFolder() + "/vellumix") {
     QFile::copy(QStringLiteral(VELLUMIX_PROGRAM), program_);
+}
+
+RunningProgram::RunningProgram(QString program) : program_(std::move(program)) {}
+
+QString RunningProgram::runAsOrdinaryUser() {
+    if (QString why = whyNoOrdinaryUser(); !why.isEmpty())
+        return why;
+    // What a login gives, and the way into this X server: the user cannot
+    // read the server's key where it lies.
+    environment_ = QProcessEnvironment();
+    environment_.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+    environment_.insert(QStringLiteral("DISPLAY"), qEnvironmentVariable("DISPLAY"));
+    const QString key = home() + QStringLiteral("/.Xauthority");
+    if (QFile::copy(qEnvironmentVariable("XAUTHORITY"), key))
+        environment_.insert(QStringLiteral("XAUTHORITY"), key);
+    runCommand(QStringLiteral("chown"), {"-R", "nobody:nogroup", home()});
+    ordinaryUser_ = true;
+    return QString();
 }
 
 RunningProgram::~RunningProgram() {
@@ -53,21 +71,36 @@ void RunningProgram::setEnvironment(const QString& name, const QString& value) {
     environment_.insert(name, value);
 }
 
-bool RunningProgram::start(const QString& title) {
+void RunningProgram::launch(QProcess& process) const {
     QProcessEnvironment env = environment_;
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("HOME"), home_.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home_.path() + QStringLiteral("/.local/share"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
         env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("LANG"), lang_);
-    process_.setProcessEnvironment(env);
+    process.setProcessEnvironment(env);
+    const QStringList command = ordinaryUser_ ? asOrdinaryUser({program_}) : QStringList{program_};
+    process.start(command.first(), command.mid(1) + arguments_);
+}
+
+bool RunningProgram::start(const QString& title) {
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(program_, arguments_);
+    launch(process_);
     if (!process_.waitForStarted(10000))
         return false;
     return waitForWindow(title, 15000);
+}
+
+int RunningProgram::startAgain() const {
+    QProcess second;
+    launch(second);
+    if (second.waitForFinished(15000))
+        return second.exitCode();
+    second.kill();
+    second.waitForFinished();
+    return -1;
 }
 
 QStringList RunningProgram::windowsTitled(const QString& title) const {
@@ -233,14 +266,16 @@ int RunningProgram::waitForExit(int timeoutMs) {
 }
 
 int startAgain(const ScratchDataFolder& scratch) {
-    QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    second.setProcessEnvironment(env);
-    second.start(scratch.programFolder() + "/vellumix", {});
-    if (second.waitForFinished(15000))
-        return second.exitCode();
-    second.kill();
-    second.waitForFinished();
-    return -1;
+    return RunningProgram(scratch).startAgain();
+}
+
+bool eventually(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(100);
+    }
+    return true;
 }

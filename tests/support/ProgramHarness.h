@@ -1,7 +1,8 @@
 #pragma once
-// Runs the real program from a scratch program folder under the virtual X
-// server and drives it as a child would, with xdotool. The program gets a
-// home of its own, so that what it and its dialogs remember stays private.
+// Runs the real program from a scratch program folder, or an unpacked
+// package's, under the virtual X server and drives it as a child would, with
+// xdotool. The program gets a home of its own, so that what it and its
+// dialogs remember stays private.
 #include "book/BookFacts.h"
 #include "tests/support/TestSupport.h"
 
@@ -10,12 +11,20 @@
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 
 class RunningProgram {
 public:
     // Copies the program beside the scratch data folder.
     explicit RunningProgram(const ScratchDataFolder& scratch);
+    // Runs this program file where it lies.
+    explicit RunningProgram(QString program);
     ~RunningProgram();
+
+    // Runs it as the ordinary user nobody, who is given the home, in an
+    // environment as bare as a login's; set before start(). Why the machine
+    // will not, for a skip; empty when it will.
+    QString runAsOrdinaryUser();
 
     // The folder the program runs in (where its file dialog first opens);
     // set before start().
@@ -23,9 +32,11 @@ public:
     // The locale it is started in (LANG; LANGUAGE and LC_* are cleared):
     // English by default, whatever the machine's.
     void setLanguage(const QString& lang) { lang_ = lang; }
-    // The program's private home, and its settings folder (XDG_CONFIG_HOME).
+    // The program's private home, its settings folder (XDG_CONFIG_HOME) and
+    // the folder of its users' data (XDG_DATA_HOME).
     QString home() const { return home_.path(); }
     QString configFolder() const { return home_.path() + QStringLiteral("/.config"); }
+    QString dataHome() const { return home_.path() + QStringLiteral("/.local/share"); }
     // Command-line arguments and environment variables for start(); the
     // user's Vellumix.conf lies in configFolder() + "/Vellumix".
     void setArguments(const QStringList& arguments) { arguments_ = arguments; }
@@ -33,6 +44,9 @@ public:
 
     // Starts the program and waits for a window with this title to show.
     bool start(const QString& title = QLatin1String(kProgramTitle));
+    // Starts it once more, as a launcher would for the same user; its exit
+    // code, or -1 when it stays (it is then killed).
+    int startAgain() const;
     bool waitForWindow(const QString& title, int timeoutMs);
     QString windowId() const { return windowId_; }
     // Another window of the program (a dialog), found by its title; the
@@ -70,6 +84,9 @@ public:
     QStringList windowsTitled(const QString& title) const;
 
 private:
+    // Starts process on the program, as the user and in the environment set.
+    void launch(QProcess& process) const;
+
     QString program_;
     QStringList arguments_;
     QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
@@ -79,10 +96,14 @@ private:
     QString lang_ = QStringLiteral("C.UTF-8");
     QPoint origin_;
     int heldButton_ = 0;
+    bool ordinaryUser_ = false;
 };
 
-// Starts scratch's program once more, as a launcher would; its exit code, or
-// -1 when it stays (it is then killed).
+// Starts scratch's program once more, as a launcher would, in a home of its
+// own: RunningProgram::startAgain().
 int startAgain(const ScratchDataFolder& scratch);
+
+// Waits (bounded) until done holds.
+bool eventually(const std::function<bool()>& done, int timeoutMs = 15000);
 
 int xdotool(const QStringList& arguments, QString* output = nullptr);

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTcpServer>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <unistd.h>
 
 QString sourceDir() {
@@ -101,13 +102,20 @@ QStringList asOrdinaryUser(const QStringList& command) {
     return QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"} + command;
 }
 
+QString whyNoOrdinaryUser() {
+    if (!::getpwnam("nobody"))
+        return QStringLiteral("there is no user nobody");
+    if (runCommand("setpriv", asOrdinaryUser({"true"}).mid(1)).exitCode != 0)
+        return QStringLiteral("the machine refuses to switch to the user nobody");
+    return QString();
+}
+
 bool runsAsOrdinaryUser() {
     if (::geteuid() != 0)
         return true;
-    if (runCommand("setpriv", asOrdinaryUser({"true"}).mid(1)).exitCode != 0) {
+    if (const QString why = whyNoOrdinaryUser(); !why.isEmpty()) {
         // GTEST_SKIP() itself returns void.
-        GTEST_MESSAGE_("the machine refuses to switch to the user nobody",
-                       ::testing::TestPartResult::kSkip);
+        GTEST_MESSAGE_(qPrintable(why), ::testing::TestPartResult::kSkip);
         return false;
     }
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();

@@ -77,6 +77,8 @@ public:
 
 // The command run as the ordinary user nobody, through setpriv.
 QStringList asOrdinaryUser(const QStringList& command);
+// Why this machine will not run a command as nobody; empty when it will.
+QString whyNoOrdinaryUser();
 // For a test that must run as an ordinary user: true when this process is
 // one (checks go on here). As root it runs the current test again as nobody
 // in a process of its own, fails when that run fails, skips where the

@@ -2,29 +2,15 @@
 // the dialog open over it) to the front, or says why there is none.
 #include "tests/whole/CanvasShots.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSysInfo>
 #include <QThread>
 #include <csignal>
-#include <functional>
 #include <gtest/gtest.h>
 #include <thread>
 
 namespace {
-
-// Waits (bounded) until done holds.
-bool eventually(const std::function<bool()>& done, int timeoutMs = 15000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(100);
-    }
-    return true;
-}
 
 // The shown and hidden windows on the screen, decimal ids, topmost first.
 QStringList stackingOrder() {
@@ -151,26 +137,14 @@ TEST_F(SecondStartTest, ABusyFirstWindowIsWaitedFor) {
 
 TEST_F(SecondStartTest, AnotherUsersWindowIsSaidAndEndsWithAnError) {
     // The first window is the user nobody's, in a folder everyone may write.
-    QTemporaryDir shared;
-    const QString auth = shared.filePath("Xauthority");
-    if (!qEnvironmentVariableIsEmpty("XAUTHORITY"))
-        QFile::copy(qEnvironmentVariable("XAUTHORITY"), auth);
-    if (runCommand("chmod", {"-R", "a+rwX", scratch.programFolder(), shared.path()}).exitCode != 0)
+    if (runCommand("chmod", {"-R", "a+rwX", scratch.programFolder()}).exitCode != 0)
         GTEST_SKIP() << "cannot share the folder with the user nobody";
-    QProcess first;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.insert("HOME", shared.path());
-    env.insert("XAUTHORITY", auth);
-    env.remove("XDG_RUNTIME_DIR");
-    first.setProcessEnvironment(env);
-    const QStringList command = asOrdinaryUser({scratch.programFolder() + "/vellumix"});
-    first.start(command.first(), command.mid(1));
-    if (!eventually([&] { return hasWindow(first.processId()); }))
+    RunningProgram first(scratch);
+    if (const QString why = first.runAsOrdinaryUser(); !why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
+    if (!first.start())
         GTEST_SKIP() << "the user nobody's program showed no window here";
     EXPECT_EQ(answer(program, "Return"), 1) << "no message, or the start did not fail";
-    first.kill();
-    first.waitForFinished();
 }
 
 TEST_F(SecondStartTest, WithALongTmpdirASecondStartStillBringsTheWindowForward) {

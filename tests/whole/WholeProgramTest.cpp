@@ -1,21 +1,9 @@
 #include "pixels/BitmapFile.h"
 #include "tests/support/Facts.h"
-#include "tests/support/ProgramHarness.h"
+#include "tests/whole/CanvasShots.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
-
-namespace {
-
-// Client pixel (x, y) of the canvas lies at (145 + x, 38 + y) in the window.
-QPoint onCanvas(int x, int y) {
-    return {145 + x, 38 + y};
-}
-QPoint paletteSlot(int i) {
-    return {141 + 34 * i + 17, 457 + 100};
-}
-
-} // namespace
 
 TEST(WholeProgram, StartsWithPageOneOnTheCanvas) {
     ScratchDataFolder scratch;
@@ -24,8 +12,7 @@ TEST(WholeProgram, StartsWithPageOneOnTheCanvas) {
     EXPECT_EQ(program.windowGeometry().size(), kWindowSize);
     const QImage shot = program.windowShot();
     shot.save(binaryDir() + "/whole-start.png");
-    const QImage page1 = loadPicture(scratch.file("pages/orig/1.bmp"));
-    const auto diff = differingPixels(shot.copy(145, 38, 519, 389), page1.copy(0, 0, 519, 389));
+    const auto diff = differingPixels(canvasOf(shot), outlinePage(scratch, 1));
     EXPECT_EQ(diff.count, 0)
         << "the canvas does not show page 1 where the layout puts it; first at " << diff.first.x()
         << "," << diff.first.y();
@@ -47,15 +34,15 @@ TEST(WholeProgram, ClosingTheWindowStoresThePageBeingColoured) {
     ScratchDataFolder scratch;
     RunningProgram program(scratch);
     ASSERT_TRUE(program.start());
-    program.click(paletteSlot(2)); // the blue brush
-    program.click(onCanvas(6, 6)); // the white around the drawing
+    program.click(paletteSlot(2));   // the blue brush
+    program.click(onCanvas({6, 6})); // the white around the drawing
     const QImage shot = program.windowShot();
-    EXPECT_EQ(shot.pixel(onCanvas(6, 6)), kBlue);
+    EXPECT_EQ(shot.pixel(onCanvas({6, 6})), kBlue);
     program.close();
     EXPECT_EQ(program.waitForExit(), 0);
     const QImage stored = loadPicture(scratch.file("pages/1.bmp"));
     EXPECT_EQ(stored.pixel(6, 6), kBlue);
-    EXPECT_EQ(differingPixels(stored.copy(0, 0, 519, 389), shot.copy(145, 38, 519, 389)).count, 0);
+    EXPECT_EQ(differingPixels(visiblePart(stored), canvasOf(shot)).count, 0);
 }
 
 TEST(WholeProgram, ClosingWhileThePostcardStatusShowsStoresThePage) {
@@ -63,8 +50,8 @@ TEST(WholeProgram, ClosingWhileThePostcardStatusShowsStoresThePage) {
     RunningProgram program(scratch);
     ASSERT_TRUE(program.start());
     program.click(paletteSlot(4)); // the orange brush
-    program.click(onCanvas(6, 6));
-    program.click({733 + 30, 487 + 43}); // cmdSEND
+    program.click(onCanvas({6, 6}));
+    program.click(controlCentre("cmdSEND"));
     const QString composer = program.waitForOtherWindow("Send Drawing", 10000);
     ASSERT_FALSE(composer.isEmpty()) << "the composer did not open";
     ASSERT_TRUE(program.focusWindow(composer));
@@ -89,8 +76,8 @@ TEST(WholeProgram, ASecondStartEndsAndLeavesTheFirstWindowsPagesAlone) {
         RunningProgram first(scratch);
         ASSERT_TRUE(first.start());
         first.click(paletteSlot(2));
-        first.click(onCanvas(6, 6));
-        first.click({735, 230}); // next page: page 1 is stored blue
+        first.click(onCanvas({6, 6}));
+        first.click(controlCentre("cmdNEXT")); // page 1 is stored blue
         first.settle(800);
         ASSERT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), kBlue);
         EXPECT_EQ(startAgain(scratch), 0);
