@@ -1,5 +1,6 @@
 #include "tests/whole/CanvasShots.h"
 
+#include "book/DataFiles.h"
 #include "pixels/BitmapFile.h"
 
 #include <QElapsedTimer>
@@ -21,7 +22,7 @@ QImage visiblePart(const QImage& page) {
     return page.copy(QRect(QPoint(0, 0), kCanvasArea.size()));
 }
 QImage outlinePage(const ScratchDataFolder& scratch, int page) {
-    return visiblePart(loadPicture(scratch.file(QStringLiteral("pages/orig/%1.bmp").arg(page))));
+    return visiblePart(loadPicture(scratch.file(DataFiles::outlinePage(page))));
 }
 
 QImage waitForCanvas(const RunningProgram& program, const QImage& expected) {

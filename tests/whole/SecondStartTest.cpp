@@ -43,10 +43,11 @@ protected:
         for (const auto& [name, value] : saved_)
             value.isNull() ? qunsetenv(name) : qputenv(name, value);
     }
-    // For this test and every program it starts.
+    // For this test and every program it starts, the fixture's own among them.
     void setEnv(const char* name, const QByteArray& value) {
         saved_.emplace_back(name, qgetenv(name));
         value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        program.setEnvironment(QString::fromLatin1(name), QString::fromLocal8Bit(value));
     }
     // A folder whose path alone nearly fills a socket address.
     QString longFolder() {

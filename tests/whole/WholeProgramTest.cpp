@@ -34,13 +34,13 @@ TEST(WholeProgram, ClosingTheWindowStoresThePageBeingColoured) {
     ScratchDataFolder scratch;
     RunningProgram program(scratch);
     ASSERT_TRUE(program.start());
-    program.click(paletteSlot(2));   // the blue brush
+    program.click(paletteSlot(kBlueSlot));
     program.click(onCanvas({6, 6})); // the white around the drawing
     const QImage shot = program.windowShot();
     EXPECT_EQ(shot.pixel(onCanvas({6, 6})), kBlue);
     program.close();
     EXPECT_EQ(program.waitForExit(), 0);
-    const QImage stored = loadPicture(scratch.file("pages/1.bmp"));
+    const QImage stored = loadPicture(scratch.file(DataFiles::workingPage(1)));
     EXPECT_EQ(stored.pixel(6, 6), kBlue);
     EXPECT_EQ(differingPixels(visiblePart(stored), canvasOf(shot)).count, 0);
 }
@@ -67,7 +67,7 @@ TEST(WholeProgram, ClosingWhileThePostcardStatusShowsStoresThePage) {
     program.screenshot().save(binaryDir() + "/whole-status.png");
     program.close();
     EXPECT_EQ(program.waitForExit(30000), 0);
-    EXPECT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), qRgb(255, 128, 0));
+    EXPECT_EQ(loadPicture(scratch.file(DataFiles::workingPage(1))).pixel(6, 6), qRgb(255, 128, 0));
 }
 
 TEST(WholeProgram, ASecondStartEndsAndLeavesTheFirstWindowsPagesAlone) {
@@ -75,14 +75,14 @@ TEST(WholeProgram, ASecondStartEndsAndLeavesTheFirstWindowsPagesAlone) {
     {
         RunningProgram first(scratch);
         ASSERT_TRUE(first.start());
-        first.click(paletteSlot(2));
+        first.click(paletteSlot(kBlueSlot));
         first.click(onCanvas({6, 6}));
         first.click(controlCentre("cmdNEXT")); // page 1 is stored blue
         first.settle(800);
-        ASSERT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), kBlue);
+        ASSERT_EQ(loadPicture(scratch.file(DataFiles::workingPage(1))).pixel(6, 6), kBlue);
         EXPECT_EQ(startAgain(scratch), 0);
         EXPECT_TRUE(first.running());
-        EXPECT_EQ(loadPicture(scratch.file("pages/1.bmp")).pixel(6, 6), kBlue)
+        EXPECT_EQ(loadPicture(scratch.file(DataFiles::workingPage(1))).pixel(6, 6), kBlue)
             << "the second start remade the working copies";
     } // the first program is killed here, leaving its lock behind
     ASSERT_TRUE(QFile::exists(scratch.file("vellumix.lock")));
