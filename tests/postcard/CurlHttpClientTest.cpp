@@ -5,7 +5,6 @@
 #include "tests/postcard/LoopbackPeer.h"
 #include "tests/support/TestSupport.h"
 
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -57,11 +56,12 @@ TEST_F(CurlHttpClientTest, AnUnreachableServiceFails) {
 TEST_F(CurlHttpClientTest, ASilentServiceFailsOnceTheTimeOutPasses) {
     SilentServer silent;
     client_.setTimeout(700ms);
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_THROW(client_.get(urlOn(silent.port())), DeliveryError);
-    EXPECT_GE(clock.elapsed(), 600);
-    EXPECT_LT(clock.elapsed(), 15000) << "the default 20 s, not the time-out given";
+    try {
+        client_.get(urlOn(silent.port()));
+        ADD_FAILURE() << "a silent service was taken";
+    } catch (const DeliveryError& e) {
+        EXPECT_TRUE(timedOutWithin(e.what(), 15000)) << "the default 20 s, not the time-out given";
+    }
 }
 
 TEST_F(CurlHttpClientTest, ANameServerThatNeverAnswersIsGivenUpWithinTheTimeOut) {
@@ -70,8 +70,8 @@ TEST_F(CurlHttpClientTest, ANameServerThatNeverAnswersIsGivenUpWithinTheTimeOut)
         [this] { client_.get("http://postcards.example.net/qzsmtp.asp?ID=QZ"); });
     if (!outcome.refused.isEmpty())
         GTEST_SKIP() << "no silent name server here: " << outcome.refused.toStdString();
-    EXPECT_TRUE(outcome.threw) << outcome.what.toStdString();
-    EXPECT_LT(outcome.elapsedMs, 1000 + 4000) << "a 1 s time-out, with room to spare";
+    EXPECT_TRUE(outcome.threw);
+    EXPECT_TRUE(timedOutWithin(outcome.what, 5000)) << "a 1 s time-out, not the resolver's 20 s";
 }
 
 TEST_F(CurlHttpClientTest, OnlyWebAddressesAreFetched) {

@@ -8,7 +8,6 @@
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -213,12 +212,12 @@ TEST_F(CurlMailClientTest, NoServerListeningFails) {
 
 TEST_F(CurlMailClientTest, ASilentServerIsGivenUpWithinTheTimeOuts) {
     SilentServer silent;
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_THROW(CurlMailClient({1s, 1s, 3s}).send(mailTo(silent.port())), DeliveryError);
-    // Far below the default time-outs, far above the ones given: a busy
-    // machine must not fail this.
-    EXPECT_LT(clock.elapsed(), 15000);
+    try {
+        CurlMailClient({1s, 1s, 3s}).send(mailTo(silent.port()));
+        ADD_FAILURE() << "a silent relay took the mail";
+    } catch (const DeliveryError& e) {
+        EXPECT_TRUE(timedOutWithin(e.what(), 15000)) << "a default time-out, not those given";
+    }
 }
 
 TEST_F(CurlMailClientTest, ANameServerThatNeverAnswersIsGivenUpWithinTheTimeOut) {
@@ -229,6 +228,6 @@ TEST_F(CurlMailClientTest, ANameServerThatNeverAnswersIsGivenUpWithinTheTimeOut)
     });
     if (!outcome.refused.isEmpty())
         GTEST_SKIP() << "no silent name server here: " << outcome.refused.toStdString();
-    EXPECT_TRUE(outcome.threw) << outcome.what.toStdString();
-    EXPECT_LT(outcome.elapsedMs, 1000 + 4000) << "a 1 s time-out, with room to spare";
+    EXPECT_TRUE(outcome.threw);
+    EXPECT_TRUE(timedOutWithin(outcome.what, 5000)) << "a 1 s time-out, not the resolver's 20 s";
 }

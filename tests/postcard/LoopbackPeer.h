@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 // A helper script from this folder, run with the system's Python (which has
@@ -69,12 +70,16 @@ struct SilentLookUpOutcome {
     QString refused; // why the machine would not let the test make one; empty when it ran
     bool threw = false;
     QString what;
-    qint64 elapsedMs = 0;
 };
 
 // Runs call in a child process whose network holds only loopback and whose
 // name look-ups go to a name server there that never answers.
 SilentLookUpOutcome runBesideSilentNameServer(const std::function<void()>& call);
+
+// Whether a client's failure is libcurl's own time-out, which, where libcurl
+// counts, fired within limitMs: the time-out given, not a longer default, nor
+// a refusal or the resolver giving up.
+::testing::AssertionResult timedOutWithin(const QString& what, int limitMs);
 
 // Keeps proxy settings of the environment away from loopback requests.
 void bypassProxies();

@@ -10,7 +10,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -177,16 +176,13 @@ TEST_F(PostcardDeliveryTest, TheOutcomeStaysWhileTheWindowsKeepWorking) {
     failService();
     settings_.outcomeDisplayTime = 600ms;
     QStringList duringTheWait;
-    QElapsedTimer clock;
     QTimer tick; // stands for the child's doings on the main window meanwhile
     QObject::connect(&tick, &QTimer::timeout, [&] {
         frmSTATUS* status = statusWindow();
         duringTheWait << (status && status->isVisible() ? status->statusText() : "no status");
     });
     tick.start(100);
-    clock.start();
     sendPostcard("gran@example.org");
-    EXPECT_GE(clock.elapsed(), 600);
     // Ticks come only while events are processed; a busy machine may merge some.
     EXPECT_GE(duringTheWait.count(StatusFailed), 2) << "events must be processed during the wait";
     EXPECT_EQ(duringTheWait.last(), StatusFailed);
