@@ -26,7 +26,11 @@ INSTANTIATE_TEST_SUITE_P(Screens, FullScreenLayoutTest,
                                          Screen{{1600, 1200}, 2.0, {0, 0, 1600, 1200}},
                                          Screen{{1280, 1024}, 1.6, {0, 32, 1280, 960}},
                                          Screen{{1366, 768}, 1.28, {171, 0, 1024, 768}},
-                                         Screen{{800, 600}, 1.0, {0, 0, 800, 600}}));
+                                         Screen{{800, 600}, 1.0, {0, 0, 800, 600}}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.pixels.width()) + "x" +
+                                    std::to_string(info.param.pixels.height());
+                         });
 
 TEST(FullScreenLayout, AScreenPointAndTheLayoutPointItShowsMapBothWays) {
     const FullScreenLayout layout{{1920, 1080}, {800, 600}};

@@ -44,6 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {"push button\tMalen", "push button\tZeichnen", "radio button\tRadiergummi",
                   "radio button\tPinsel Rot", "image\tSeite 1 von 16", "push button\tRückgängig",
                   "push button\tNächste Seite", "push button\tMein Bild speichern",
-                  "push button\tEine Postkarte schicken"}}));
+                  "push button\tEine Postkarte schicken"}}),
+    [](const auto& info) {
+        const std::string lang = info.param.lang;
+        return lang.substr(0, lang.find_first_of("._"));
+    });
 
 } // namespace
