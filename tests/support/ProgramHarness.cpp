@@ -2,7 +2,6 @@
 
 #include "tests/support/Facts.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 
@@ -111,46 +110,38 @@ QStringList RunningProgram::windowsTitled(const QString& title) const {
     return ids.split('\n', Qt::SkipEmptyParts);
 }
 
+QString RunningProgram::waitForShown(const QString& title, int timeoutMs) const {
+    QStringList ids;
+    eventually(
+        [&] {
+            ids = windowsTitled(title);
+            return !ids.isEmpty() || process_.state() == QProcess::NotRunning;
+        },
+        timeoutMs);
+    return ids.isEmpty() ? QString() : ids.last();
+}
+
 bool RunningProgram::waitForWindow(const QString& title, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        if (const QStringList ids = windowsTitled(title); !ids.isEmpty()) {
-            windowId_ = ids.last();
-            origin_ = windowGeometry().topLeft();
-            settle(500);
-            return true;
-        }
-        if (process_.state() == QProcess::NotRunning)
-            return false;
-        QThread::msleep(100);
-    }
-    return false;
+    windowId_ = waitForShown(title, timeoutMs);
+    if (windowId_.isEmpty())
+        return false;
+    origin_ = windowGeometry().topLeft();
+    settle(500);
+    return true;
 }
 
 QString RunningProgram::waitForOtherWindow(const QString& title, int timeoutMs) const {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs && process_.state() != QProcess::NotRunning) {
-        if (const QStringList ids = windowsTitled(title); !ids.isEmpty()) {
-            // A window just mapped may not take input yet: let it finish showing.
-            QThread::msleep(300);
-            return ids.last();
-        }
-        QThread::msleep(50);
-    }
-    return QString();
+    const QString id = waitForShown(title, timeoutMs);
+    // A window just mapped may not take input yet: let it finish showing.
+    if (!id.isEmpty())
+        QThread::msleep(300);
+    return id;
 }
 
 bool RunningProgram::waitUntilGone(const QString& title, int timeoutMs) const {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        if (process_.state() == QProcess::NotRunning || windowsTitled(title).isEmpty())
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
+    return eventually(
+        [&] { return process_.state() == QProcess::NotRunning || windowsTitled(title).isEmpty(); },
+        timeoutMs);
 }
 
 bool RunningProgram::focusWindow(const QString& id) const {
@@ -267,15 +258,4 @@ int RunningProgram::waitForExit(int timeoutMs) {
 
 int startAgain(const ScratchDataFolder& scratch) {
     return RunningProgram(scratch).startAgain();
-}
-
-bool eventually(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(100);
-    }
-    return true;
 }

@@ -86,6 +86,9 @@ public:
 private:
     // Starts process on the program, as the user and in the environment set.
     void launch(QProcess& process) const;
+    // The last shown window with this title; empty when none showed in time
+    // or the program ended.
+    QString waitForShown(const QString& title, int timeoutMs) const;
 
     QString program_;
     QStringList arguments_;
@@ -102,8 +105,5 @@ private:
 // Starts scratch's program once more, as a launcher would, in a home of its
 // own: RunningProgram::startAgain().
 int startAgain(const ScratchDataFolder& scratch);
-
-// Waits (bounded) until done holds.
-bool eventually(const std::function<bool()>& done, int timeoutMs = 15000);
 
 int xdotool(const QStringList& arguments, QString* output = nullptr);

@@ -3,10 +3,12 @@
 #include <QColor>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QProcess>
 #include <QTcpServer>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -168,6 +170,17 @@ PixelDifference differingPixels(const QImage& a, const QImage& b) {
             if ((a.pixel(x, y) & 0xffffff) != (b.pixel(x, y) & 0xffffff) && d.count++ == 0)
                 d.first = {x, y};
     return d;
+}
+
+bool eventually(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(100);
+    }
+    return true;
 }
 
 int closedPort() {

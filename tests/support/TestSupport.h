@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 QString sourceDir();
@@ -95,6 +96,9 @@ struct CommandResult {
 // Runs a program in folder (this process's own when empty), waiting up to timeoutMs.
 CommandResult runCommand(const QString& program, const QStringList& arguments,
                          int timeoutMs = 30000, const QString& folder = {});
+
+// Waits (bounded) until done holds, trying it every tenth of a second.
+bool eventually(const std::function<bool()>& done, int timeoutMs = 15000);
 
 // A loopback port with nothing listening on it.
 int closedPort();

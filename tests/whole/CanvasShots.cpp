@@ -3,8 +3,7 @@
 #include "book/DataFiles.h"
 #include "pixels/BitmapFile.h"
 
-#include <QElapsedTimer>
-#include <QThread>
+#include <utility>
 
 QRect slotArea(int i) {
     const QRect first = controlRect("cmdCOLOR");
@@ -26,27 +25,26 @@ QImage outlinePage(const ScratchDataFolder& scratch, int page) {
 }
 
 QImage waitForCanvas(const RunningProgram& program, const QImage& expected) {
-    QElapsedTimer clock;
-    clock.start();
-    QImage shot = program.windowShot();
-    while (differingPixels(canvasOf(shot), expected).count != 0 && clock.elapsed() < 5000) {
-        QThread::msleep(100);
-        shot = program.windowShot();
-    }
+    QImage shot;
+    eventually(
+        [&] {
+            shot = program.windowShot();
+            return differingPixels(canvasOf(shot), expected).count == 0;
+        },
+        5000);
     return shot;
 }
 
 QImage settledShot(const RunningProgram& program) {
-    QElapsedTimer clock;
-    clock.start();
-    QImage last = program.windowShot();
-    for (;;) {
-        QThread::msleep(50);
-        QImage shot = program.windowShot();
-        if (shot == last || clock.elapsed() > 3000)
-            return shot;
-        last = shot;
-    }
+    QImage last;
+    QImage shot;
+    eventually(
+        [&] {
+            shot = program.windowShot();
+            return std::exchange(last, shot) == shot;
+        },
+        3000);
+    return shot;
 }
 
 int countOf(const QImage& picture, QRgb colour, QRect box) {

@@ -6,7 +6,6 @@
 #include "tests/support/ProgramHarness.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -54,12 +53,9 @@ TEST(SaveUnderXvfb, AColouredPageIsSavedThroughTheRealDialog) {
     program.key("Return");
 
     const QString saved = saves.filePath("coloured.bmp");
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFileInfo::exists(saved) && clock.elapsed() < 10000)
-        QThread::msleep(100);
-    ASSERT_TRUE(QFileInfo::exists(saved)) << "no file was written; the folder holds "
-                                          << QDir(saves.path()).entryList().join(' ').toStdString();
+    ASSERT_TRUE(eventually([&] { return QFileInfo::exists(saved); }, 10000))
+        << "no file was written; the folder holds "
+        << QDir(saves.path()).entryList().join(' ').toStdString();
     QThread::msleep(300);
 
     const QImage picture = loadPicture(saved);

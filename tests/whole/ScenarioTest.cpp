@@ -7,11 +7,9 @@
 #include "tests/whole/CanvasShots.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineF>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtEndian>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -54,11 +52,7 @@ bool showsEmpty(const QImage& shot, const QImage& before, int i) {
 }
 
 bool waitForFile(const QString& path) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFile::exists(path) && clock.elapsed() < 5000)
-        QThread::msleep(50);
-    return QFile::exists(path);
+    return eventually([&] { return QFile::exists(path); }, 5000);
 }
 
 // Presses the save button and answers the real dialog the way a child

@@ -3,9 +3,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
 #include <cups/cups.h>
 
 namespace {
@@ -109,14 +107,13 @@ QStringList TestPrintServer::writtenFiles() const {
 }
 
 QStringList TestPrintServer::waitForJobs(int jobs, int timeoutMs) const {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        const CommandResult pending = runCommand(QStringLiteral("lpstat"), {"-o"});
-        if (pending.exitCode == 0 && pending.output.trimmed().isEmpty() && jobCount() >= jobs)
-            break;
-        QThread::msleep(200);
-    }
+    eventually(
+        [&] {
+            const CommandResult pending = runCommand(QStringLiteral("lpstat"), {"-o"});
+            return pending.exitCode == 0 && pending.output.trimmed().isEmpty() &&
+                   jobCount() >= jobs;
+        },
+        timeoutMs);
     return writtenFiles();
 }
 
