@@ -6,13 +6,10 @@
 #include <QThread>
 
 int xdotool(const QStringList& arguments, QString* output) {
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    if (!process.waitForFinished(20000))
-        return -1;
+    const CommandResult result = runCommand(QStringLiteral("xdotool"), arguments, 20000);
     if (output)
-        *output = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-    return process.exitCode();
+        *output = QString::fromLocal8Bit(result.output).trimmed();
+    return result.exitCode;
 }
 
 namespace {
@@ -220,10 +217,8 @@ void RunningProgram::type(const QString& text) {
 QString RunningProgram::copyFocusedText() {
     key(QStringLiteral("ctrl+a"));
     key(QStringLiteral("ctrl+c"));
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", "UTF8_STRING"});
-    xclip.waitForFinished(10000);
-    return QString::fromUtf8(xclip.readAllStandardOutput());
+    return QString::fromUtf8(
+        runCommand("xclip", {"-o", "-selection", "clipboard", "-t", "UTF8_STRING"}, 10000).output);
 }
 
 void RunningProgram::settle(int ms) {
@@ -231,10 +226,7 @@ void RunningProgram::settle(int ms) {
 }
 
 QImage RunningProgram::screenshot() const {
-    QProcess import;
-    import.start(QStringLiteral("import"), {"-window", "root", "png:-"});
-    import.waitForFinished(20000);
-    return QImage::fromData(import.readAllStandardOutput(), "PNG")
+    return QImage::fromData(runCommand("import", {"-window", "root", "png:-"}, 20000).output, "PNG")
         .convertToFormat(QImage::Format_RGB32);
 }
 
