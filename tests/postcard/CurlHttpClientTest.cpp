@@ -4,6 +4,7 @@
 #include "postcardprotocol/DeliveryError.h"
 #include "tests/postcard/LoopbackPeer.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/ThrownBy.h"
 
 #include <gtest/gtest.h>
 
@@ -11,41 +12,43 @@ using namespace std::chrono_literals;
 
 namespace {
 
-QString urlOn(int port, const QString& path = "/qzsmtp.asp?ID=QZ") {
-    return QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path);
+QString urlOn(int port, const char* scheme = "http") {
+    return QStringLiteral("%1://127.0.0.1:%2/qzsmtp.asp?ID=QZ").arg(scheme).arg(port);
 }
 
 class CurlHttpClientTest : public ::testing::Test {
 protected:
     void SetUp() override { bypassProxies(); }
+
+    // Starts a service answering reply, in place of the last one; its page's
+    // address, over HTTPS when given a certificate and its key.
+    QString serve(const QString& reply, int status = 200, const QString& certificate = {},
+                  const QString& key = {}) {
+        service_ = startPostcardService(reply, status, {}, certificate, key);
+        EXPECT_NE(service_->port(), 0) << service_->error().toStdString();
+        return urlOn(service_->port(), certificate.isEmpty() ? "http" : "https");
+    }
+
+    std::unique_ptr<ScriptPeer> service_;
     CurlHttpClient client_;
 };
 
 } // namespace
 
 TEST_F(CurlHttpClientTest, ReturnsTheBodyAsUtf8Text) {
-    const auto service = startPostcardService("smtp.example.net^u^p^Grüße 🐱");
-    ASSERT_NE(service->port(), 0) << service->error().toStdString();
-    EXPECT_EQ(client_.get(urlOn(service->port())), "smtp.example.net^u^p^Grüße 🐱");
+    EXPECT_EQ(client_.get(serve("smtp.example.net^u^p^Grüße 🐱")), "smtp.example.net^u^p^Grüße 🐱");
 }
 
 TEST_F(CurlHttpClientTest, AnEmptyBodyIsAnEmptyText) {
-    const auto service = startPostcardService("");
-    ASSERT_NE(service->port(), 0) << service->error().toStdString();
-    EXPECT_EQ(client_.get(urlOn(service->port())), "");
+    EXPECT_EQ(client_.get(serve("")), "");
 }
 
 TEST_F(CurlHttpClientTest, AnyStatusBut200FailsAtTheReply) {
     for (int status : {202, 301, 400, 404, 500, 503}) {
-        const auto service = startPostcardService("s^u^p^m", status);
-        ASSERT_NE(service->port(), 0) << service->error().toStdString();
-        try {
-            client_.get(urlOn(service->port()));
-            ADD_FAILURE() << status << " was taken";
-        } catch (const DeliveryError& e) {
-            EXPECT_EQ(e.stage(), "service reply") << status;
-            EXPECT_NE(std::string(e.what()).find(std::to_string(status)), std::string::npos);
-        }
+        const QString url = serve("s^u^p^m", status);
+        const auto e = thrownBy<DeliveryError>([&] { client_.get(url); });
+        EXPECT_EQ(e.stage(), "service reply") << status;
+        EXPECT_NE(std::string(e.what()).find(std::to_string(status)), std::string::npos);
     }
 }
 
@@ -56,12 +59,8 @@ TEST_F(CurlHttpClientTest, AnUnreachableServiceFails) {
 TEST_F(CurlHttpClientTest, ASilentServiceFailsOnceTheTimeOutPasses) {
     SilentServer silent;
     client_.setTimeout(700ms);
-    try {
-        client_.get(urlOn(silent.port()));
-        ADD_FAILURE() << "a silent service was taken";
-    } catch (const DeliveryError& e) {
-        EXPECT_TRUE(timedOutWithin(e.what(), 15000)) << "the default 20 s, not the time-out given";
-    }
+    const auto e = thrownBy<DeliveryError>([&] { client_.get(urlOn(silent.port())); });
+    EXPECT_TRUE(timedOutWithin(e.what(), 15000)) << "the default 20 s, not the time-out given";
 }
 
 TEST_F(CurlHttpClientTest, ANameServerThatNeverAnswersIsGivenUpWithinTheTimeOut) {
@@ -80,17 +79,11 @@ TEST_F(CurlHttpClientTest, OnlyWebAddressesAreFetched) {
 
 TEST_F(CurlHttpClientTest, HttpsNeedsACertificateThatChainsToTheStoreAndNamesTheHost) {
     const TestCertificates& certificates = testCertificates();
-    const auto service = startPostcardService("s^u^p^m", 200, {}, certificates.loopbackCert,
-                                              certificates.loopbackKey);
-    ASSERT_NE(service->port(), 0) << service->error().toStdString();
-    const QString url = QStringLiteral("https://127.0.0.1:%1/qzsmtp.asp").arg(service->port());
+    const QString url = serve("s^u^p^m", 200, certificates.loopbackCert, certificates.loopbackKey);
     EXPECT_EQ(CurlHttpClient(certificates.caFile).get(url), "s^u^p^m");
     EXPECT_THROW(client_.get(url), DeliveryError) << "the system's store does not know the test's";
 
-    const auto otherHost = startPostcardService("s^u^p^m", 200, {}, certificates.otherHostCert,
-                                                certificates.otherHostKey);
-    ASSERT_NE(otherHost->port(), 0) << otherHost->error().toStdString();
-    EXPECT_THROW(CurlHttpClient(certificates.caFile)
-                     .get(QStringLiteral("https://127.0.0.1:%1/").arg(otherHost->port())),
-                 DeliveryError);
+    const QString otherHost =
+        serve("s^u^p^m", 200, certificates.otherHostCert, certificates.otherHostKey);
+    EXPECT_THROW(CurlHttpClient(certificates.caFile).get(otherHost), DeliveryError);
 }

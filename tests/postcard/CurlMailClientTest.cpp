@@ -6,6 +6,7 @@
 #include "tests/postcard/LoopbackPeer.h"
 #include "tests/postcard/PictureCompare.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/ThrownBy.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,8 +23,6 @@ namespace {
 class CurlMailClientTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        inbox_ = dir_.path() + "/inbox";
-        QDir().mkpath(inbox_);
         attachment_ = dir_.path() + "/MyPicture.jpg";
         ASSERT_TRUE(samplePicture(40, 30).save(attachment_, "JPEG"));
     }
@@ -44,6 +43,17 @@ protected:
         return mail;
     }
 
+    // Starts a server, in place of the last one, on an empty inbox; its port.
+    int startServer(bool requireAuth, bool refuseRecipients = false,
+                    StartTls startTls = StartTls::Offered) {
+        server_.reset();
+        QDir(inbox_).removeRecursively();
+        QDir().mkpath(inbox_);
+        server_ = startSmtpServer(inbox_, requireAuth, refuseRecipients, startTls);
+        EXPECT_NE(server_->port(), 0) << server_->error().toStdString();
+        return server_->port();
+    }
+
     QStringList received() const {
         return QDir(inbox_).entryList({"*.json"}, QDir::Files, QDir::Name);
     }
@@ -56,13 +66,7 @@ protected:
 
     // How sending mail failed; a failure of the test when it did not.
     DeliveryError failure(const PostcardMail& mail) {
-        try {
-            client_.send(mail);
-        } catch (const DeliveryError& e) {
-            return e;
-        }
-        ADD_FAILURE() << "the mail was sent";
-        return DeliveryError("");
+        return thrownBy<DeliveryError>([&] { client_.send(mail); });
     }
 
     QJsonObject message(const QString& name) const {
@@ -72,7 +76,8 @@ protected:
     }
 
     QTemporaryDir dir_;
-    QString inbox_;
+    const QString inbox_ = dir_.path() + "/inbox";
+    std::unique_ptr<ScriptPeer> server_;
     QString attachment_;
     MailTimeouts quick_{2s, 2s, 5s};
     CurlMailClient client_{quick_, testCertificates().caFile};
@@ -81,9 +86,7 @@ protected:
 } // namespace
 
 TEST_F(CurlMailClientTest, LogsInInsideTlsWhenTheMailHasAUserName) {
-    const auto server = startSmtpServer(inbox_, /*requireAuth=*/true);
-    ASSERT_NE(server->port(), 0) << server->error().toStdString();
-    client_.send(mailTo(server->port()));
+    client_.send(mailTo(startServer(/*requireAuth=*/true)));
     ASSERT_EQ(received().size(), 1);
     const QJsonObject mail = message(received().first());
     EXPECT_EQ(mail["login"].toString(), "postcard-user");
@@ -104,12 +107,8 @@ TEST_F(CurlMailClientTest, NoLoginWithoutTlsAndAVerifiedCertificate) {
          testCertificates().caFile},
     };
     for (const Case& c : cases) {
-        QDir(inbox_).removeRecursively();
-        QDir().mkpath(inbox_);
-        const auto server = startSmtpServer(inbox_, /*requireAuth=*/true, false, c.startTls);
-        ASSERT_NE(server->port(), 0) << server->error().toStdString();
-        EXPECT_THROW(CurlMailClient(quick_, c.caFile).send(mailTo(server->port())), DeliveryError)
-            << c.what;
+        const PostcardMail mail = mailTo(startServer(/*requireAuth=*/true, false, c.startTls));
+        EXPECT_THROW(CurlMailClient(quick_, c.caFile).send(mail), DeliveryError) << c.what;
         EXPECT_EQ(authCommands(), "") << c.what;
         EXPECT_TRUE(received().isEmpty()) << c.what;
     }
@@ -135,15 +134,13 @@ TEST_F(CurlMailClientTest, WithoutAUserNameSendsWithTlsWhereOfferedCheckedAsTheS
         {"STARTTLS offered, then refused", StartTls::OfferedButRefused, true, false, false, false},
     };
     for (const Case& c : cases) {
-        QDir(inbox_).removeRecursively();
-        QDir().mkpath(inbox_);
-        const auto server = startSmtpServer(inbox_, /*requireAuth=*/false, false, c.startTls);
-        ASSERT_NE(server->port(), 0) << server->error().toStdString();
+        const PostcardMail mail =
+            mailTo(startServer(/*requireAuth=*/false, false, c.startTls), "", "");
         QStringList notes;
         CurlMailClient client(quick_, c.knownAuthority ? testCertificates().caFile : QString(),
                               c.verify, [&](const QString& line) { notes << line; });
         try {
-            client.send(mailTo(server->port(), "", ""));
+            client.send(mail);
             EXPECT_TRUE(c.sent) << c.what;
         } catch (const DeliveryError& e) {
             EXPECT_FALSE(c.sent) << c.what << ": " << e.what();
@@ -155,37 +152,33 @@ TEST_F(CurlMailClientTest, WithoutAUserNameSendsWithTlsWhereOfferedCheckedAsTheS
         ASSERT_EQ(received().size(), c.sent ? 1 : 0) << c.what;
         if (!c.sent)
             continue;
-        const QJsonObject mail = message(received().first());
-        EXPECT_EQ(mail["login"].toString(), "");
-        EXPECT_EQ(mail["tls"].toBool(), c.startTls != StartTls::NotOffered) << c.what;
-        EXPECT_EQ(mail["rcpt_tos"].toArray(), QJsonArray{"gran@example.org"});
+        const QJsonObject stored = message(received().first());
+        EXPECT_EQ(stored["login"].toString(), "");
+        EXPECT_EQ(stored["tls"].toBool(), c.startTls != StartTls::NotOffered) << c.what;
+        EXPECT_EQ(stored["rcpt_tos"].toArray(), QJsonArray{"gran@example.org"});
         EXPECT_TRUE(
-            mail["headers"].toObject()["Message-ID"].toString().endsWith("@school.example>"));
+            stored["headers"].toObject()["Message-ID"].toString().endsWith("@school.example>"));
     }
 }
 
 TEST_F(CurlMailClientTest, AWrongPasswordFails) {
-    const auto server = startSmtpServer(inbox_, /*requireAuth=*/true);
-    ASSERT_NE(server->port(), 0) << server->error().toStdString();
-    const DeliveryError error = failure(mailTo(server->port(), "postcard-user", "wrong-one"));
+    const DeliveryError error =
+        failure(mailTo(startServer(/*requireAuth=*/true), "postcard-user", "wrong-one"));
     EXPECT_EQ(error.stage(), "login") << error.what();
     EXPECT_FALSE(std::string(error.what()).find("wrong-one") != std::string::npos) << error.what();
     EXPECT_TRUE(received().isEmpty());
 }
 
 TEST_F(CurlMailClientTest, ARefusedRecipientIsNamedWithTheRelaysReply) {
-    const auto server = startSmtpServer(inbox_, /*requireAuth=*/false, /*refuseRecipients=*/true);
-    ASSERT_NE(server->port(), 0) << server->error().toStdString();
-    const DeliveryError error = failure(mailTo(server->port(), "", ""));
+    const DeliveryError error =
+        failure(mailTo(startServer(/*requireAuth=*/false, /*refuseRecipients=*/true), "", ""));
     EXPECT_EQ(error.stage(), "recipient");
     EXPECT_NE(std::string(error.what()).find("550 5.1.1 No such mailbox here"), std::string::npos)
         << error.what();
 }
 
 TEST_F(CurlMailClientTest, BodyAndAttachmentSurviveTheTrip) {
-    const auto server = startSmtpServer(inbox_, /*requireAuth=*/false);
-    ASSERT_NE(server->port(), 0) << server->error().toStdString();
-    PostcardMail mail = mailTo(server->port(), "", "");
+    PostcardMail mail = mailTo(startServer(/*requireAuth=*/false), "", "");
     // A lone "." line would end the message early unless it is escaped.
     mail.messagetext = "Liebe Grüße\n.\nfrom a very long line " + QString(300, 'x');
     client_.send(mail);
@@ -199,10 +192,9 @@ TEST_F(CurlMailClientTest, BodyAndAttachmentSurviveTheTrip) {
 }
 
 TEST_F(CurlMailClientTest, AMissingAttachmentFails) {
-    const auto server = startSmtpServer(inbox_, /*requireAuth=*/false);
-    ASSERT_NE(server->port(), 0) << server->error().toStdString();
+    const PostcardMail mail = mailTo(startServer(/*requireAuth=*/false), "", "");
     QFile::remove(attachment_);
-    EXPECT_THROW(client_.send(mailTo(server->port(), "", "")), DeliveryError);
+    EXPECT_THROW(client_.send(mail), DeliveryError);
     EXPECT_TRUE(received().isEmpty());
 }
 
@@ -212,12 +204,10 @@ TEST_F(CurlMailClientTest, NoServerListeningFails) {
 
 TEST_F(CurlMailClientTest, ASilentServerIsGivenUpWithinTheTimeOuts) {
     SilentServer silent;
-    try {
+    const auto e = thrownBy<DeliveryError>([&] {
         CurlMailClient({1s, 1s, 3s}).send(mailTo(silent.port()));
-        ADD_FAILURE() << "a silent relay took the mail";
-    } catch (const DeliveryError& e) {
-        EXPECT_TRUE(timedOutWithin(e.what(), 15000)) << "a default time-out, not those given";
-    }
+    });
+    EXPECT_TRUE(timedOutWithin(e.what(), 15000)) << "a default time-out, not those given";
 }
 
 TEST_F(CurlMailClientTest, ANameServerThatNeverAnswersIsGivenUpWithinTheTimeOut) {

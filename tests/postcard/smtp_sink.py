@@ -35,13 +35,13 @@ def authenticator(server, session, envelope, mechanism, auth_data):
 
 class RecordingSMTP(SMTP):
     async def smtp_STARTTLS(self, arg):
-        if self.event_handler.refuse_starttls:
+        if self.event_handler.args.refuse_starttls:
             await self.push("454 4.7.0 TLS not available now")
             return
         await super().smtp_STARTTLS(arg)
 
     async def smtp_AUTH(self, arg):
-        with open(os.path.join(self.event_handler.folder, "auth.log"), "a") as log:
+        with open(os.path.join(self.event_handler.args.folder, "auth.log"), "a") as log:
             log.write(f"AUTH tls={int(self.session.ssl is not None)}\n")
         return await super().smtp_AUTH(arg)
 
@@ -52,21 +52,19 @@ class RecordingController(Controller):
 
 
 class Store:
-    def __init__(self, folder, refuse_recipients, refuse_starttls):
-        self.folder = folder
-        self.refuse_recipients = refuse_recipients
-        self.refuse_starttls = refuse_starttls
+    def __init__(self, args):
+        self.args = args
         self.count = 0
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
-        if self.refuse_recipients:
+        if self.args.refuse_recipients:
             return "550 5.1.1 No such mailbox here"
         envelope.rcpt_tos.append(address)
         return "250 OK"
 
     async def handle_DATA(self, server, session, envelope):
         self.count += 1
-        stem = os.path.join(self.folder, str(self.count))
+        stem = os.path.join(self.args.folder, str(self.count))
         raw = envelope.original_content
         with open(stem + ".eml", "wb") as out:
             out.write(raw)
@@ -80,9 +78,8 @@ class Store:
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--folder", required=True)
-    parser.add_argument("--require-auth", action="store_true")
-    parser.add_argument("--refuse-recipients", action="store_true")
-    parser.add_argument("--refuse-starttls", action="store_true")
+    for flag in ("--require-auth", "--refuse-recipients", "--refuse-starttls"):
+        parser.add_argument(flag, action="store_true")
     parser.add_argument("--tls-cert")
     parser.add_argument("--tls-key")
     args = parser.parse_args()
@@ -96,9 +93,8 @@ def main():
     signal.pthread_sigmask(signal.SIG_BLOCK, stop_signals)
     port = free_port()
     controller = RecordingController(
-        Store(args.folder, args.refuse_recipients, args.refuse_starttls), hostname="127.0.0.1", port=port,
-        authenticator=authenticator, auth_required=args.require_auth,
-        auth_require_tls=False, tls_context=tls)
+        Store(args), hostname="127.0.0.1", port=port, authenticator=authenticator,
+        auth_required=args.require_auth, auth_require_tls=False, tls_context=tls)
     controller.start()
     print(f"PORT {port}", flush=True)
     signal.sigwait(stop_signals)
