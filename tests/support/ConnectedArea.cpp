@@ -72,10 +72,6 @@ QImage ConnectedArea::paintedOn(QImage image, QRgb colour) const {
            << wrong.first.x() << ", " << wrong.first.y() << ")";
 }
 
-QString WhiteAreaLabels::where(int id) const {
-    return QStringLiteral("(%1, %2)").arg(firstPixel(id).x()).arg(firstPixel(id).y());
-}
-
 WhiteAreaLabels labelWhiteAreas(const QImage& picture, bool diagonal) {
     const int pixels = picture.width() * picture.height();
     WhiteAreaLabels areas{picture.width(), std::vector<int>(std::size_t(pixels)), {0}, {0}};

@@ -32,7 +32,9 @@ struct WhiteAreaLabels {
 
     int count() const { return int(size.size()) - 1; }
     QPoint firstPixel(int id) const { return {first[id] % width, first[id] / width}; }
-    QString where(int id) const;
+    QString where(int id) const {
+        return QStringLiteral("(%1, %2)").arg(first[id] % width).arg(first[id] / width);
+    }
 };
 WhiteAreaLabels labelWhiteAreas(const QImage& picture, bool diagonal);
 

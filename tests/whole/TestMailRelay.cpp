@@ -79,14 +79,9 @@ bool TestMailRelay::greets() const {
 
 QStringList TestMailRelay::waitForMails(int count, int timeoutMs) const {
     const QDir inbox(path("mail/gran/new"));
+    eventually([&] { return inbox.entryList(QDir::Files).size() >= count; }, timeoutMs);
     QStringList mails;
-    eventually(
-        [&] {
-            mails = inbox.entryList(QDir::Files, QDir::Name);
-            return mails.size() >= count;
-        },
-        timeoutMs);
-    for (QString& mail : mails)
-        mail = inbox.filePath(mail);
+    for (const QString& name : inbox.entryList(QDir::Files, QDir::Name))
+        mails << inbox.filePath(name);
     return mails;
 }
