@@ -33,8 +33,21 @@ protected:
         return readUserSettings([this](const QString& line) { complaints_ << line; });
     }
 
+    // What the delivery is handed.
+    static PostcardSettings delivered(const UserSettings& settings) {
+        PostcardSettings postcard;
+        applyPostcardSettings(settings, postcard);
+        return postcard;
+    }
+
+    // vellumix --check-settings: its status, its lines in shown_.
+    int check() {
+        return checkSettings(readSettingsFiles(), [this](const QString& l) { shown_ << l; });
+    }
+
     QTemporaryDir dir_;
     QStringList complaints_;
+    QStringList shown_;
 };
 
 } // namespace
@@ -47,15 +60,13 @@ TEST_F(UserSettingsTest, TheUsersFileWinsOverTheSystemsKeyByKey) {
     EXPECT_EQ(settings.postcardSender, "kids@home.example");
     EXPECT_TRUE(complaints_.isEmpty()) << complaints_.join('\n').toStdString();
 
-    PostcardSettings postcard;
-    applyPostcardSettings(settings, postcard);
+    const PostcardSettings postcard = delivered(settings);
     EXPECT_EQ(postcard.service, "https://cards.school.example");
     EXPECT_EQ(postcard.sender, "kids@home.example");
 }
 
 TEST_F(UserSettingsTest, NoFilesKeepTheCompiledDefaultsAndNameTheFilesToSet) {
-    PostcardSettings postcard;
-    applyPostcardSettings(read(), postcard);
+    const PostcardSettings postcard = delivered(read());
     EXPECT_EQ(postcard.service, PostcardServiceHost);
     EXPECT_EQ(postcard.sender, PostcardSenderAddress);
     EXPECT_FALSE(postcard.verifyRelayCertificate);
@@ -69,14 +80,9 @@ TEST_F(UserSettingsTest, RelayTlsIsOpportunisticUnlessSetToVerify) {
         {"opportunistic", false, false}, {"verify", true, false}, {"yes", true, true}};
     for (const auto& [value, verify, complained] : rows) {
         complaints_.clear();
-        const QString user = write("user", "[postcard]\nrelay_tls=" + value + "\n");
-        PostcardSettings postcard;
-        applyPostcardSettings(read(), postcard);
-        EXPECT_EQ(postcard.verifyRelayCertificate, verify) << value.toStdString();
-        ASSERT_EQ(complaints_.size(), complained ? 1 : 0) << value.toStdString();
-        for (const QString& complaint : complaints_)
-            EXPECT_TRUE(complaint.contains(user + ": [postcard] relay_tls=yes"))
-                << complaint.toStdString();
+        write("user", "[postcard]\nrelay_tls=" + value + "\n");
+        EXPECT_EQ(delivered(read()).verifyRelayCertificate, verify) << value.toStdString();
+        EXPECT_EQ(complaints_.size(), complained ? 1 : 0) << value.toStdString();
     }
 }
 
@@ -90,8 +96,7 @@ TEST_F(UserSettingsTest, AnUnusableValueIsNamedWithItsFileAndKeyAndStillHandedOn
     EXPECT_TRUE(complaints_[1].contains(user + ": [postcard] sender=nobody"))
         << complaints_[1].toStdString();
     // The delivery then fails at the request, as for an unreachable service.
-    PostcardSettings postcard;
-    applyPostcardSettings(settings, postcard);
+    const PostcardSettings postcard = delivered(settings);
     EXPECT_EQ(postcard.service, "ftp://cards.example");
     EXPECT_EQ(postcard.sender, "nobody");
 }
@@ -113,20 +118,15 @@ class SettingsTableTest : public UserSettingsTest, public testing::WithParamInte
 
 TEST_P(SettingsTableTest, ReadsEachKeyAsTheTableSays) {
     const Case& c = GetParam();
-    if (!c.system.isEmpty())
-        write("system", c.system);
-    if (!c.user.isEmpty())
-        write("user", c.user);
-    QStringList shown;
-    const int status = checkSettings(readSettingsFiles(), [&](const QString& l) { shown << l; });
-    EXPECT_TRUE(shown.contains(QString::fromUtf8(c.key) + " = " + c.value))
-        << shown.join('\n').toStdString();
+    write("system", c.system);
+    write("user", c.user);
+    EXPECT_EQ(check(), c.status);
+    EXPECT_TRUE(shown_.contains(QString::fromUtf8(c.key) + " = " + c.value))
+        << shown_.join('\n').toStdString();
     read();
     EXPECT_EQ(complaints_.size(), *c.problem ? 1 : 0) << complaints_.join('\n').toStdString();
-    if (*c.problem && !complaints_.isEmpty()) {
-        EXPECT_TRUE(complaints_[0].contains(c.problem)) << complaints_[0].toStdString();
-    }
-    EXPECT_EQ(status, c.status);
+    for (const QString& complaint : complaints_)
+        EXPECT_TRUE(complaint.contains(c.problem)) << complaint.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -158,18 +158,15 @@ TEST_F(UserSettingsTest, TheShippedFileUncommentedSetsEveryKeyToItsDefault) {
     for (const QString& line : settingsFileText().split('\n'))
         text += (line.startsWith('#') && line.contains(" =") ? line.mid(1) : line) + '\n';
     write("system", text.toUtf8());
-    QStringList shown;
-    EXPECT_EQ(checkSettings(readSettingsFiles(), [&](const QString& l) { shown << l; }), 0)
-        << shown.join('\n').toStdString();
+    EXPECT_EQ(check(), 0) << shown_.join('\n').toStdString();
     for (const SettingKey& key : settingKeys())
-        EXPECT_TRUE(shown.contains(key.shown() + " = " + key.fallback + " (system file)"))
+        EXPECT_TRUE(shown_.contains(key.shown() + " = " + key.fallback + " (system file)"))
             << key.shown().toStdString() << " is not in the shipped file";
 }
 
 TEST_F(UserSettingsTest, ListedRecipientsReachTheDelivery) {
     write("user", "[postcard]\nrecipients=Gran <gran@example.org>, Tom Smith <tom@example.org>\n");
-    PostcardSettings postcard;
-    applyPostcardSettings(read(), postcard);
+    const PostcardSettings postcard = delivered(read());
     ASSERT_EQ(postcard.recipients.size(), 2);
     EXPECT_EQ(postcard.recipients[1].name, "Tom Smith");
     EXPECT_EQ(postcard.recipients[1].address, "tom@example.org");

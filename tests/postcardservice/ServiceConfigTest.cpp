@@ -5,7 +5,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+using testing::HasSubstr;
 
 namespace {
 
@@ -66,23 +68,20 @@ TEST_F(ServiceConfigTest, ABadFileNamesItsLine) {
          "{name} is no placeholder"},
         {"[mail]\nserver = m\n[postcard]\nrecipients = @x, gran\n", ":4: postcard/recipients"}};
     for (const auto& [text, expected] : bad)
-        EXPECT_NE(error(text).find(expected), std::string::npos)
-            << error(text) << " | " << expected;
+        EXPECT_THAT(error(text), HasSubstr(expected));
 }
 
 TEST_F(ServiceConfigTest, ALoginNeedsHttpsAndAPasswordFileWithoutACaret) {
-    EXPECT_NE(error("[mail]\nserver = m\nuser = cards\npassword_file = /nonexistent\n")
-                  .find(":3: mail/user: a login is handed to every client"),
-              std::string::npos);
+    EXPECT_THAT(error("[mail]\nserver = m\nuser = cards\npassword_file = /nonexistent\n"),
+                HasSubstr(":3: mail/user: a login is handed to every client"));
     const QByteArray https = "[listen]\ncertificate = c.pem\nkey = k.pem\n[mail]\nserver = m\n"
                              "user = cards\npassword_file = " +
                              dir_.filePath("password").toUtf8() + "\n";
     write("pass^word\n", "password");
-    EXPECT_NE(error(https).find(":7: mail/password_file: the password cannot hold"),
-              std::string::npos);
+    EXPECT_THAT(error(https), HasSubstr(":7: mail/password_file: the password cannot hold"));
     for (const QByteArray& bad : {QByteArray("\n"), QByteArray("s3cret\nsecond\n")}) {
         write(bad, "password");
-        EXPECT_NE(error(https).find(":7: mail/password_file: "), std::string::npos) << bad.data();
+        EXPECT_THAT(error(https), HasSubstr(":7: mail/password_file: ")) << bad.data();
     }
     write("s3cret\n", "password");
     QFile::setPermissions(dir_.filePath("password"),

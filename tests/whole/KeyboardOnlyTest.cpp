@@ -13,10 +13,10 @@ protected:
         ASSERT_TRUE(program.start());
         ASSERT_TRUE(program.focusWindow(program.windowId())) << "the window took no keyboard";
     }
-    void keys(std::initializer_list<const char*> names, int times = 1) {
-        for (int i = 0; i < times; ++i)
-            for (const char* name : names)
-                program.key(QString::fromLatin1(name));
+    // The keys named, separated by spaces, one after another.
+    void keys(const QString& names) {
+        for (const QString& name : names.split(' ', Qt::SkipEmptyParts))
+            program.key(name);
     }
     void expectCanvas(const QImage& expected, const char* what) {
         const QImage canvas = canvasOf(waitForCanvas(program, expected));
@@ -39,37 +39,31 @@ TEST_F(KeyboardOnly, PicksFillsDrawsUndoesAndTurns) {
         ++steps;
     const QPoint at = centre - QPoint(4 * steps, 0);
 
-    keys({"Tab", "Tab", "Right", "Right", "space"}); // the tools, the brushes: blue
-    keys({"Tab"});                                   // the page
-    keys({"Left"}, steps);
-    keys({"space", "Tab"}); // the focus, and with it the pointer's mark, to undo and redo
+    keys("Tab Tab Right Right space");                      // the tools, the brushes: blue
+    keys("Tab " + QStringLiteral("Left ").repeated(steps)); // the page, the pointer to white
+    keys("space Tab"); // the focus, and with it the pointer's mark, to undo and redo
     QImage filled = outline;
     surfaceFill(filled, at.x(), at.y(), kPaletteTable[kBlueSlot]);
     expectCanvas(filled, "the fill at the pointer");
 
     // Draw mode, the red crayon, down, five steps left, up.
-    keys({"shift+Tab", "shift+Tab", "shift+Tab", "Right", "space", "Tab", "space", "Tab", "space"});
-    keys({"Left"}, 5);
-    keys({"space", "Tab"});
+    keys("shift+Tab shift+Tab shift+Tab Right space Tab space Tab space");
+    keys(QStringLiteral("Left ").repeated(5) + "space Tab");
     const QImage stroke = canvasOf(settledShot(program));
-    EXPECT_EQ(
-        breaking(
-            stroke,
-            [&](int x, int y) { return outline.pixel(x, y) == 0 || stroke.pixel(x, y) == kRed; },
-            QRect(at.x() - 20, at.y(), 21, 1))
-            .count,
-        0)
-        << "the stroke along the pointer's way";
-    EXPECT_EQ(
-        breaking(stroke,
-                 [&](int x, int y) { return outline.pixel(x, y) != 0 || stroke.pixel(x, y) == 0; })
-            .count,
-        0)
-        << "the lift stamps the outlines back";
+    const auto expectEvery = [&](const char* what, auto ok, QRect box = {}) {
+        const PixelDifference d = breaking(stroke, ok, box);
+        EXPECT_EQ(d.count, 0) << what << ": " << where(d);
+    };
+    expectEvery(
+        "the stroke along the pointer's way",
+        [&](int x, int y) { return outline.pixel(x, y) == 0 || stroke.pixel(x, y) == kRed; },
+        QRect(at.x() - 20, at.y(), 21, 1));
+    expectEvery("the lift stamps the outlines back",
+                [&](int x, int y) { return outline.pixel(x, y) != 0 || stroke.pixel(x, y) == 0; });
 
-    keys({"space"}); // undo: the whole stroke is one step
+    keys("space"); // undo: the whole stroke is one step
     expectCanvas(filled, "the stroke undone");
-    keys({"Tab", "Right", "space"}); // the page turns: next
+    keys("Tab Right space"); // the page turns: next
     expectCanvas(outlinePage(scratch, 2), "page 2");
 }
 

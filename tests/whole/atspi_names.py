@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Prints every object of the application named argv[1], as the AT-SPI
-registry shows it to a screen reader: role, name, and "checked" when so."""
+registry shows it to a screen reader: its role and name, a line each."""
 import sys
 import time
 
@@ -8,13 +8,8 @@ import pyatspi
 
 
 def walk(node, depth=0):
-    if depth > 20:
-        return
-    states = node.getState()
-    checked = " checked" if states.contains(pyatspi.STATE_CHECKED) else ""
-    print(f"{node.getRoleName()}\t{node.name}{checked}")
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
+    print(f"{node.getRoleName()}\t{node.name}")
+    for child in node if depth < 20 else []:
         if child is not None:
             walk(child, depth + 1)
 
@@ -22,8 +17,7 @@ def walk(node, depth=0):
 def main():
     deadline = time.time() + 20
     while time.time() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
+        for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == sys.argv[1] and app.childCount > 0:
                 walk(app)
                 return 0

@@ -5,8 +5,10 @@
 #include "book/BookFacts.h"
 
 #include <QTranslator>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <string_view>
 
 namespace {
 
@@ -18,18 +20,11 @@ const std::map<QString, std::map<int, QString>> kCountWords = {
     {"pt_BR", {{16, "dezesseis"}, {12, "doze"}}}, {"pl", {{16, "szesna"}, {12, "dwunast"}}},
 };
 
-const char* sourceOf(const char* entry) {
-    for (const MenuEntryText& text : kMenuEntryTexts)
-        if (QLatin1String(text.name) == QLatin1String(entry))
-            return text.text;
-    return nullptr;
-}
-
 } // namespace
 
 TEST(MenuEntryTexts, NameTheBooksCountsInEveryLanguage) {
     const struct {
-        const char* entry;
+        std::string_view entry;
         std::vector<int> counts;
     } counted[] = {{"Comment", {kPageCount}}, {"description1", {kPageCount, kPaletteSize}}};
     for (const QString& language : QStringLiteral("en," VELLUMIX_LANGUAGES).split(u',')) {
@@ -38,10 +33,10 @@ TEST(MenuEntryTexts, NameTheBooksCountsInEveryLanguage) {
         ASSERT_TRUE(language == u"en" ||
                     translator.load(QStringLiteral(VELLUMIX_QM_DIR "/vellumix_") + language));
         for (const auto& [entry, counts] : counted) {
-            const char* source = sourceOf(entry);
-            ASSERT_NE(source, nullptr) << entry;
-            const QString text = language == u"en" ? QString::fromUtf8(source)
-                                                   : translator.translate("MenuEntry", source);
+            const auto* found = std::ranges::find(kMenuEntryTexts, entry, &MenuEntryText::name);
+            ASSERT_NE(found, std::end(kMenuEntryTexts)) << entry;
+            const QString text = language == u"en" ? QString::fromUtf8(found->text)
+                                                   : translator.translate("MenuEntry", found->text);
             for (int count : counts) {
                 const auto& words = kCountWords.at(language);
                 ASSERT_TRUE(words.contains(count)) << "no word for " << count << " here yet";
