@@ -3,24 +3,48 @@
 #include "tests/support/TestSupport.h"
 
 #include <algorithm>
-#include <deque>
+#include <span>
+
+namespace {
+
+// The 4 neighbours first, then the diagonal ones.
+const QPoint kSteps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+
+std::size_t at(const QImage& image, QPoint p) {
+    return std::size_t(p.y()) * image.width() + p.x();
+}
+
+// Sets id in label (per pixel of image) for every pixel reachable from start
+// over 4 neighbours, or all 8, through start's colour (alpha aside) where
+// label holds 0; how many it set.
+int flood(const QImage& image, QPoint start, bool diagonal, std::vector<int>& label, int id) {
+    const QRgb colour = image.pixel(start) & 0xffffff;
+    const auto joins = [&](QPoint p) {
+        return image.rect().contains(p) && !label[at(image, p)] &&
+               (image.pixel(p) & 0xffffff) == colour;
+    };
+    int count = 0;
+    std::vector<QPoint> todo{start};
+    label[at(image, start)] = id;
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        ++count;
+        for (const QPoint step : std::span(kSteps).first(diagonal ? 8 : 4))
+            if (const QPoint q = p + step; joins(q)) {
+                label[at(image, q)] = id;
+                todo.push_back(q);
+            }
+    }
+    return count;
+}
+
+} // namespace
 
 ConnectedArea::ConnectedArea(const QImage& image, QPoint start)
-    : rect_(image.rect()), in_(std::size_t(image.width()) * image.height(), false) {
-    if (!rect_.contains(start))
-        return;
-    const QRgb colour = image.pixel(start) & 0xffffff;
-    std::deque<QPoint> todo{start}; // breadth first
-    while (!todo.empty()) {
-        const QPoint p = todo.front();
-        todo.pop_front();
-        if (!rect_.contains(p) || contains(p) || (image.pixel(p) & 0xffffff) != colour)
-            continue;
-        in_[std::size_t(p.y()) * rect_.width() + p.x()] = true;
-        points_.push_back(p);
-        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
-            todo.push_back(p + step);
-    }
+    : rect_(image.rect()), in_(std::size_t(image.width()) * image.height(), 0) {
+    if (rect_.contains(start))
+        size_ = flood(image, start, false, in_, 1);
 }
 
 bool ConnectedArea::contains(QPoint p) const {
@@ -28,8 +52,10 @@ bool ConnectedArea::contains(QPoint p) const {
 }
 
 QImage ConnectedArea::paintedOn(QImage image, QRgb colour) const {
-    for (const QPoint p : points_)
-        image.setPixel(p, colour);
+    for (int y = 0; y < rect_.height(); ++y)
+        for (int x = 0; x < rect_.width(); ++x)
+            if (contains({x, y}))
+                image.setPixel(x, y, colour);
     return image;
 }
 
@@ -46,54 +72,15 @@ QImage ConnectedArea::paintedOn(QImage image, QRgb colour) const {
            << wrong.first.x() << ", " << wrong.first.y() << ")";
 }
 
-QString WhiteAreaLabels::where(int id) const {
-    return QStringLiteral("(%1, %2)").arg(firstPixel(id).x()).arg(firstPixel(id).y());
-}
-
 WhiteAreaLabels labelWhiteAreas(const QImage& picture, bool diagonal) {
-    const int w = picture.width();
-    const int h = picture.height();
-    std::vector<bool> white(size_t(w) * h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            white[size_t(y) * w + x] = picture.pixel(x, y) == qRgb(255, 255, 255);
-
-    WhiteAreaLabels areas;
-    areas.width = w;
-    areas.label.assign(white.size(), 0);
-    areas.size.push_back(0);
-    areas.first.push_back(0);
-    std::vector<int> todo;
-    for (int start = 0; start < w * h; ++start) {
-        if (!white[start] || areas.label[start])
+    const int pixels = picture.width() * picture.height();
+    WhiteAreaLabels areas{picture.width(), std::vector<int>(std::size_t(pixels)), {0}, {0}};
+    for (int start = 0; start < pixels; ++start) {
+        const QPoint p(start % areas.width, start / areas.width);
+        if (areas.label[start] || (picture.pixel(p) & 0xffffff) != 0xffffff)
             continue;
-        const int id = int(areas.size.size());
-        areas.size.push_back(0);
         areas.first.push_back(start);
-        areas.label[start] = id;
-        todo.push_back(start);
-        while (!todo.empty()) {
-            const int p = todo.back();
-            todo.pop_back();
-            ++areas.size[id];
-            const int x = p % w;
-            const int y = p / w;
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    if ((dx == 0 && dy == 0) || (!diagonal && dx != 0 && dy != 0))
-                        continue;
-                    const int nx = x + dx;
-                    const int ny = y + dy;
-                    if (nx < 0 || ny < 0 || nx >= w || ny >= h)
-                        continue;
-                    const int q = ny * w + nx;
-                    if (white[q] && !areas.label[q]) {
-                        areas.label[q] = id;
-                        todo.push_back(q);
-                    }
-                }
-            }
-        }
+        areas.size.push_back(flood(picture, p, diagonal, areas.label, int(areas.size.size())));
     }
     return areas;
 }

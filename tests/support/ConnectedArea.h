@@ -13,15 +13,14 @@ public:
     ConnectedArea(const QImage& image, QPoint start);
 
     bool contains(QPoint p) const;
-    int size() const { return int(points_.size()); }
-    const std::vector<QPoint>& points() const { return points_; }
+    int size() const { return size_; }
     // image with every pixel of the area set to colour.
     QImage paintedOn(QImage image, QRgb colour) const;
 
 private:
     QRect rect_;
-    std::vector<bool> in_;
-    std::vector<QPoint> points_;
+    std::vector<int> in_; // per pixel, row by row: 1 inside the area
+    int size_ = 0;
 };
 
 // The white areas of a picture, labelled by flooding over 4 or 8 neighbours.
@@ -33,7 +32,9 @@ struct WhiteAreaLabels {
 
     int count() const { return int(size.size()) - 1; }
     QPoint firstPixel(int id) const { return {first[id] % width, first[id] / width}; }
-    QString where(int id) const;
+    QString where(int id) const {
+        return QStringLiteral("(%1, %2)").arg(first[id] % width).arg(first[id] / width);
+    }
 };
 WhiteAreaLabels labelWhiteAreas(const QImage& picture, bool diagonal);
 

@@ -42,23 +42,17 @@ public:
         process_.start(QStringLiteral(VELLUMIX_POSTCARD_SERVICE), {"--config", config.fileName()});
         static const QRegularExpression listening(
             QStringLiteral("listening on https://[^:]+:(\\d+)"));
-        process_.waitUntil(
-            [this] {
-                log_ += QString::fromUtf8(process_.readAllStandardError());
-                port_ = listening.match(log_).captured(1).toInt();
-                return port_ != 0;
-            },
-            15000);
+        port_ = listening.match(log(listening, 15000)).captured(1).toInt();
     }
     int port() const { return port_; }
-    // What it logged so far, waiting up to 5 s for expected to show.
-    QString log(const QString& expected = {}) {
+    // What it logged so far, waiting (bounded) for expected to show.
+    QString log(const QRegularExpression& expected = {}, int timeoutMs = 5000) {
         process_.waitUntil(
             [&] {
                 log_ += QString::fromUtf8(process_.readAllStandardError());
                 return log_.contains(expected);
             },
-            5000);
+            timeoutMs);
         return log_;
     }
     // SIGTERM; its exit code, -1 when it did not end in time.
@@ -163,12 +157,7 @@ TEST(PostcardService, APostcardArrivesThroughTheServiceAndIsRefusedOnceLoopbackI
     ASSERT_EQ(delivered.size(), 1) << service->log().toStdString() << relay.logTail().toStdString();
     const auto [mail, picture] = summarise(delivered.first(), dir.filePath("1"));
     EXPECT_EQ(mail["mail_from"].toString(), "cards@school.example");
-    const QJsonObject headers = mail["headers"].toObject();
-    EXPECT_EQ(headers["From"].toString(), "cards@school.example");
-    EXPECT_TRUE(QRegularExpression("^<[^@<>]+@school\\.example>$")
-                    .match(headers["Message-ID"].toString())
-                    .hasMatch())
-        << headers["Message-ID"].toString().toStdString();
+    EXPECT_EQ(mail["headers"].toObject()["From"].toString(), "cards@school.example");
     EXPECT_TRUE(mail["tls"].toBool()) << "inside STARTTLS, the certificate unchecked";
     EXPECT_EQ(mail["body"].toString().replace("\r\n", "\n").trimmed(),
               QString::fromUtf8("Dear gran@example.org,\nTom says: Hi gran \u02C6_\u02C6\n\n"
@@ -191,7 +180,8 @@ TEST(PostcardService, APostcardArrivesThroughTheServiceAndIsRefusedOnceLoopbackI
         << "the longer failure text, not the success's";
     EXPECT_EQ(relay.waitForMails(2, 3000).size(), 1) << "nothing more reached the relay";
     const QString refusal = QStringLiteral("127.0.0.1 - - refused: network not allowed");
-    EXPECT_TRUE(service->log(refusal).contains(refusal)) << service->log().toStdString();
+    EXPECT_TRUE(service->log(QRegularExpression(refusal)).contains(refusal))
+        << service->log().toStdString();
     program.close();
     EXPECT_EQ(program.waitForExit(30000), 0);
 }
