@@ -25,6 +25,9 @@ code_lines() {
                     block = 0
                 }
                 while (match(line, /\/\*/)) {
+                    # A "/*" inside a string opens no comment.
+                    before = substr(line, 1, RSTART - 1)
+                    if (gsub(/"/, "", before) % 2) break
                     rest = substr(line, RSTART + 2)
                     if (match(rest, /\*\//)) line = substr(line, 1, index(line, "/*") - 1) substr(rest, RSTART + 2)
                     else { line = substr(line, 1, index(line, "/*") - 1); block = 1; break }
